@@ -1,0 +1,42 @@
+// Replays fuzz inputs without libFuzzer: every file named on the command line,
+// or every file of a folder, goes once through LLVMFuzzerTestOneInput.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+namespace {
+
+void RunFile(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int count = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::filesystem::path arg(argv[i]);
+        if (std::filesystem::is_directory(arg)) {
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(arg))
+                if (entry.is_regular_file()) {
+                    RunFile(entry.path());
+                    ++count;
+                }
+        } else {
+            RunFile(arg);
+            ++count;
+        }
+    }
+    std::printf("replayed %d inputs\n", count);
+    return 0;
+}

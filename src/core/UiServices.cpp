@@ -1,0 +1,3 @@
+#include "core/UiServices.h"
+
+UiServices* g_UiServices = nullptr;
