@@ -1,0 +1,6 @@
+#pragma once
+
+#include "model/clsComponent.h"
+
+class clsCondenser : public clsComponent {
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "model/clsComponent.h"
+
+class clsDBBAFilter : public clsComponent {
+};

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "model/clsComponent.h"
+#include "sdk/ZoScope.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class clsObjective;
+class clsDBObjective;
+class clsCondenser;
+class clsDbCondenser;
+class clsFilter1;
+class clsDbFilter;
+class clsFilter2;
+class clsBAFilter;
+class clsDBBAFilter;
+class clsEXFilter;
+class clsDbEXFilter;
+class clsConnectShutter;
+class clsConnectKMX;
+class clsModeALF;
+class clsModeRotation;
+class clsObservationMode;
+class clsConnectFilter;
+class clsErgoKey;
+class clsRemoteKey;
+class clsShortcutKey;
+class clsConnectMicroscope;
+class clsConnectPiezoStage;
+class clsVersion;
+class clsPadParameters;
+
+// The connection with the microscope and the root of the in-memory model.
+// It owns the SDK root object and one component per configurable part of the
+// instrument, and runs the same operation of every component in a fixed order.
+class clsZo {
+public:
+    static constexpr int MountedCount = 25;  // IsMounted(0..24)
+    static constexpr int FileItemCount = 15; // FileItem(0..14)
+
+    clsZo();
+    ~clsZo();
+    clsZo(const clsZo&) = delete;
+    clsZo& operator=(const clsZo&) = delete;
+
+    // The SDK root object; set by start-up before the first connect, released
+    // by func_Disconnect.
+    std::unique_ptr<ZOSCOPELib::Scope> Scope;
+
+    // Components, in declaration order.
+    std::unique_ptr<clsObjective> Objective;
+    std::unique_ptr<clsDBObjective> DBObjective;
+    std::unique_ptr<clsCondenser> Condenser;
+    std::unique_ptr<clsDbCondenser> DbCondenser;
+    std::unique_ptr<clsFilter1> Filter1;
+    std::unique_ptr<clsDbFilter> DbFilter;
+    std::unique_ptr<clsFilter2> Filter2;
+    std::unique_ptr<clsBAFilter> BAFilter;
+    std::unique_ptr<clsDBBAFilter> DBBAFilter;
+    std::unique_ptr<clsEXFilter> EXFilter;
+    std::unique_ptr<clsDbEXFilter> DbEXFilter;
+    std::unique_ptr<clsConnectShutter> ConnectShutter;
+    std::unique_ptr<clsConnectKMX> ConnectKMX;
+    std::unique_ptr<clsModeALF> ModeALF;
+    std::unique_ptr<clsModeRotation> ModeRotation;
+    std::unique_ptr<clsObservationMode> ObservationMode;
+    std::unique_ptr<clsConnectFilter> ConnectFilter;
+    std::unique_ptr<clsErgoKey> ErgoKey;
+    std::unique_ptr<clsRemoteKey> RemoteKey;
+    std::unique_ptr<clsShortcutKey> ShortcutKey;
+    std::unique_ptr<clsConnectMicroscope> ConnectMicroscope;
+    std::unique_ptr<clsConnectPiezoStage> ConnectPiezoStage;
+    std::unique_ptr<clsVersion> Version;
+
+    // The control pad's parameter members (observation-mode capture); null
+    // while no pad is loaded.
+    clsPadParameters* PadParameters = nullptr;
+
+    int32_t SystemType() const { return m_SystemType; }
+    void SetSystemType(int32_t value) { m_SystemType = value; }
+
+    // 1 = device present, 0 = absent. Outside 0..24 reads 0 and writes nothing.
+    int32_t IsMounted(int index) const;
+    void SetIsMounted(int index, int32_t value);
+
+    // Setup-file sections present or selected. Outside 0..14 reads False and writes nothing.
+    bool FileItem(int index) const;
+    void SetFileItem(int index, bool value);
+
+    // The Microscopes entry of the open connection; -1 when none.
+    int32_t ConnectedIndex() const { return m_ConnectedIndex; }
+
+    bool func_Connect(int32_t index);
+    bool func_Disconnect();
+    void sub_CheckAccessories();
+    std::string func_GetDeviceNameError(int index) const;
+    bool func_Receive();
+    bool func_ControlInfo();
+    bool func_ReadXMLItems(const std::string& path);
+    void sub_ReadXML(const std::string& path);
+    std::string func_WriteXML(const std::string& path);
+    std::string func_Send();
+    void sub_RestData();
+
+private:
+    template <class T>
+    void Create(std::unique_ptr<T>& member);
+
+    std::array<int32_t, MountedCount> m_IsMounted{};
+    std::array<bool, FileItemCount> m_FileItem{};
+    int32_t m_SystemType = 0;
+    int32_t m_ConnectedIndex = -1;
+};
+
+// The one clsZo of the program, created on first use: g_Zo->func_Connect(0).
+class ZoInstance {
+public:
+    clsZo* operator->() { return &get(); }
+    clsZo& operator*() { return get(); }
+    clsZo& get();
+    bool exists() const { return m_Zo != nullptr; }
+    // Drops the instance (disconnecting it); the next use creates a fresh one.
+    void reset();
+
+private:
+    std::unique_ptr<clsZo> m_Zo;
+};
+extern ZoInstance g_Zo;

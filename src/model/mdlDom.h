@@ -1,0 +1,34 @@
+#pragma once
+// Small helpers over pugixml for setup files: element and attribute names are
+// compared without letter case, numbers are read and written independently of
+// the locale.
+
+#include <pugixml.hpp>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// True when the node's (element's or attribute's) name equals name, ignoring letter case.
+bool func_DomNameIs(const pugi::xml_node& node, std::string_view name);
+bool func_DomNameIs(const pugi::xml_attribute& attribute, std::string_view name);
+
+// A whole number as the setup files hold it: optional blanks, an optional
+// sign, digits, an optional fraction (rounded half to even). Empty when the
+// text is not a number or does not fit 32 bits.
+std::optional<int32_t> func_DomToLong(std::string_view text);
+
+// "True"/"False" in any letter case, or a number (non-zero = True).
+std::optional<bool> func_DomToBool(std::string_view text);
+
+// The text with trailing blanks removed; with both = true, leading ones too.
+std::string func_DomTrim(std::string_view text, bool both = false);
+
+// Appends an element to parent and returns it.
+pugi::xml_node func_DomAppend(pugi::xml_node parent, const char* name);
+
+// Appends an attribute; numbers as decimal text, Booleans as "True"/"False".
+void sub_DomSetAttr(pugi::xml_node element, const char* name, std::string_view value);
+void sub_DomSetAttr(pugi::xml_node element, const char* name, int64_t value);
+void sub_DomSetAttrBool(pugi::xml_node element, const char* name, bool value);
