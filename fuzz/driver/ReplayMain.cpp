@@ -3,6 +3,7 @@
 // once as it is, then a fixed number of times with seeded random mutations
 // (byte flips, insertions, deletions, splices of two inputs). The seed is
 // fixed, so a run is repeatable; ZO_FUZZ_MUTATIONS sets the count per input.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
