@@ -1,0 +1,320 @@
+#include "CoreTestFiles.h"
+#include "TestEnv.h"
+
+#include "core/ProfileDocument.h"
+#include "core/clsIniEdit.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using zotest::ReadText;
+using zotest::WriteText;
+
+namespace {
+
+class IniEditTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = zotest::TestEnv::FreshDir("ini");
+        file = dir / "Test.INI";
+    }
+    void Use(const std::string& text)
+    {
+        WriteText(file, text);
+        ini.SetIniFilePath(file.string());
+    }
+    // Temporary files left in the folder after a write.
+    int TempFiles() const
+    {
+        int n = 0;
+        for (const auto& e : fs::directory_iterator(dir))
+            n += e.path().filename().string().find(".tmp-") != std::string::npos;
+        return n;
+    }
+
+    fs::path dir;
+    fs::path file;
+    clsIniEdit ini;
+};
+
+TEST_F(IniEditTest, NamesCompareWithoutLetterCaseButKeepTrailingBlanks)
+{
+    Use("[GUILayout]\nType=3\nChangeGui =1\n[guicontrol]\nobj=False\n");
+    EXPECT_EQ(ini.GetString("guilayout", "TYPE", "x"), "3");
+    EXPECT_EQ(ini.GetString("GUIControl", "OBJ", "x"), "False");
+    EXPECT_EQ(ini.GetInt("GUILayout", "ChangeGui ", 7), 1);
+    EXPECT_EQ(ini.GetInt("GUILayout", "ChangeGui", 7), 7) << "a key without the blank is another key";
+
+    Use("[GUILayout]\nChangeGui=1\n");
+    EXPECT_EQ(ini.GetInt("GUILayout", "ChangeGui ", 0), 0);
+}
+
+TEST_F(IniEditTest, ValuesAreTrimmedAndUnquoted)
+{
+    Use("; comment\n[S]\n  a =  x y  \r\nb=\"  padded \"\nc=\nd\n\"e\"=1\n");
+    EXPECT_EQ(ini.GetString("S", "a ", "-"), "x y");
+    EXPECT_EQ(ini.GetString("S", "b", "-"), "  padded ");
+    EXPECT_EQ(ini.GetString("S", "c", "-"), "") << "a present empty value is not the default";
+    EXPECT_EQ(ini.GetString("S", "d", "-"), "");
+    EXPECT_EQ(ini.GetString("S", "missing", "-"), "-");
+    EXPECT_EQ(ini.GetString("Other", "a", "-"), "-");
+}
+
+TEST_F(IniEditTest, FirstOccurrenceOfASectionOrKeyCounts)
+{
+    Use("[S]\nk=1\nk=2\n[T]\n[s]\nk=3\nj=4\n");
+    EXPECT_EQ(ini.GetString("S", "k", ""), "1");
+    EXPECT_EQ(ini.GetString("S", "j", "none"), "none");
+}
+
+TEST_F(IniEditTest, BackslashNBecomesLineBreaksWithEmptyPartsDropped)
+{
+    Use("[M]\n1=A\\nB\n2=A\\n\\nB\n3=A\\n\n4=plain\n5=\\nB\n");
+    EXPECT_EQ(ini.GetString("M", "1", ""), "A\r\nB");
+    EXPECT_EQ(ini.GetString("M", "2", ""), "A\r\nB");
+    EXPECT_EQ(ini.GetString("M", "3", ""), "A");
+    EXPECT_EQ(ini.GetString("M", "4", ""), "plain");
+    EXPECT_EQ(ini.GetString("M", "5", ""), "\r\nB");
+    EXPECT_EQ(ini.GetString("M", "none", "X\\nY"), "X\r\nY") << "the default goes through the same rule";
+}
+
+TEST_F(IniEditTest, LongValuesAreCutLikeAFixedBuffer)
+{
+    Use("[S]\nk=" + std::string(40000, 'x') + "\n");
+    EXPECT_EQ(ini.GetString("S", "k", "").size(), 32766u);
+}
+
+TEST_F(IniEditTest, GetIntTakesTheLeadingInteger)
+{
+    Use("[I]\nneg=-5\nmix=12abc\nlead= 7\nplus=+8\ntext=abc\nempty=\nhuge=99999999999\nsmall=-99999999999\nfrac=3.9\n");
+    EXPECT_EQ(ini.GetInt("I", "neg", 1), -5);
+    EXPECT_EQ(ini.GetInt("I", "mix", 1), 12);
+    EXPECT_EQ(ini.GetInt("I", "lead", 1), 7);
+    EXPECT_EQ(ini.GetInt("I", "plus", 1), 8);
+    EXPECT_EQ(ini.GetInt("I", "text", 1), 0);
+    EXPECT_EQ(ini.GetInt("I", "empty", 1), 0);
+    EXPECT_EQ(ini.GetInt("I", "huge", 1), 2147483647);
+    EXPECT_EQ(ini.GetInt("I", "small", 1), -2147483647 - 1);
+    EXPECT_EQ(ini.GetInt("I", "frac", 1), 3);
+    EXPECT_EQ(ini.GetInt("I", "missing", 42), 42);
+}
+
+TEST_F(IniEditTest, NameListsFillTheCallersArrayAndFailWhenItIsShort)
+{
+    Use("[One]\na=1\nbb=2\n[Two]\n[Three]\nx=1\n");
+    std::vector<std::string> sections(3);
+    EXPECT_EQ(ini.GetSectionNames(sections), 4 + 4 + 6);
+    EXPECT_EQ(sections, (std::vector<std::string>{"One", "Two", "Three"}));
+
+    std::vector<std::string> keys(5, "old");
+    EXPECT_EQ(ini.GetKeyNames("one", keys), 2 + 3);
+    EXPECT_EQ(keys, (std::vector<std::string>{"a", "bb", "old", "old", "old"}));
+
+    std::vector<std::string> shortList(2);
+    EXPECT_THROW(ini.GetSectionNames(shortList), std::out_of_range);
+    EXPECT_EQ(shortList, (std::vector<std::string>{"One", "Two"}));
+
+    std::vector<std::string> none(1, "old");
+    EXPECT_EQ(ini.GetKeyNames("Missing", none), 0);
+    EXPECT_EQ(none[0], "old");
+}
+
+TEST_F(IniEditTest, WritingOneKeyKeepsEveryOtherLine)
+{
+    const std::string before = "; settings, edited by hand\r\n"
+                               "[GUILayout]\r\n"
+                               "Type=1\r\n"
+                               "ChangeGui =1   ; hand-made\r\n"
+                               "\r\n"
+                               "[Unknown]\r\n"
+                               "Spelling=KeepMe\r\n";
+    Use(before);
+    EXPECT_EQ(ini.WriteString("guilayout", "TYPE", "5"), 1);
+    EXPECT_EQ(ReadText(file), "; settings, edited by hand\r\n"
+                              "[GUILayout]\r\n"
+                              "Type=5\r\n"
+                              "ChangeGui =1   ; hand-made\r\n"
+                              "\r\n"
+                              "[Unknown]\r\n"
+                              "Spelling=KeepMe\r\n")
+        << "only the value changed, the key kept its spelling, the CR LF endings stayed";
+
+    EXPECT_EQ(ini.WriteString("GUILayout", "New", "x"), 1);
+    EXPECT_EQ(ini.WriteString("Added", "k", "v"), 1);
+    EXPECT_EQ(ReadText(file), "; settings, edited by hand\r\n"
+                              "[GUILayout]\r\n"
+                              "Type=5\r\n"
+                              "ChangeGui =1   ; hand-made\r\n"
+                              "New=x\r\n"
+                              "\r\n"
+                              "[Unknown]\r\n"
+                              "Spelling=KeepMe\r\n"
+                              "\r\n"
+                              "[Added]\r\n"
+                              "k=v\r\n");
+    EXPECT_EQ(TempFiles(), 0);
+}
+
+TEST_F(IniEditTest, EmptyKeyOrValueWritesNothing)
+{
+    Use("[S]\nk=old\n");
+    EXPECT_EQ(ini.WriteString("S", "k", ""), 0);
+    EXPECT_EQ(ini.WriteString("S", "", "v"), 0);
+    EXPECT_EQ(ReadText(file), "[S]\nk=old\n");
+    EXPECT_EQ(ini.GetString("S", "k", ""), "old");
+}
+
+TEST_F(IniEditTest, WrittenValuesReadBackUnchanged)
+{
+    Use("");
+    const std::string values[] = {"  blanks around  ", "\"quoted\"", "two\r\nlines", "a=b;c", "Ünïcode 12,5"};
+    int i = 0;
+    for (const std::string& v : values)
+        ASSERT_EQ(ini.WriteString("S", "k" + std::to_string(i++), v), 1) << v;
+    clsIniEdit fresh;
+    fresh.SetIniFilePath(file.string());
+    i = 0;
+    for (const std::string& v : values)
+        EXPECT_EQ(fresh.GetString("S", "k" + std::to_string(i++), "-"), v);
+}
+
+TEST_F(IniEditTest, KeysTheFormatCannotHoldAreRefused)
+{
+    Use("[S]\n");
+    for (const char* key : {"a=b", "x\ny", " lead", "[sec", ";c"})
+        EXPECT_EQ(ini.WriteString("S", key, "v"), 0) << key;
+    EXPECT_EQ(ini.WriteString("S]", "k", "v"), 0);
+    EXPECT_EQ(ReadText(file), "[S]\n");
+}
+
+TEST_F(IniEditTest, DeleteKeyAndSection)
+{
+    Use("[A]\nk=1\nj=2\n; note of A\n[B]\nx=1\n");
+    EXPECT_EQ(ini.DeleteKey("A", ""), 0);
+    EXPECT_EQ(ini.DeleteKey("a", "K"), 1);
+    EXPECT_EQ(ReadText(file), "[A]\nj=2\n; note of A\n[B]\nx=1\n");
+    EXPECT_EQ(ini.DeleteSection("a"), 1);
+    EXPECT_EQ(ReadText(file), "[B]\nx=1\n");
+    EXPECT_EQ(ini.GetString("A", "j", "gone"), "gone");
+    EXPECT_EQ(ini.DeleteSection("Nothing"), 1);
+    EXPECT_EQ(ReadText(file), "[B]\nx=1\n");
+}
+
+TEST_F(IniEditTest, MissingFileReadsDefaultsAndIsCreatedByAWrite)
+{
+    ini.SetIniFilePath((dir / "New.INI").string());
+    EXPECT_EQ(ini.GetString("S", "k", "def"), "def");
+    EXPECT_EQ(ini.GetInt("S", "k", 9), 9);
+    EXPECT_EQ(ini.WriteString("S", "k", "v"), 1);
+    EXPECT_EQ(ReadText(dir / "New.INI"), "[S]\nk=v\n");
+}
+
+TEST_F(IniEditTest, ReadsSeeTheFileAgainAfterThePathIsSet)
+{
+    Use("[S]\nk=1\n");
+    EXPECT_EQ(ini.GetString("S", "k", ""), "1");
+    WriteText(file, "[S]\nk=22\n");
+    ini.SetIniFilePath(file.string());
+    EXPECT_EQ(ini.GetString("S", "k", ""), "22");
+
+    // A write never overwrites a change made on disk meanwhile.
+    WriteText(file, "[S]\nk=333\nother=kept\n");
+    EXPECT_EQ(ini.WriteString("S", "new", "v"), 1);
+    EXPECT_EQ(ReadText(file), "[S]\nk=333\nother=kept\nnew=v\n");
+}
+
+TEST_F(IniEditTest, BatchWritesTheFileOnce)
+{
+    Use("[S]\nk=1\n");
+    struct stat before {};
+    ::stat(file.c_str(), &before);
+    {
+        clsIniEdit::Batch batch(ini);
+        EXPECT_EQ(ini.WriteString("S", "k", "2"), 1);
+        EXPECT_EQ(ini.WriteString("S", "j", "3"), 1);
+        EXPECT_EQ(ini.GetString("S", "j", ""), "3") << "reads inside the batch see its writes";
+        EXPECT_EQ(ReadText(file), "[S]\nk=1\n") << "nothing on disk before the batch ends";
+    }
+    EXPECT_EQ(ReadText(file), "[S]\nk=2\nj=3\n");
+    struct stat after {};
+    ::stat(file.c_str(), &after);
+    EXPECT_NE(before.st_ino, after.st_ino) << "the file was replaced, not rewritten in place";
+}
+
+TEST_F(IniEditTest, AFailedWriteLeavesTheOldFileWholeAndLosesTheChange)
+{
+    // A file-size limit makes writing the temporary file fail, for any user
+    // (root included).
+    const std::string before = "[S]\nk=old\n" + std::string(200, ';') + "\n";
+    Use(before);
+    EXPECT_EQ(ini.GetString("S", "k", ""), "old");
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved {};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const int32_t result = ini.WriteString("S", "k", "new");
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(ReadText(file), before);
+    EXPECT_EQ(TempFiles(), 0) << "the temporary file is removed";
+    EXPECT_EQ(ini.GetString("S", "k", ""), "old") << "the lost change is not seen by later reads";
+}
+
+TEST_F(IniEditTest, AReadOnlyFolderOrFileKeepsTheOldFile)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root; the file-size test covers the failure path";
+    Use("[S]\nk=old\n");
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::replace);
+    EXPECT_EQ(ini.WriteString("S", "k", "new"), 0);
+    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::replace);
+    EXPECT_EQ(ReadText(file), "[S]\nk=old\n");
+
+    fs::permissions(file, fs::perms::owner_read, fs::perm_options::replace);
+    EXPECT_EQ(ini.WriteString("S", "k", "new"), 0);
+    EXPECT_EQ(ReadText(file), "[S]\nk=old\n");
+}
+
+TEST_F(IniEditTest, WritingKeepsThePermissionsAndFollowsALink)
+{
+    Use("[S]\nk=1\n");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
+                    fs::perm_options::replace);
+    const fs::path link = dir / "Link.INI";
+    fs::create_symlink(file, link);
+    ini.SetIniFilePath(link.string());
+    EXPECT_EQ(ini.WriteString("S", "k", "2"), 1);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadText(file), "[S]\nk=2\n");
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(ProfileDocumentTest, UneditedTextSerializesToTheSameBytes)
+{
+    const std::string texts[] = {"",
+                                 "no newline at end",
+                                 "\xEF\xBB\xBF[S]\r\nk=v\r\n",
+                                 "[S\nbroken line\n=\n\n\n[]\r\nx=\"\n\r\r\n",
+                                 "before any section\n[A] trailing\nk\n"};
+    for (const std::string& text : texts)
+        EXPECT_EQ(zo::ProfileDocument::Parse(text).Serialize(), text);
+}
+
+TEST(ProfileDocumentTest, ByteOrderMarkIsNotPartOfTheFirstName)
+{
+    const auto doc = zo::ProfileDocument::Parse("\xEF\xBB\xBF[FONT]\nName=Sans\n");
+    ASSERT_NE(doc.Find("FONT", "Name"), nullptr);
+    EXPECT_EQ(*doc.Find("FONT", "Name"), "Sans");
+}
+
+} // namespace
