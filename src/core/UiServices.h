@@ -28,6 +28,8 @@ public:
     virtual void SetProgress(int value) = 0;
     // Waits; tests record the wait instead of sleeping.
     virtual void Sleep(int milliseconds) = 0;
+    // Every open window re-applies its texts after a change of language.
+    virtual void RefreshAllLanguage() = 0;
 };
 
 // The installed services; never null once the program or a test has started.

@@ -1,0 +1,152 @@
+#include "ScriptedUi.h"
+
+#include "core/NumberText.h"
+#include "core/mdlCommon.h"
+#include "core/mdlLanguage.h"
+#include "sdk/ZoScope.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MessageTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetLanguageVariables(); }
+    void TearDown() override { ResetLanguageVariables(); }
+    zotest::ScriptedUi ui;
+    zotest::ScopedUi installed{ui};
+};
+
+TEST_F(MessageTest, MissingTextShowsTheNumberMinusOne)
+{
+    g_Messages[1] = "Close the program?";
+    EXPECT_EQ(func_GetMessage(2), "Close the program?");
+    EXPECT_EQ(func_GetMessage(56), "55");
+    EXPECT_EQ(func_GetMessage(1), "0");
+    EXPECT_EQ(func_GetMessage(257), "256");
+    EXPECT_EQ(func_GetMessage(0), "");
+    EXPECT_EQ(func_GetMessage(258), "");
+    EXPECT_EQ(func_GetMessage(-3), "");
+}
+
+TEST_F(MessageTest, ShowMessageJoinsTheExtraTextAndReturnsTheAnswer)
+{
+    g_Messages[61] = std::string("Devices failed:\0hidden", 22);
+    ui.QueueAnswer(UiServices::ID_NO);
+    EXPECT_EQ(func_ShowMessage(62, "Nosepiece", UiServices::MB_YESNO_QUESTION), UiServices::ID_NO);
+    EXPECT_EQ(func_ShowMessage(62, "", UiServices::MB_CRITICAL), UiServices::ID_OK);
+    EXPECT_EQ(func_ShowMessage(2, "", UiServices::MB_YESNO_QUESTION), UiServices::ID_YES);
+    ASSERT_EQ(ui.Boxes().size(), 3u);
+    EXPECT_EQ(ui.Boxes()[0].text, "Devices failed:\r\nNosepiece") << "the message is cut at its NUL";
+    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_YESNO_QUESTION);
+    EXPECT_EQ(ui.Boxes()[1].text, std::string("Devices failed:\0hidden", 22)) << "no extra text: shown as it is";
+    EXPECT_EQ(ui.Boxes()[2].text, "1");
+}
+
+TEST(CommonTest, JoinLinesAndTrimNull)
+{
+    EXPECT_EQ(func_JoinLines("a", "b"), "a\r\nb");
+    EXPECT_EQ(func_JoinLines(std::string("a\0x", 3), ""), std::string("a\0x", 3));
+    EXPECT_EQ(func_JoinLines(std::string("a\0x", 3), "b"), "a\r\nb");
+    EXPECT_EQ(func_JoinLines(std::string("\0x", 2), "b"), "b");
+    EXPECT_EQ(func_JoinLines("", ""), "");
+    EXPECT_EQ(func_TrimNull(std::string("ab\0cd\0", 6)), "ab");
+    EXPECT_EQ(func_TrimNull("abc"), "abc");
+}
+
+TEST(CommonTest, BoolTextsAndLists)
+{
+    for (const char* text : {"TRUE", "false", "True", "fAlSe"})
+        EXPECT_TRUE(func_IsBoolText(text)) << text;
+    for (const char* text : {"", "yes", "1", "-1", " TRUE", "TRUE "})
+        EXPECT_FALSE(func_IsBoolText(text)) << text;
+    EXPECT_FALSE(BoolTextOrTrue("false"));
+    EXPECT_TRUE(BoolTextOrTrue("TrUe"));
+    EXPECT_TRUE(BoolTextOrTrue("no"));
+    EXPECT_TRUE(BoolTextOrTrue(""));
+
+    EXPECT_EQ(func_SplitList(""), std::vector<std::string>{""});
+    EXPECT_EQ(func_SplitList("1, 10,,100 "), (std::vector<std::string>{"1", " 10", "", "100 "}));
+    EXPECT_EQ(func_SplitList(","), (std::vector<std::string>{"", ""}));
+}
+
+TEST(CommonTest, ValidNames)
+{
+    for (const char* name : {"Obj 60x/1.40", "A-+/*#&. z9", "x", " "})
+        EXPECT_TRUE(func_IsValidName(name)) << name;
+    for (const char* name : {"", "under_score", "Caf\xC3\xA9", "a,b", "tab\t", "quote\"", "new\nline"})
+        EXPECT_FALSE(func_IsValidName(name)) << name;
+}
+
+TEST(CommonTest, DashHexAndBase62)
+{
+    EXPECT_EQ(func_DashLine(0), "");
+    EXPECT_EQ(func_DashLine(-2), "");
+    EXPECT_EQ(func_DashLine(3), "---");
+    EXPECT_EQ(func_HexPad(255, 4), "00FF");
+    EXPECT_EQ(func_HexPad(0x12345, 3), "12345") << "longer results are not cut";
+    EXPECT_EQ(func_HexPad(0, 0), "0");
+    EXPECT_EQ(func_HexPad(-1, 2), "FFFFFFFF");
+
+    EXPECT_EQ(func_Base62Value(""), 0);
+    EXPECT_EQ(func_Base62Value("0"), 0);
+    EXPECT_EQ(func_Base62Value("9x"), 9);
+    EXPECT_EQ(func_Base62Value("A"), 10);
+    EXPECT_EQ(func_Base62Value("Z"), 35);
+    EXPECT_EQ(func_Base62Value("a"), 36);
+    EXPECT_EQ(func_Base62Value("z"), 61);
+    EXPECT_EQ(func_Base62Value(" "), -1);
+    EXPECT_EQ(func_Base62Value(":"), -2);
+    EXPECT_EQ(func_Base62Value("{"), -3);
+    EXPECT_EQ(func_Base62Value("\xC3"), -3);
+    EXPECT_EQ(func_Base62Value("_"), -4);
+    for (int v = 0; v < 62; ++v)
+        EXPECT_EQ(func_Base62Value(func_Base62Char(v)), v);
+    EXPECT_EQ(func_Base62Char(61), "z");
+    EXPECT_EQ(func_Base62Char(-1), " ");
+    EXPECT_EQ(func_Base62Char(62), "");
+}
+
+TEST(CommonTest, IndexInList)
+{
+    const std::vector<std::string> list{"DAPI", "GFP", "gfp", "GFP"};
+    EXPECT_EQ(func_IndexInList("GFP", list, 3), 1);
+    EXPECT_EQ(func_IndexInList("gfp", list, 3), 2) << "case-sensitive";
+    EXPECT_EQ(func_IndexInList("GFP", list, 0), -1) << "only up to the last index";
+    EXPECT_EQ(func_IndexInList("DAPI", list, -1), -1);
+    EXPECT_EQ(func_IndexInList("none", list, 99), -1);
+}
+
+TEST(CommonTest, SdkVersionIsTheLibrarysOwn)
+{
+    EXPECT_EQ(func_GetSdkVersion(), ZOSCOPELib::LibraryVersion());
+    EXPECT_NE(func_GetSdkVersion(), "");
+}
+
+TEST(CommonTest, FlushGoesThroughTheUiServices)
+{
+    zotest::ScriptedUi ui;
+    zotest::ScopedUi installed(ui);
+    sub_FlushInput();
+    sub_FlushInput();
+    EXPECT_EQ(ui.Flushes(), 2);
+}
+
+TEST(NumberTextTest, NumericTexts)
+{
+    for (const char* text : {"12", "-5", " 12.5 ", ".5", "5.", "+3", "1e3", "2.5E-2"})
+        EXPECT_TRUE(zo::IsNumericText(text)) << text;
+    for (const char* text : {"", " ", "abc", "12,5", "1e", "--1", "0x10", "1 2", ".", "inf", "nan"})
+        EXPECT_FALSE(zo::IsNumericText(text)) << text;
+    EXPECT_THROW(zo::ToDouble("1e999"), std::out_of_range);
+    EXPECT_EQ(zo::ToInt16Rounded("2.5"), 2) << "halves to even";
+    EXPECT_EQ(zo::ToInt16Rounded("3.5"), 4);
+    EXPECT_EQ(zo::ToInt16Rounded("-32768"), -32768);
+    EXPECT_THROW(zo::ToInt16Rounded("32768"), std::out_of_range);
+    EXPECT_THROW(zo::ToInt16Rounded("x"), std::invalid_argument);
+    EXPECT_EQ(zo::FormatDouble(-0.0), "0");
+    EXPECT_EQ(zo::FormatDouble(0.025), "0.025");
+    EXPECT_EQ(zo::FormatDouble(39999.5), "39999.5");
+}
+
+} // namespace

@@ -1,0 +1,274 @@
+#include "CoreTestFiles.h"
+#include "ScriptedUi.h"
+#include "TestEnv.h"
+
+#include "core/mdlGlobals.h"
+#include "core/mdlSettings.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace fs = std::filesystem;
+using zotest::ReadText;
+using zotest::WriteText;
+
+namespace {
+
+const std::string kError = "Read Control INI error!";
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = zotest::TestEnv::FreshDir("settings");
+        g_AppPath = dir.string(); // without the final "/": the reader adds it
+        ResetSettingsVariables();
+    }
+    void TearDown() override { ResetSettingsVariables(); }
+    fs::path File() const { return dir / "ZoControl.INI"; }
+    void Read(const std::string& text)
+    {
+        WriteText(File(), text);
+        sub_ReadControlIni();
+    }
+    int ErrorBoxes() const
+    {
+        const auto texts = ui.BoxTexts();
+        return static_cast<int>(std::count(texts.begin(), texts.end(), kError));
+    }
+
+    fs::path dir;
+    zotest::ScriptedUi ui;
+    zotest::ScopedUi installed{ui};
+};
+
+TEST_F(SettingsTest, MissingFileGivesEveryDefaultWithoutAMessage)
+{
+    sub_ReadControlIni();
+    EXPECT_EQ(g_AppPath, dir.string() + "/");
+    EXPECT_TRUE(ui.Boxes().empty());
+    EXPECT_EQ(g_DeviceNo, 0);
+    EXPECT_EQ(g_LayoutType, 1);
+    EXPECT_EQ(g_ChangeGui, 0);
+    EXPECT_TRUE(std::all_of(g_GUIControl.begin(), g_GUIControl.end(), [](bool b) { return b; }));
+    EXPECT_TRUE(std::all_of(g_ShortcutKey.begin(), g_ShortcutKey.end(), [](int16_t k) { return k == 0; }));
+    for (const auto* slots : {&g_MemX, &g_MemY, &g_MemZ, &g_MemPiezo, &g_MemTIRF})
+        EXPECT_TRUE(std::all_of(slots->begin(), slots->end(), [](const std::string& s) { return s.empty(); }));
+    EXPECT_EQ(g_MemFKS, (std::array<double, 6>{}));
+    EXPECT_EQ(g_DefaultGUIFunction, 0);
+    EXPECT_EQ(g_DefaultGUIPage, (std::array<int16_t, 6>{}));
+    EXPECT_EQ(g_IncrementFlag, (std::array<bool, 3>{true, true, true}));
+    for (const auto& steps : g_IncrementValue)
+        EXPECT_EQ(steps, (std::array<std::string, 3>{"1", "10", "100"}));
+    EXPECT_EQ(g_DefaultIncreValue, (std::array<double, 3>{0.1, 0.025, 0.025}));
+    EXPECT_EQ(g_Magnification, (std::array<int16_t, 10>{1, 3, 6, 12, 25, 50, 100, 200, 400, 800}));
+    EXPECT_EQ(g_StageInfoSpeed, 1);
+    EXPECT_EQ(g_StageInfoTolerance, 5);
+    EXPECT_EQ(g_SpinInfoSpeed, 1);
+    EXPECT_EQ(g_SpinInfoTolerance, 5);
+    EXPECT_EQ(g_LanguageTable[0][0], "");
+}
+
+TEST_F(SettingsTest, OutOfRangeValuesAreCorrected)
+{
+    Read("[GUILayout]\nType=9\nChangeGui =5\n[ShortcutKey]\nPageUp=-1\nF12=907\nhome=15\n");
+    EXPECT_EQ(g_LayoutType, 1);
+    EXPECT_EQ(g_ChangeGui, 0);
+    EXPECT_EQ(g_ShortcutKey[0], 0);
+    EXPECT_EQ(g_ShortcutKey[15], 907);
+    EXPECT_EQ(g_ShortcutKey[6], 15) << "key names compare without letter case";
+
+    Read("[GUILayout]\nType=8\nChangeGui =1\n");
+    EXPECT_EQ(g_LayoutType, 8);
+    EXPECT_EQ(g_ChangeGui, 1);
+
+    Read("[GUILayout]\nType=0\nChangeGui=1\n");
+    EXPECT_EQ(g_LayoutType, 1);
+    EXPECT_EQ(g_ChangeGui, 0) << "\"ChangeGui\" without the blank is not the switch";
+    EXPECT_TRUE(ui.Boxes().empty());
+}
+
+TEST_F(SettingsTest, BooleanTextsOtherThanTrueOrFalseMeanTrue)
+{
+    Read("[GUIControl]\nOBJ=yes\nALF=\nFKS=false\nPATH=FALSE\nEX=TrUe\nBA=0\n[IncrementFlag]\nStageZ=False\n");
+    EXPECT_TRUE(g_GUIControl[gcOBJ]);
+    EXPECT_TRUE(g_GUIControl[gcALF]);
+    EXPECT_FALSE(g_GUIControl[gcFKS]);
+    EXPECT_FALSE(g_GUIControl[gcPATH]);
+    EXPECT_TRUE(g_GUIControl[gcEX]);
+    EXPECT_TRUE(g_GUIControl[gcBA]);
+    EXPECT_EQ(g_IncrementFlag, (std::array<bool, 3>{true, false, true}));
+}
+
+TEST_F(SettingsTest, MemoriesThatAreNotNumbersReadAsEmptyOrZero)
+{
+    Read("[MemZ]\n1=abc\n2=12.5\n3=12,5\n20=-3\n[MemFKS]\n1=40000\n2=39999.5\n3=-1\n4=abc\n6=7\n");
+    EXPECT_EQ(g_MemZ[0], "");
+    EXPECT_EQ(g_MemZ[1], "12.5");
+    EXPECT_EQ(g_MemZ[2], "") << "a decimal comma is not a number in the file";
+    EXPECT_EQ(g_MemZ[19], "-3");
+    EXPECT_EQ(g_MemFKS, (std::array<double, 6>{0, 39999.5, 0, 0, 0, 7}));
+    EXPECT_TRUE(ui.Boxes().empty());
+}
+
+TEST_F(SettingsTest, TooShortAndTooLongListsGiveOneMessage)
+{
+    Read("[IncrementValue]\nStageZ=5,50\nStageFKS=2,4,8,16\n"
+         "[Magnification]\nMagnification=1,2,3,4,5,6,7,8,9,10,11\n");
+    EXPECT_EQ(g_IncrementValue[saZ], (std::array<std::string, 3>{"5", "50", ""}));
+    EXPECT_EQ(g_IncrementValue[saFKS], (std::array<std::string, 3>{"2", "4", "8"})) << "extra steps are ignored";
+    EXPECT_EQ(g_IncrementValue[saXY], (std::array<std::string, 3>{"1", "10", "100"}));
+    EXPECT_EQ(g_Magnification, (std::array<int16_t, 10>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, kError);
+    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_OK);
+}
+
+TEST_F(SettingsTest, AFailedConversionKeepsThePreviousValue)
+{
+    Read("[Magnification]\nMagnification=4,x,2.5,,99999\n[DefaultIncreValue]\nStageZ=0,05\nStagePiezo=1e-3\n"
+         "[DeviceNo]\nDeviceNo=2\n");
+    EXPECT_EQ(g_Magnification, (std::array<int16_t, 10>{4, 0, 2, 0, 0}));
+    EXPECT_EQ(g_DefaultIncreValue, (std::array<double, 3>{0.1, 0, 0.001}));
+    EXPECT_EQ(ErrorBoxes(), 1);
+
+    ui.ClearRecord();
+    Read("[DeviceNo]\nDeviceNo=40000\n");
+    EXPECT_EQ(g_DeviceNo, 2) << "a number that does not fit leaves the variable as it was";
+    EXPECT_EQ(ErrorBoxes(), 1);
+}
+
+TEST_F(SettingsTest, LanguageTableStopsAtTheFirstGap)
+{
+    Read("[LanguageFile]\n1=ZoLanguage_EN.INI,1033\n3=ZoLanguage_FR.INI,1036\n");
+    EXPECT_EQ(g_LanguageTable[0], (std::array<std::string, 2>{"ZoLanguage_EN.INI", "1033"}));
+    EXPECT_EQ(g_LanguageTable[2][0], "");
+    EXPECT_TRUE(ui.Boxes().empty());
+
+    ResetSettingsVariables();
+    Read("[LanguageFile]\n1=A.INI,1033\n2=B.INI\n3=,1036\n4=D.INI,1031\n");
+    EXPECT_EQ(g_LanguageTable[1], (std::array<std::string, 2>{"B.INI", ""})) << "a row without locale is an error";
+    EXPECT_EQ(g_LanguageTable[3][0], "") << "an empty file name ends the table";
+    EXPECT_EQ(ErrorBoxes(), 1);
+}
+
+TEST_F(SettingsTest, WritingKeepsHandEditedKeysAndOtherLines)
+{
+    const std::string handMade = "; hand-made\n[GUILayout]\nType=3\nChangeGui =1\n[IncrementValue]\nStageZ=5,50\n"
+                                 "[MemZ]\n1=100\n2=keep me\n[Mine]\nx=1\n";
+    Read(handMade);
+    g_MemZ[0] = "";      // emptied in the program: the file keeps its text
+    g_MemZ[2] = "-2.25";
+    g_LayoutType = 4;
+    g_DefaultGUIFunction = 2;
+    g_DefaultGUIPage = {1, 2, 3, 4, 5, 6};
+    sub_WriteControlIni();
+    const std::string text = ReadText(File());
+    EXPECT_EQ(text.rfind("; hand-made\n[GUILayout]\nType=4\nChangeGui =1\n[IncrementValue]\nStageZ=5,50\n"
+                         "[MemZ]\n1=100\n2=keep me\n3=-2.25\n[Mine]\nx=1\n",
+                         0),
+              0u)
+        << text;
+    ui.ClearRecord();
+    sub_ReadControlIni();
+    EXPECT_EQ(g_DefaultGUIFunction, 2);
+    EXPECT_EQ(g_DefaultGUIPage, (std::array<int16_t, 6>{0, 0, 3, 0, 0, 0})) << "only the group of Function keeps its page";
+    EXPECT_EQ(g_MemZ[0], "100");
+    EXPECT_EQ(g_MemZ[2], "-2.25");
+    EXPECT_EQ(g_LayoutType, 4);
+}
+
+TEST_F(SettingsTest, AFreshFileHoldsOnlyTheWrittenKeys)
+{
+    sub_ReadControlIni(); // defaults everywhere
+    g_MemX[4] = "1.5";
+    g_MemFKS[1] = 12.5;
+    g_ShortcutKey[2] = 906;
+    g_GUIControl[gcAOM] = false;
+    sub_WriteControlIni();
+    const std::string text = ReadText(File());
+    for (const char* absent : {"LanguageFile", "ChangeGui", "IncrementFlag", "IncrementValue", "DefaultIncreValue",
+                               "Magnification", "StageInfo", "SpinInfo", "[MemY]"})
+        EXPECT_EQ(text.find(absent), std::string::npos) << absent;
+    for (const char* present : {"[GUILayout]\nType=1\n", "[DeviceNo]\nDeviceNo=0\n", "TIRFFrame=True\n",
+                                "AOM=False\n", "Up=906\n", "[MemX]\n5=1.5\n", "[MemFKS]\n1=0\n2=12.5\n",
+                                "[DefaultGUI]\nFunction=0\nAttach=0\n"})
+        EXPECT_NE(text.find(present), std::string::npos) << present << "\n--- in ---\n" << text;
+    EXPECT_LT(text.find("[GUILayout]"), text.find("[DeviceNo]"));
+}
+
+TEST_F(SettingsTest, WriteAndReadBackUnderAGermanLocale)
+{
+    zotest::GermanLocale german;
+    ZO_REQUIRE_GERMAN_LOCALE(german);
+    WriteText(File(), "[DefaultIncreValue]\nStageXY=0.5\nStageZ=1.25e-2\n");
+    sub_ReadControlIni();
+    EXPECT_EQ(g_DefaultIncreValue, (std::array<double, 3>{0.5, 0.0125, 0.025}));
+    g_MemFKS = {12.5, 0.1, 39999.5, 0, 1e-3, 250};
+    g_MemTIRF[0] = "34.5";
+    g_DeviceNo = -1;
+    sub_WriteControlIni();
+    const std::string text = ReadText(File());
+    EXPECT_NE(text.find("1=12.5\n2=0.1\n3=39999.5\n4=0\n5=0.001\n6=250\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("12,5"), std::string::npos);
+
+    const auto written = g_MemFKS;
+    ResetSettingsVariables();
+    sub_ReadControlIni();
+    EXPECT_EQ(g_MemFKS, written);
+    EXPECT_EQ(g_MemTIRF[0], "34.5");
+    EXPECT_EQ(g_DeviceNo, -1);
+    EXPECT_TRUE(ui.Boxes().empty());
+}
+
+TEST_F(SettingsTest, ApplyGUIControlSpreadsEachFlagOverItsControls)
+{
+    // Every entry belongs to exactly one flag or is always on.
+    std::multiset<int> owners(kControlVisibleAlwaysOn.begin(), kControlVisibleAlwaysOn.end());
+    for (const auto& info : kGUIControl)
+        for (const int8_t e : info.entries)
+            if (e >= 0)
+                owners.insert(e);
+    for (int e = 0; e < kControlVisibleCount; ++e)
+        EXPECT_EQ(owners.count(e), 1u) << "entry " << e;
+
+    for (int flag = 0; flag < gcCount; ++flag) {
+        g_GUIControl.fill(true);
+        g_GUIControl[flag] = false;
+        ControlVisible.fill(false);
+        sub_ApplyGUIControl();
+        std::set<int> hidden;
+        for (int e = 0; e < kControlVisibleCount; ++e)
+            if (!ControlVisible[e])
+                hidden.insert(e);
+        std::set<int> expected;
+        for (const int8_t e : kGUIControl[flag].entries)
+            if (e >= 0)
+                expected.insert(e);
+        EXPECT_EQ(hidden, expected) << kGUIControl[flag].key;
+    }
+    g_GUIControl.fill(false);
+    sub_ApplyGUIControl();
+    EXPECT_TRUE(ControlVisible[36] && ControlVisible[43] && ControlVisible[44]);
+    EXPECT_EQ(std::count(ControlVisible.begin(), ControlVisible.end(), true), 3);
+}
+
+TEST_F(SettingsTest, FlagsDriveTheControlsOfTheirDevice)
+{
+    const auto entries = [](const char* key) {
+        std::set<int> s;
+        for (const int8_t e : kGUIControl[static_cast<size_t>(GUIControlIndex(key))].entries)
+            if (e >= 0)
+                s.insert(e);
+        return s;
+    };
+    EXPECT_EQ(entries("obj"), (std::set<int>{37, 51}));
+    EXPECT_EQ(entries("TIRF"), (std::set<int>{6, 10, 18, 27, 53, 67}));
+    EXPECT_EQ(entries("DIALAMP"), (std::set<int>{0, 3, 9}));
+    EXPECT_EQ(entries("STGZ"), (std::set<int>{16, 33, 34, 46, 60}));
+    EXPECT_EQ(entries("DIAFrame"), (std::set<int>{64}));
+    EXPECT_EQ(GUIControlIndex("Nothing"), -1);
+}
+
+} // namespace
