@@ -1,0 +1,83 @@
+#include "widgets/usrComboBox.h"
+
+#include <QAbstractItemView>
+#include <QScreen>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+usrComboBox::usrComboBox(QWidget* parent)
+    : QComboBox(parent)
+{
+    setFocusPolicy(Qt::TabFocus);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        m_shownText.reset();
+        update();
+        emit selected(index);
+    });
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { m_shownText.reset(); });
+}
+
+void usrComboBox::setSelectedIndex(int index)
+{
+    if (index < -1 || index >= count())
+        return;
+    QComboBox::setCurrentIndex(index);
+    // A repeated index changes nothing above, so the override would survive.
+    m_shownText.reset();
+    update();
+    if (index >= 0)
+        emit selected(index);
+}
+
+QString usrComboBox::text() const
+{
+    return m_shownText.value_or(currentText());
+}
+
+void usrComboBox::setText(const QString& text)
+{
+    m_shownText = text;
+    update();
+}
+
+void usrComboBox::clear()
+{
+    QComboBox::clear();
+    m_shownText.reset();
+}
+
+// 1695 x 330 twips: the list cell of the pad's layouts.
+QSize usrComboBox::sizeHint() const { return {113, 22}; }
+QSize usrComboBox::minimumSizeHint() const { return {32, 18}; }
+
+void usrComboBox::showPopup()
+{
+    // Entries such as "3: name 60x/ 1.40 type" are wider than the pad's list
+    // cell; the open list grows to show them whole.
+    int widest = width();
+    const QFontMetrics metrics(view()->font());
+    for (int i = 0; i < count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(itemText(i)) + 4 * metrics.averageCharWidth());
+    if (const QScreen* where = screen())
+        widest = std::min(widest, where->availableGeometry().width());
+    view()->setMinimumWidth(widest);
+    QComboBox::showPopup();
+}
+
+void usrComboBox::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText = text();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void usrComboBox::wheelEvent(QWheelEvent* event)
+{
+    event->ignore();
+}

@@ -1,0 +1,132 @@
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+#include "TestPanel.h"
+#include "widgets/usrComboBox.h"
+
+namespace {
+
+class ComboBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto* list = panel.add<usrComboBox>("cboOBJ", {10, 10, 113, 22});
+        for (const char* entry : {"1: Plan 4x/ 0.13", "2: Plan 10x/ 0.30", "3: Plan 40x/ 0.95"})
+            list->addItem(entry);
+        ASSERT_TRUE(panel.show());
+        cbo = panel.find<usrComboBox>("cboOBJ");
+        ASSERT_NE(cbo, nullptr);
+    }
+
+    TestPanel panel{{200, 60}};
+    usrComboBox* cbo = nullptr;
+};
+
+TEST_F(ComboBoxTest, EntriesAndStartState)
+{
+    EXPECT_EQ(cbo->count(), 3);
+    EXPECT_EQ(cbo->itemText(1), "2: Plan 10x/ 0.30");
+    // Adding entries selects the first one, as a list does; the pad selects
+    // what the device reports.
+    EXPECT_EQ(cbo->selectedIndex(), 0);
+    QSignalSpy spy(cbo, &usrComboBox::selected);
+    cbo->clear();
+    EXPECT_EQ(cbo->count(), 0);
+    EXPECT_EQ(cbo->selectedIndex(), -1);
+    EXPECT_EQ(cbo->text(), "");
+    EXPECT_EQ(spy.count(), 0);
+}
+
+TEST_F(ComboBoxTest, CodeSetIndexRaisesTheSelectionEventEveryTime)
+{
+    QSignalSpy spy(cbo, &usrComboBox::selected);
+    bool updating = false;
+    std::vector<bool> flagSeenByHandler;
+    QObject::connect(cbo, &usrComboBox::selected, [&](int) { flagSeenByHandler.push_back(updating); });
+
+    // The pad's pattern: flag up, select, flag down. The handler must run
+    // inside the call, or the flag could not guard it.
+    updating = true;
+    cbo->setSelectedIndex(2);
+    updating = false;
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toInt(), 2);
+    EXPECT_EQ(cbo->selectedIndex(), 2);
+    EXPECT_EQ(cbo->text(), "3: Plan 40x/ 0.95");
+
+    // The same index again (a memory recalled twice from the keyboard).
+    cbo->setSelectedIndex(2);
+    ASSERT_EQ(spy.count(), 2);
+    EXPECT_EQ(spy.at(1).at(0).toInt(), 2);
+    EXPECT_EQ(flagSeenByHandler, (std::vector<bool>{true, false}));
+}
+
+TEST_F(ComboBoxTest, NoneAndOutOfRangeIndexes)
+{
+    QSignalSpy spy(cbo, &usrComboBox::selected);
+    cbo->setSelectedIndex(1);
+    cbo->setSelectedIndex(-1);
+    EXPECT_EQ(cbo->selectedIndex(), -1);
+    EXPECT_EQ(cbo->text(), "");
+    cbo->setSelectedIndex(3);
+    cbo->setSelectedIndex(-2);
+    EXPECT_EQ(cbo->selectedIndex(), -1);
+    EXPECT_EQ(spy.count(), 1);
+}
+
+TEST_F(ComboBoxTest, UserSelectionThroughTheOpenList)
+{
+    QSignalSpy spy(cbo, &usrComboBox::selected);
+    for (int pick : {1, 1}) {   // picking the selected entry again raises it again
+        cbo->showPopup();
+        QAbstractItemView* view = cbo->view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+        EXPECT_GE(view->width(), view->sizeHintForColumn(0));
+        const QRect row = view->visualRect(view->model()->index(pick, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row.center());
+        QTRY_VERIFY(!view->window()->isVisible());
+    }
+    ASSERT_EQ(spy.count(), 2);
+    EXPECT_EQ(spy.at(0).at(0).toInt(), 1);
+    EXPECT_EQ(spy.at(1).at(0).toInt(), 1);
+    EXPECT_EQ(cbo->selectedIndex(), 1);
+}
+
+TEST_F(ComboBoxTest, DisplayedTextIsSeparateFromTheSelection)
+{
+    cbo->setSelectedIndex(0);
+    QSignalSpy spy(cbo, &usrComboBox::selected);
+    cbo->setText("moving ...");
+    EXPECT_EQ(cbo->text(), "moving ...");
+    EXPECT_EQ(cbo->selectedIndex(), 0);
+    EXPECT_EQ(cbo->count(), 3);
+    EXPECT_EQ(spy.count(), 0);
+    // A selection, also of the same entry, shows the entry again.
+    cbo->setSelectedIndex(0);
+    EXPECT_EQ(cbo->text(), "1: Plan 4x/ 0.13");
+    cbo->setText("other");
+    cbo->clear();
+    EXPECT_EQ(cbo->text(), "");
+}
+
+TEST_F(ComboBoxTest, WheelAndClicksDoNotSelectWhenTheyShouldNot)
+{
+    cbo->setSelectedIndex(1);
+    QSignalSpy spy(cbo, &usrComboBox::selected);
+    const QPointF at(cbo->rect().center());
+    QWheelEvent wheel(at, cbo->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(cbo, &wheel);
+    EXPECT_EQ(cbo->selectedIndex(), 1);
+
+    cbo->setEnabled(false);
+    QTest::mouseClick(cbo, Qt::LeftButton, {}, cbo->rect().center());
+    EXPECT_FALSE(cbo->view()->isVisible());
+    EXPECT_EQ(spy.count(), 0);
+}
+
+} // namespace

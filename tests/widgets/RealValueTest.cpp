@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+
+#include "widgets/RealValue.h"
+
+namespace {
+
+TEST(RealValue, CleanRemovesBinaryNoiseOnly)
+{
+    EXPECT_EQ(RealValue::clean(0.1 + 0.2), 0.3);
+    EXPECT_EQ(RealValue::clean(12.5), 12.5);
+    EXPECT_EQ(RealValue::clean(123456.789012), 123456.789012);
+    EXPECT_EQ(RealValue::clean(-0.0000123), -0.0000123);
+    EXPECT_TRUE(std::isinf(RealValue::clean(std::numeric_limits<double>::infinity())));
+}
+
+TEST(RealValue, FormatIsShortAndLocaleFree)
+{
+    const char* had = std::setlocale(LC_ALL, nullptr);
+    const std::string previous = had ? had : "C";
+    std::setlocale(LC_ALL, "de_DE.UTF-8");   // may not exist; the test holds either way
+    EXPECT_EQ(RealValue::format(12.5), "12.5");
+    EXPECT_EQ(RealValue::format(100), "100");
+    EXPECT_EQ(RealValue::format(0.1 + 0.2), "0.3");
+    EXPECT_EQ(RealValue::format(-0.0), "0");
+    EXPECT_EQ(RealValue::format(-1250000), "-1250000");
+    EXPECT_EQ(RealValue::format(1e-7), "0.0000001");
+    std::setlocale(LC_ALL, previous.c_str());
+}
+
+TEST(RealValue, LimitsClampAndFollowEachOther)
+{
+    RealValue v(0, 10, 0.5);
+    EXPECT_TRUE(v.setValue(12));
+    EXPECT_EQ(v.value(), 10);
+    EXPECT_FALSE(v.setValue(std::nan("")));
+    v.setMinimum(20);   // above the maximum: the maximum follows
+    EXPECT_EQ(v.maximum(), 20);
+    EXPECT_EQ(v.value(), 20);
+    v.setMaximum(-5);
+    EXPECT_EQ(v.minimum(), -5);
+    EXPECT_EQ(v.value(), -5);
+}
+
+TEST(RealValue, SteppingAndTheGrid)
+{
+    RealValue v(-1, 1, 0.1);
+    for (int i = 0; i < 7; ++i)
+        v.stepBy(1);
+    EXPECT_EQ(v.value(), 0.7);
+    EXPECT_TRUE(v.stepTowards(1, 2));
+    EXPECT_EQ(v.value(), 0.9);
+    EXPECT_TRUE(v.stepTowards(0.95, 2));   // never past the target
+    EXPECT_EQ(v.value(), 0.95);
+    EXPECT_EQ(v.valueAtFraction(0.5), 0);
+    EXPECT_EQ(v.valueAtFraction(0.333), -0.3);
+    EXPECT_EQ(v.valueAtFraction(7), 1);
+    v.setStep(0);
+    EXPECT_FALSE(v.stepBy(1));
+    EXPECT_EQ(v.valueAtFraction(0.333), -0.334);
+}
+
+} // namespace

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+
+// A shown window holding the controls under test; tests find them again by
+// object name, as the windows' own code does.
+class TestPanel {
+public:
+    explicit TestPanel(QSize size)
+        : m_window(std::make_unique<QWidget>())
+    {
+        m_window->resize(size);
+    }
+
+    template <class Kind>
+    Kind* add(const char* name, QRect geometry)
+    {
+        auto* control = new Kind(m_window.get());
+        control->setObjectName(name);
+        control->setGeometry(geometry);
+        return control;
+    }
+
+    // Shows the window and waits until it is on the (offscreen) screen.
+    bool show()
+    {
+        m_window->show();
+        return QTest::qWaitForWindowExposed(m_window.get());
+    }
+
+    template <class Kind>
+    Kind* find(const char* name) const
+    {
+        return m_window->findChild<Kind*>(name);
+    }
+
+    QWidget* window() const { return m_window.get(); }
+
+private:
+    std::unique_ptr<QWidget> m_window;
+};
