@@ -1,0 +1,161 @@
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "TestPanel.h"
+#include "widgets/usrXscrollZo.h"
+
+namespace {
+
+// The bar is 120 x 17: arrows of 17 px at both ends, a thumb of 0.9 x the
+// height on the 86 px track between them.
+class ScrollBarTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        panel.add<usrXscrollZo>("sbTIRFAngle", {0, 0, 120, 17});
+        ASSERT_TRUE(panel.show());
+        sb = panel.find<usrXscrollZo>("sbTIRFAngle");
+        ASSERT_NE(sb, nullptr);
+        sb->setMinimum(0);
+        sb->setMaximum(100);
+        sb->setSmallStep(0.1);
+        sb->setValue(12.5);
+        changed = std::make_unique<QSignalSpy>(sb, &usrXscrollZo::changed);
+        scrolled = std::make_unique<QSignalSpy>(sb, &usrXscrollZo::scrolled);
+        released = std::make_unique<QSignalSpy>(sb, &usrXscrollZo::mouseReleased);
+    }
+
+    QPoint lessArrow() const { return {8, 8}; }
+    QPoint moreArrow() const { return {sb->width() - 8, 8}; }
+    // Centre of the thumb for the current value.
+    QPoint thumb() const
+    {
+        const double thumbWidth = 17 * 0.9;
+        const double travel = sb->width() - 2 * 17 - thumbWidth;
+        const double fraction = (sb->value() - sb->minimum()) / (sb->maximum() - sb->minimum());
+        return {static_cast<int>(17 + fraction * travel + thumbWidth / 2), 8};
+    }
+
+    TestPanel panel{{130, 30}};
+    usrXscrollZo* sb = nullptr;
+    std::unique_ptr<QSignalSpy> changed, scrolled, released;
+};
+
+TEST_F(ScrollBarTest, RealValuesRoundTripAndCodeRaisesNothing)
+{
+    EXPECT_EQ(sb->value(), 12.5);
+    EXPECT_EQ(sb->smallStep(), 0.1);
+    sb->setValue(0.3);
+    EXPECT_EQ(sb->value(), 0.3);
+    sb->setValue(250);
+    EXPECT_EQ(sb->value(), 100);
+    sb->setValue(-4);
+    EXPECT_EQ(sb->value(), 0);
+    sb->setMaximum(50);
+    sb->setMinimum(20);
+    EXPECT_EQ(sb->value(), 20);
+    sb->setMaximum(10);   // below the minimum: the minimum follows
+    EXPECT_EQ(sb->minimum(), 10);
+    EXPECT_EQ(sb->value(), 10);
+    EXPECT_EQ(changed->count() + scrolled->count() + released->count(), 0);
+}
+
+TEST_F(ScrollBarTest, ArrowStepsDoNotDrift)
+{
+    for (int i = 0; i < 10; ++i)
+        QTest::mouseClick(sb, Qt::LeftButton, {}, moreArrow());
+    EXPECT_EQ(sb->value(), 13.5);
+    ASSERT_EQ(changed->count(), 10);
+    EXPECT_EQ(changed->at(0).at(0).toDouble(), 12.6);
+    EXPECT_EQ(released->count(), 10);
+    EXPECT_EQ(scrolled->count(), 0);
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(sb, Qt::LeftButton, {}, lessArrow());
+    EXPECT_EQ(sb->value(), 13.2);
+}
+
+TEST_F(ScrollBarTest, ArrowAtTheLimitChangesNothingButStillReportsTheRelease)
+{
+    sb->setValue(100);
+    QTest::mouseClick(sb, Qt::LeftButton, {}, moreArrow());
+    EXPECT_EQ(sb->value(), 100);
+    EXPECT_EQ(changed->count(), 0);
+    EXPECT_EQ(released->count(), 1);
+}
+
+TEST_F(ScrollBarTest, ThumbDragScrollsThenChangesOnRelease)
+{
+    QTest::mousePress(sb, Qt::LeftButton, {}, thumb());
+    QTest::mouseMove(sb, thumb() + QPoint(20, 0));
+    QTest::mouseMove(sb, QPoint(sb->width() + 40, 8));   // far past the end
+    EXPECT_EQ(changed->count(), 0);
+    ASSERT_EQ(scrolled->count(), 2);
+    const double mid = scrolled->at(0).at(0).toDouble();
+    EXPECT_GT(mid, 12.5);
+    // Dragged values lie on the 0.1 grid.
+    EXPECT_EQ(mid, std::round(mid * 10) / 10);
+    EXPECT_EQ(scrolled->at(1).at(0).toDouble(), 100);
+    QTest::mouseRelease(sb, Qt::LeftButton, {}, QPoint(sb->width() + 40, 8));
+    ASSERT_EQ(changed->count(), 1);
+    EXPECT_EQ(changed->at(0).at(0).toDouble(), 100);
+    EXPECT_EQ(released->count(), 1);
+}
+
+TEST_F(ScrollBarTest, ThumbPressWithoutMovingOnlyReportsTheRelease)
+{
+    QTest::mouseClick(sb, Qt::LeftButton, {}, thumb());
+    EXPECT_EQ(sb->value(), 12.5);
+    EXPECT_EQ(changed->count(), 0);
+    EXPECT_EQ(scrolled->count(), 0);
+    EXPECT_EQ(released->count(), 1);
+}
+
+TEST_F(ScrollBarTest, TrackClickPagesTowardsThePointer)
+{
+    // A page is a tenth of the range: 10.
+    QTest::mouseClick(sb, Qt::LeftButton, {}, QPoint(sb->width() - 20, 8));
+    EXPECT_EQ(sb->value(), 22.5);
+    QTest::mouseClick(sb, Qt::LeftButton, {}, QPoint(19, 8));
+    EXPECT_EQ(sb->value(), 12.5);
+    EXPECT_EQ(changed->count(), 2);
+    EXPECT_EQ(released->count(), 2);
+}
+
+TEST_F(ScrollBarTest, KeysAreUserChanges)
+{
+    sb->setFocus();
+    QTest::keyClick(sb, Qt::Key_Right);
+    QTest::keyClick(sb, Qt::Key_End);
+    QTest::keyClick(sb, Qt::Key_End);
+    EXPECT_EQ(sb->value(), 100);
+    ASSERT_EQ(changed->count(), 2);
+    EXPECT_EQ(changed->at(0).at(0).toDouble(), 12.6);
+}
+
+TEST_F(ScrollBarTest, DisabledBarIgnoresTheMouse)
+{
+    sb->setEnabled(false);
+    QTest::mouseClick(sb, Qt::LeftButton, {}, moreArrow());
+    QTest::mousePress(sb, Qt::LeftButton, {}, thumb());
+    QTest::mouseMove(sb, thumb() + QPoint(30, 0));
+    QTest::mouseRelease(sb, Qt::LeftButton, {}, thumb() + QPoint(30, 0));
+    EXPECT_EQ(sb->value(), 12.5);
+    EXPECT_EQ(changed->count() + scrolled->count() + released->count(), 0);
+}
+
+TEST_F(ScrollBarTest, HeldArrowRepeatsUntilDisabled)
+{
+    QTest::mousePress(sb, Qt::LeftButton, {}, moreArrow());
+    QTRY_VERIFY_WITH_TIMEOUT(changed->count() >= 3, 5000);
+    // The pad disables itself while it sends; the release never arrives.
+    sb->setEnabled(false);
+    const int atDisable = changed->count();
+    QTest::qWait(3 * AutoRepeat::IntervalMs);
+    EXPECT_EQ(changed->count(), atDisable);
+}
+
+} // namespace
