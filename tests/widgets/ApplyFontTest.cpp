@@ -1,0 +1,128 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+#include "widgets/ApplyFont.h"
+#include "widgets/usrComboBox.h"
+#include "widgets/usrMPButton.h"
+#include "widgets/usrXYspin.h"
+#include "widgets/usrXscrollZo.h"
+
+namespace {
+
+// A window with one control of every kind the rule names, and a few it does
+// not, some of them inside a frame.
+class ApplyFontTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<QWidget>();
+        window->setObjectName("frmTest");
+        QFont design("DejaVu Sans");
+        design.setPointSize(8);
+        window->setFont(design);
+        auto* frame = new QGroupBox("frame", window.get());
+        frame->setObjectName("fraDIA");
+        add<QLabel>(frame, "lblTittle");
+        add<QCheckBox>(frame, "chkAllLink");
+        add<QPushButton>(frame, "btnPlain");
+        add<usrMPButton>(frame, "chkDIALamp");
+        add<QLineEdit>(window.get(), "txtX");
+        add<QRadioButton>(window.get(), "optSelect");
+        add<QListWidget>(window.get(), "lstItems");
+        add<QTreeWidget>(window.get(), "lvItems");
+        add<usrPButton>(window.get(), "picExit");
+        add<usrXscrollZo>(window.get(), "sbDIALamp");
+        add<usrComboBox>(window.get(), "cboOBJ");
+        add<QComboBox>(window.get(), "cboPlain");
+        add<QStatusBar>(window.get(), "StatusBar1");
+        add<usrXYspin>(window.get(), "spnStageXY");
+        add<QSpinBox>(window.get(), "spnPlain");
+    }
+
+    template <class Kind>
+    void add(QWidget* parent, const char* name)
+    {
+        auto* widget = new Kind(parent);
+        widget->setObjectName(name);
+    }
+
+    QFont fontOf(const char* name) const
+    {
+        const auto* widget = window->findChild<QWidget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget ? widget->font() : QFont();
+    }
+
+    std::unique_ptr<QWidget> window;
+};
+
+const char* const Listed[] = {"fraDIA", "lblTittle", "chkDIALamp", "txtX", "optSelect", "lstItems", "lvItems",
+                              "picExit", "sbDIALamp", "cboOBJ", "cboPlain", "StatusBar1"};
+const char* const Unlisted[] = {"chkAllLink", "btnPlain", "spnStageXY", "spnPlain"};
+
+TEST_F(ApplyFontTest, ListedKindsTakeTheFontOthersKeepTheirs)
+{
+    sub_ApplyFont(window.get(), ControlFont{"DejaVu Serif", true, true, 12, 128});
+    for (const char* name : Listed) {
+        const QFont font = fontOf(name);
+        EXPECT_EQ(font.family(), "DejaVu Serif") << name;
+        EXPECT_TRUE(font.bold()) << name;
+        EXPECT_TRUE(font.italic()) << name;
+        EXPECT_EQ(font.pointSize(), 12) << name;
+    }
+    // Also the check box and the plain button inside the changed frame.
+    for (const char* name : Unlisted) {
+        const QFont font = fontOf(name);
+        EXPECT_EQ(font.family(), "DejaVu Sans") << name;
+        EXPECT_FALSE(font.bold()) << name;
+        EXPECT_EQ(font.pointSize(), 8) << name;
+    }
+    EXPECT_EQ(window->font().family(), "DejaVu Sans");
+}
+
+TEST_F(ApplyFontTest, EmptyNameKeepsTheDesignFonts)
+{
+    std::map<QString, QFont> before;
+    for (QWidget* widget : window->findChildren<QWidget*>())
+        before[widget->objectName()] = widget->font();
+    sub_ApplyFont(window.get(), ControlFont{"", true, true, 20, 0});
+    for (QWidget* widget : window->findChildren<QWidget*>())
+        EXPECT_EQ(widget->font(), before[widget->objectName()]) << widget->objectName().toStdString();
+}
+
+TEST_F(ApplyFontTest, SizeZeroKeepsTheSizeButAppliesTheRest)
+{
+    sub_ApplyFont(window.get(), ControlFont{"DejaVu Sans Mono", false, true, 0, 0});
+    const QFont label = fontOf("lblTittle");
+    EXPECT_EQ(label.family(), "DejaVu Sans Mono");
+    EXPECT_TRUE(label.italic());
+    EXPECT_EQ(label.pointSize(), 8);
+    // Bold off is applied too, over a control designed bold.
+    auto* button = window->findChild<usrPButton*>("picExit");
+    QFont bold = button->font();
+    bold.setBold(true);
+    button->setFont(bold);
+    sub_ApplyFont(window.get(), ControlFont{"DejaVu Sans", false, false, 9, 0});
+    EXPECT_FALSE(button->font().bold());
+    EXPECT_EQ(button->font().pointSize(), 9);
+}
+
+TEST(ApplyFont, NoWindowIsHarmless)
+{
+    sub_ApplyFont(nullptr, ControlFont{"DejaVu Sans", true, false, 10, 0});
+}
+
+} // namespace
