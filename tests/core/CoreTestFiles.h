@@ -2,6 +2,8 @@
 // Small file helpers and the German-locale guard for the core tests.
 
 #include <clocale>
+#include <cstdlib>
+#include <optional>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -43,6 +45,34 @@ public:
 
 private:
     bool active_ = false;
+};
+
+// Sets (or, with nullopt, removes) an environment variable for the life of
+// the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, std::optional<std::string> value) : name_(name)
+    {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
+    }
+    ~ScopedEnv()
+    {
+        if (old_)
+            setenv(name_.c_str(), old_->c_str(), 1);
+        else
+            unsetenv(name_.c_str());
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> old_;
 };
 
 #define ZO_REQUIRE_GERMAN_LOCALE(guard)                                                                        \
