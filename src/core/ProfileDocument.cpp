@@ -25,6 +25,13 @@ std::string_view TrimTrailingCr(std::string_view text)
     return text;
 }
 
+std::string_view TrimTrailingSpace(std::string_view text)
+{
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
 std::string_view Unquote(std::string_view value)
 {
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
@@ -107,7 +114,7 @@ ProfileDocument::Line ProfileDocument::ParseLine(std::string raw, std::string en
         line.kind = Kind::Key;
         const size_t eq = s.find('=');
         if (eq == std::string_view::npos) {
-            line.name = TrimBlanks(s);
+            line.name = TrimTrailingSpace(s);
         } else {
             line.name = s.substr(0, eq);
             line.value = Unquote(TrimBlanks(s.substr(eq + 1)));
@@ -256,7 +263,8 @@ bool ProfileDocument::Set(std::string_view section, std::string_view key, std::s
             Line& line = lines_[it->second];
             // Keep the key exactly as the file spells it.
             const size_t eq = line.raw.find('=');
-            std::string prefix = eq == std::string::npos ? std::string(TrimTrailingCr(line.raw)) : line.raw.substr(0, eq);
+            // (A line without "=" has no blanks after its name that belong to it.)
+            std::string prefix = eq == std::string::npos ? std::string(TrimTrailingSpace(line.raw)) : line.raw.substr(0, eq);
             line = ParseLine(prefix + "=" + encoded, line.ending);
         } else {
             size_t at = sec->header + 1;
