@@ -3,7 +3,6 @@
 #include "core/NumberText.h"
 #include "core/mdlCommon.h"
 #include "core/mdlLanguage.h"
-#include "sdk/ZoScope.h"
 
 #include <gtest/gtest.h>
 
@@ -115,21 +114,6 @@ TEST(CommonTest, IndexInList)
     EXPECT_EQ(func_IndexInList("GFP", list, 0), -1) << "only up to the last index";
     EXPECT_EQ(func_IndexInList("DAPI", list, -1), -1);
     EXPECT_EQ(func_IndexInList("none", list, 99), -1);
-}
-
-TEST(CommonTest, SdkVersionIsTheLibrarysOwn)
-{
-    EXPECT_EQ(func_GetSdkVersion(), ZOSCOPELib::LibraryVersion());
-    EXPECT_NE(func_GetSdkVersion(), "");
-}
-
-TEST(CommonTest, FlushGoesThroughTheUiServices)
-{
-    zotest::ScriptedUi ui;
-    zotest::ScopedUi installed(ui);
-    sub_FlushInput();
-    sub_FlushInput();
-    EXPECT_EQ(ui.Flushes(), 2);
 }
 
 TEST(NumberTextTest, NumericTexts)

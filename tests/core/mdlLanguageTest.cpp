@@ -201,12 +201,6 @@ TEST_F(LanguageTest, ListsLongerThanTheirVariableGiveOneMessage)
     EXPECT_TRUE(ui.Boxes().empty()) << "an empty sixth language entry is no error";
 }
 
-TEST_F(LanguageTest, RefreshAllLanguageAsksTheWindows)
-{
-    sub_RefreshAllLanguage();
-    EXPECT_EQ(ui.LanguageRefreshes(), 1);
-}
-
 // ---- the installed language files -----------------------------------------
 
 class InstalledLanguageTest : public LanguageTest {
