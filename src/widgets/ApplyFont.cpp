@@ -44,9 +44,9 @@ bool isInnerPart(const QWidget* widget, const QWidget* root)
 
 } // namespace
 
-void sub_ApplyFont(QWidget* root, const ControlFont& font)
+void sub_ApplyFont(QWidget* root, const FontInfo& font)
 {
-    if (!root || font.name.empty())
+    if (!root || font.Name.empty())
         return;
 
     std::vector<QWidget*> targets;
@@ -64,11 +64,11 @@ void sub_ApplyFont(QWidget* root, const ControlFont& font)
 
     for (QWidget* widget : targets) {
         QFont changed = widget->font();
-        changed.setFamily(QString::fromStdString(font.name));
-        changed.setBold(font.bold);
-        changed.setItalic(font.italic);
-        if (font.size > 0)
-            changed.setPointSize(font.size);
+        changed.setFamily(QString::fromStdString(font.Name));
+        changed.setBold(font.Bold);
+        changed.setItalic(font.Italic);
+        if (font.Size > 0)
+            changed.setPointSize(font.Size);
         widget->setFont(changed);
     }
     for (auto& [widget, before] : keep) {

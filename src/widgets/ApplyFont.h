@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/ControlFont.h"
+#include "core/mdlLanguage.h"
 
 class QWidget;
 
@@ -15,4 +15,4 @@ class QWidget;
 // fonts. A size of 0 or less keeps each control's size, since Qt has no
 // zero-point font; the character set is left to Qt, which picks glyphs by
 // script.
-void sub_ApplyFont(QWidget* root, const ControlFont& font);
+void sub_ApplyFont(QWidget* root, const FontInfo& font);

@@ -75,7 +75,7 @@ const char* const Unlisted[] = {"chkAllLink", "btnPlain", "spnStageXY", "spnPlai
 
 TEST_F(ApplyFontTest, ListedKindsTakeTheFontOthersKeepTheirs)
 {
-    sub_ApplyFont(window.get(), ControlFont{"DejaVu Serif", true, true, 12, 128});
+    sub_ApplyFont(window.get(), FontInfo{"DejaVu Serif", true, true, 12, 128});
     for (const char* name : Listed) {
         const QFont font = fontOf(name);
         EXPECT_EQ(font.family(), "DejaVu Serif") << name;
@@ -98,14 +98,14 @@ TEST_F(ApplyFontTest, EmptyNameKeepsTheDesignFonts)
     std::map<QString, QFont> before;
     for (QWidget* widget : window->findChildren<QWidget*>())
         before[widget->objectName()] = widget->font();
-    sub_ApplyFont(window.get(), ControlFont{"", true, true, 20, 0});
+    sub_ApplyFont(window.get(), FontInfo{"", true, true, 20, 0});
     for (QWidget* widget : window->findChildren<QWidget*>())
         EXPECT_EQ(widget->font(), before[widget->objectName()]) << widget->objectName().toStdString();
 }
 
 TEST_F(ApplyFontTest, SizeZeroKeepsTheSizeButAppliesTheRest)
 {
-    sub_ApplyFont(window.get(), ControlFont{"DejaVu Sans Mono", false, true, 0, 0});
+    sub_ApplyFont(window.get(), FontInfo{"DejaVu Sans Mono", false, true, 0, 0});
     const QFont label = fontOf("lblTittle");
     EXPECT_EQ(label.family(), "DejaVu Sans Mono");
     EXPECT_TRUE(label.italic());
@@ -115,14 +115,14 @@ TEST_F(ApplyFontTest, SizeZeroKeepsTheSizeButAppliesTheRest)
     QFont bold = button->font();
     bold.setBold(true);
     button->setFont(bold);
-    sub_ApplyFont(window.get(), ControlFont{"DejaVu Sans", false, false, 9, 0});
+    sub_ApplyFont(window.get(), FontInfo{"DejaVu Sans", false, false, 9, 0});
     EXPECT_FALSE(button->font().bold());
     EXPECT_EQ(button->font().pointSize(), 9);
 }
 
 TEST(ApplyFont, NoWindowIsHarmless)
 {
-    sub_ApplyFont(nullptr, ControlFont{"DejaVu Sans", true, false, 10, 0});
+    sub_ApplyFont(nullptr, FontInfo{"DejaVu Sans", true, false, 10, 0});
 }
 
 } // namespace
