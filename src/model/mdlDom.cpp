@@ -1,5 +1,7 @@
 #include "model/mdlDom.h"
 
+#include "core/mdlCommon.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -92,6 +94,33 @@ std::string func_DomTrim(std::string_view text, bool both)
     while (both && !text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
     return std::string(text);
+}
+
+std::vector<std::optional<std::string>> func_DomLastValues(const pugi::xml_node& element,
+                                                           std::initializer_list<std::string_view> names)
+{
+    std::vector<std::optional<std::string>> values(names.size());
+    for (const pugi::xml_attribute& attribute : element.attributes()) {
+        std::size_t index = 0;
+        for (const std::string_view name : names) {
+            if (func_DomNameIs(attribute, name)) {
+                values[index] = std::string(attribute.value());
+                break;
+            }
+            ++index;
+        }
+    }
+    return values;
+}
+
+std::optional<bool> func_DomStatus(const pugi::xml_node& element, std::string& asRead)
+{
+    const auto values = func_DomLastValues(element, {"STATUS"});
+    asRead = values[0].value_or(std::string());
+    const std::string trimmed = func_DomTrim(asRead, true);
+    if (!func_IsBoolText(trimmed))
+        return std::nullopt;
+    return trimmed.size() == 4; // "TRUE" in some letter case
 }
 
 pugi::xml_node func_DomAppend(pugi::xml_node parent, const char* name)

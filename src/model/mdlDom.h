@@ -6,9 +6,11 @@
 #include <pugixml.hpp>
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // True when the node's (element's or attribute's) name equals name, ignoring letter case.
 bool func_DomNameIs(const pugi::xml_node& node, std::string_view name);
@@ -24,6 +26,18 @@ std::optional<bool> func_DomToBool(std::string_view text);
 
 // The text with trailing blanks removed; with both = true, leading ones too.
 std::string func_DomTrim(std::string_view text, bool both = false);
+
+// The text of each named attribute of element, in the order of names:
+// attributes are taken in document order and the last one of a name wins;
+// names compare without letter case; attributes not named are ignored.
+// nullopt for a name the element does not carry.
+std::vector<std::optional<std::string>> func_DomLastValues(const pugi::xml_node& element,
+                                                           std::initializer_list<std::string_view> names);
+
+// The "STATUS" attribute of a "VALUE" element: "TRUE" or "FALSE" in any
+// letter case, surrounding blanks allowed; nullopt for anything else (a
+// missing attribute included). asRead receives the text as it stood.
+std::optional<bool> func_DomStatus(const pugi::xml_node& element, std::string& asRead);
 
 // Appends an element to parent and returns it.
 pugi::xml_node func_DomAppend(pugi::xml_node parent, const char* name);
