@@ -1,0 +1,215 @@
+// What every implementation of the SDK boundary must do. The suite runs once
+// per way of making a Scope; today that is the simulated microscope.
+
+#include "SimFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace ZOSCOPELib;
+
+namespace {
+
+// A connected instrument plus a way to let time pass.
+struct Instrument {
+    virtual ~Instrument() = default;
+    virtual Scope& scope() = 0;
+    virtual void Settle() = 0;
+    virtual std::unique_ptr<Scope>& owner() = 0;
+};
+
+struct SimInstrument : Instrument {
+    zotest::SimMicroscope sim;
+    Scope& scope() override { return sim.scope(); }
+    void Settle() override { sim.Settle(); }
+    std::unique_ptr<Scope>& owner() override { return sim.owner(); }
+};
+
+struct Maker {
+    const char* name;
+    std::function<std::unique_ptr<Instrument>()> make;
+};
+
+class ScopeContract : public ::testing::TestWithParam<Maker> {
+protected:
+    void SetUp() override { instrument = GetParam().make(); }
+    Scope& scope() { return instrument->scope(); }
+    std::unique_ptr<Instrument> instrument;
+};
+
+} // namespace
+
+TEST_P(ScopeContract, DisconnectedObjectsRefuseAndDisconnectTwiceIsHarmless)
+{
+    MicroscopeEntry& entry = scope().Microscopes().Item(0);
+    EXPECT_NO_THROW(scope().SystemType());
+    entry.Disconnect();
+    entry.Disconnect();
+    try {
+        scope().Nosepiece().Position();
+        FAIL() << "a call without a connection must fail";
+    } catch (const SdkError& e) {
+        EXPECT_EQ(e.Number(), NotConnected);
+        EXPECT_EQ(e.Source(), "ZOSCOPELib.Nosepiece");
+    }
+    EXPECT_NO_THROW(scope().Microscopes().Count()) << "the list stays readable";
+    entry.Connect();
+    EXPECT_NO_THROW(scope().Nosepiece().Position());
+}
+
+TEST_P(ScopeContract, AHeldParameterFailsCleanlyOnceTheScopeIsGone)
+{
+    ParameterPtr position = scope().XAxis().Position();
+    int calls = 0;
+    Subscription s = position->OnValueChanged.Subscribe([&] { ++calls; });
+    instrument->owner().reset();
+    try {
+        position->Value();
+        FAIL() << "reading a parameter of a released Scope must fail";
+    } catch (const SdkError& e) {
+        EXPECT_EQ(e.Number(), NotConnected);
+    }
+    s.reset();
+    EXPECT_EQ(calls, 0);
+}
+
+TEST_P(ScopeContract, AMoveRaisesValueEventsAndASameValueWriteRaisesNothing)
+{
+    TurretDevice& condenser = scope().Condenser();
+    ParameterPtr position = condenser.Position();
+    std::vector<int32_t> seen;
+    Subscription s = position->OnValueChanged.Subscribe([&] { seen.push_back(position->Value()); });
+    const int32_t start = position->Value();
+    const int32_t target = start % condenser.PositionCount() + 1;
+    condenser.SetPosition(target);
+    instrument->Settle();
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), target);
+    EXPECT_EQ(position->Value(), target);
+    seen.clear();
+    condenser.SetPosition(target);
+    instrument->Settle();
+    EXPECT_TRUE(seen.empty()) << "moving to where the turret already is raises nothing";
+
+    ShutterDevice& shutter = scope().EpiShutter();
+    ParameterPtr opened = shutter.IsOpened();
+    int changes = 0;
+    Subscription t = opened->OnValueChanged.Subscribe([&] { ++changes; });
+    shutter.Open();
+    shutter.Open();
+    EXPECT_EQ(opened->Value(), 1);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_P(ScopeContract, ConfigurationWritesRaiseInfoEventsOnTheShowingParameter)
+{
+    NosepieceDevice& nosepiece = scope().Nosepiece();
+    ParameterPtr position = nosepiece.Position();
+    int info = 0;
+    Subscription s = position->OnInfoChanged.Subscribe([&] { ++info; });
+    PositionItem& item = nosepiece.Item(2);
+    const int32_t old = item.Code();
+    item.SetCode(old == 7 ? 8 : 7);
+    EXPECT_EQ(info, 1);
+    item.SetCode(item.Code());
+    EXPECT_EQ(info, 1) << "writing the same code raises nothing";
+    nosepiece.SetALFMode(nosepiece.ALFMode() ? 0 : 1);
+    EXPECT_EQ(info, 2);
+}
+
+TEST_P(ScopeContract, LimitsAreEnforced)
+{
+    AxisDevice& z = scope().ZDrive();
+    const int32_t upper = z.UpperLimit();
+    EXPECT_EQ(z.Position()->UpperLimit(), upper);
+    try {
+        z.MoveAbsolute(upper + 1);
+        FAIL();
+    } catch (const SdkError& e) {
+        EXPECT_EQ(e.Number(), OutOfRange);
+    }
+    EXPECT_THROW(scope().Nosepiece().SetPosition(0), SdkError);
+    EXPECT_THROW(scope().Nosepiece().SetPosition(scope().Nosepiece().PositionCount() + 1), SdkError);
+    EXPECT_THROW(scope().Database().Condensers().Name(310), SdkError);
+}
+
+TEST_P(ScopeContract, StepForwardWrapsAround)
+{
+    TurretDevice& wheel = scope().ExcitationWheel();
+    const int32_t count = wheel.PositionCount();
+    wheel.SetPosition(count);
+    instrument->Settle();
+    wheel.StepForward();
+    instrument->Settle();
+    EXPECT_EQ(wheel.Position()->Value(), 1);
+    wheel.StepBackward();
+    instrument->Settle();
+    EXPECT_EQ(wheel.Position()->Value(), count);
+}
+
+TEST_P(ScopeContract, UserDatabaseEntriesRoundTripAndBuiltInOnesAreReadOnly)
+{
+    ModelDatabase& db = scope().Database();
+    db.Condensers().SetName(303, "Ring X");
+    EXPECT_EQ(db.Condensers().Name(303), "Ring X");
+    db.Condensers().SetName(303, " ");
+    EXPECT_EQ(db.Condensers().Name(303), "") << "a single blank reads back as no name";
+    try {
+        db.Condensers().SetName(1, "Mine");
+        FAIL();
+    } catch (const SdkError& e) {
+        EXPECT_EQ(e.Number(), ReadOnly);
+    }
+    ObjectiveRecord r{"My 60x", 3, 2, 6, 1, 5, 0.131, 1.4, 0.5, 2};
+    db.Objectives().Set(305, r);
+    const ObjectiveRecord back = db.Objectives().Get(305);
+    EXPECT_EQ(back.Name, "My 60x");
+    EXPECT_DOUBLE_EQ(back.WDSeriesCode, 0.13) << "two decimals are kept";
+    db.FilterBlocks().SetComposition(300, {310, 311, 312});
+    EXPECT_EQ(db.FilterBlocks().Composition(300), (FilterComposition{310, 311, 312}));
+    db.ExcitationFilters().SetName(319, "EX 319");
+    EXPECT_EQ(db.ExcitationFilters().Name(319), "EX 319");
+    EXPECT_GE(db.Objectives().DatabasePresetCount(), 1);
+}
+
+TEST_P(ScopeContract, ObservationModesStoreReadRemoveAndApply)
+{
+    ObservationModeList& modes = scope().ObservationModes();
+    const int32_t before = modes.Count();
+    ModeRecord r;
+    r.fill(NotSet);
+    r[5] = 4;   // condenser
+    r[10] = 1;  // DIA shutter open
+    modes.SetMode("Test", r);
+    EXPECT_EQ(modes.Count(), before + 1);
+    EXPECT_EQ(modes.ModeName(before + 1), "Test");
+    EXPECT_EQ(modes.GetMode("Test"), r);
+    r[5] = 3;
+    modes.SetMode("Test", r);
+    EXPECT_EQ(modes.Count(), before + 1) << "the same name replaces";
+    modes.ApplyMode("Test");
+    instrument->Settle();
+    EXPECT_EQ(scope().Condenser().Position()->Value(), 3);
+    EXPECT_EQ(scope().DiaShutter().IsOpened()->Value(), 1);
+    modes.RemoveMode("Test");
+    EXPECT_EQ(modes.Count(), before);
+    try {
+        modes.GetMode("Test");
+        FAIL();
+    } catch (const SdkError& e) {
+        EXPECT_EQ(e.Number(), NotFound);
+    }
+}
+
+TEST_P(ScopeContract, EveryPresenceIndexHasADevice)
+{
+    for (int i = 0; i < 24; ++i)
+        EXPECT_EQ(scope().DeviceAt(i).IsMounted()->Value(), 1) << "device " << i << " of the default instrument";
+    EXPECT_THROW(scope().DeviceAt(24), SdkError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Implementations, ScopeContract,
+                         ::testing::Values(Maker{"Simulator", [] { return std::make_unique<SimInstrument>(); }}),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -1,0 +1,397 @@
+// Behaviour of the simulated microscope beyond the boundary's contract:
+// travel over time, faults, persistence, descriptions, the trace.
+
+#include "SimFixture.h"
+
+#include "sdk/sim/SimDescription.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace ZOSCOPELib;
+using zotest::SimMicroscope;
+using zotest::SimOptions;
+
+namespace {
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+int32_t ErrorOf(const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (const SdkError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(Simulator, AnAxisReportsItsPositionWhileTravellingAndArrivesExactly)
+{
+    SimMicroscope sim;
+    AxisDevice& x = sim.scope().XAxis();
+    ParameterPtr position = x.Position();
+    std::vector<int32_t> stream;
+    Subscription s = position->OnValueChanged.Subscribe([&] { stream.push_back(position->Value()); });
+
+    x.MoveAbsolute(100000); // 10 mm at 0.1 um per unit
+    EXPECT_TRUE(stream.empty()) << "nothing is reported before time passes";
+    EXPECT_GT(sim.scope().NextEventDue(), 0);
+    sim.Settle();
+    ASSERT_GT(stream.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(stream.begin(), stream.end()));
+    EXPECT_EQ(stream.back(), 100000);
+    EXPECT_EQ(sim.scope().NextEventDue(), -1) << "an idle instrument has nothing due";
+}
+
+TEST(Simulator, ANewTargetWhileTravellingStartsFromWhereTheAxisIs)
+{
+    SimMicroscope sim;
+    AxisDevice& z = sim.scope().ZDrive();
+    const int32_t start = z.Position()->Value();
+    z.MoveAbsolute(start + 40000);
+    sim.Run(500);
+    const int32_t halfway = z.Position()->Value();
+    EXPECT_GT(halfway, start);
+    EXPECT_LT(halfway, start + 40000);
+    z.MoveAbsolute(start);
+    sim.Run(50);
+    EXPECT_LT(z.Position()->Value(), halfway) << "it turned back at once";
+    sim.Settle();
+    EXPECT_EQ(z.Position()->Value(), start);
+}
+
+TEST(Simulator, ATurretReadsZeroWhileTurning)
+{
+    SimMicroscope sim;
+    NosepieceDevice& n = sim.scope().Nosepiece();
+    ParameterPtr position = n.Position();
+    std::vector<int32_t> seen;
+    Subscription s = position->OnValueChanged.Subscribe([&] { seen.push_back(position->Value()); });
+    n.SetPosition(4);
+    EXPECT_EQ(seen, (std::vector<int32_t>{0}));
+    n.SetPosition(5); // changes its mind while turning
+    sim.Settle();
+    EXPECT_EQ(seen, (std::vector<int32_t>{0, 5}));
+}
+
+TEST(Simulator, HandlersMayCallBackIntoTheInstrument)
+{
+    SimMicroscope sim;
+    ShutterDevice& epi = sim.scope().EpiShutter();
+    ShutterDevice& dia = sim.scope().DiaShutter();
+    ParameterPtr epiOpen = epi.IsOpened();
+    ParameterPtr diaOpen = dia.IsOpened();
+    std::vector<std::string> log;
+    // Opening the epi shutter closes the DIA shutter from inside the event,
+    // whose own event then reads both values.
+    Subscription a = epiOpen->OnValueChanged.Subscribe([&] {
+        log.push_back("epi " + std::to_string(epiOpen->Value()));
+        if (epiOpen->Value() == 1)
+            dia.Close();
+    });
+    Subscription b = diaOpen->OnValueChanged.Subscribe(
+        [&] { log.push_back("dia " + std::to_string(diaOpen->Value()) + " epi " + std::to_string(epiOpen->Value())); });
+    dia.Open();
+    epi.Open();
+    EXPECT_EQ(log, (std::vector<std::string>{"dia 1 epi 0", "epi 1", "dia 0 epi 1"}));
+}
+
+TEST(Simulator, EventsOfACallArriveBeforeItReturnsAndAfterTheStateIsWhole)
+{
+    SimMicroscope sim;
+    TurretDevice& condenser = sim.scope().Condenser();
+    ParameterPtr position = condenser.Position();
+    std::vector<int32_t> codesSeen;
+    Subscription s = position->OnInfoChanged.Subscribe([&] {
+        for (int p = 1; p <= condenser.PositionCount(); ++p)
+            codesSeen.push_back(condenser.Item(p).Code());
+    });
+    condenser.Item(2).SetCode(305);
+    ASSERT_EQ(codesSeen.size(), 5u);
+    EXPECT_EQ(codesSeen[1], 305);
+}
+
+TEST(Simulator, FaultsCanBeInjected)
+{
+    SimMicroscope sim;
+    auto& control = sim.control();
+
+    control.SetNotAnswering(sim::IdxFKSUnit);
+    EXPECT_EQ(ErrorOf([&] { sim.scope().FKSUnit().IsMounted()->Value(); }), NotAnswering);
+    control.SetNotAnswering(sim::IdxFKSUnit, false);
+    EXPECT_EQ(sim.scope().FKSUnit().IsMounted()->Value(), 1);
+
+    control.FailCall("Nosepiece", "SetCode", 4242, 1);
+    EXPECT_EQ(ErrorOf([&] { sim.scope().Nosepiece().Item(1).SetCode(9); }), 4242) << "items belong to their turret";
+    EXPECT_EQ(ErrorOf([&] { sim.scope().Nosepiece().Item(1).SetCode(9); }), 0) << "once only";
+
+    control.FailCall("*", "Open", 77);
+    EXPECT_EQ(ErrorOf([&] { sim.scope().EpiShutter().Open(); }), 77);
+    EXPECT_EQ(ErrorOf([&] { sim.scope().Irlux().Open(); }), 77);
+    control.ClearFaults();
+    EXPECT_EQ(ErrorOf([&] { sim.scope().EpiShutter().Open(); }), 0);
+
+    control.FailCall("Microscopes[0]", "Connect", 1234, 1);
+    MicroscopeEntry& entry = sim.scope().Microscopes().Item(0);
+    entry.Disconnect();
+    EXPECT_EQ(ErrorOf([&] { entry.Connect(); }), 1234);
+    EXPECT_FALSE(control.IsConnected());
+    entry.Connect();
+    EXPECT_TRUE(control.IsConnected());
+}
+
+TEST(Simulator, PluggingADeviceRaisesItsPresenceEvents)
+{
+    SimMicroscope sim;
+    ParameterPtr mounted = sim.scope().KMX2().IsMounted();
+    ParameterPtr port = sim.scope().KMX2().Value();
+    int info = 0, portValue = 0;
+    Subscription a = mounted->OnInfoChanged.Subscribe([&] { ++info; });
+    Subscription b = port->OnValueChanged.Subscribe([&] { ++portValue; });
+    sim.control().Plug(sim::IdxKMX2, false);
+    EXPECT_EQ(mounted->Value(), 0);
+    EXPECT_EQ(port->Value(), 0);
+    EXPECT_EQ(info, 1);
+    EXPECT_EQ(portValue, 1);
+    EXPECT_EQ(ErrorOf([&] { sim.scope().KMX2().CameraType(); }), NotMounted);
+    sim.control().Plug(sim::IdxKMX2, true);
+    EXPECT_EQ(mounted->Value(), 1);
+}
+
+TEST(Simulator, ShutterWiringDecidesPresence)
+{
+    SimMicroscope sim;
+    ShutterDevice& aux = sim.scope().AuxShutter();
+    ShutterDevice& epi = sim.scope().EpiShutter();
+    int32_t connector = 0, maker = 0;
+    aux.GetConnection(connector, maker);
+    EXPECT_EQ(connector, 2);
+    ParameterPtr auxMounted = aux.IsMounted();
+    int info = 0;
+    Subscription s = auxMounted->OnInfoChanged.Subscribe([&] { ++info; });
+
+    aux.Release(2);
+    EXPECT_EQ(auxMounted->Value(), 0) << "an external shutter without wiring is absent";
+    EXPECT_EQ(info, 1);
+    epi.Connect(2, 3); // epi moves to connector 2
+    epi.GetConnection(connector, maker);
+    EXPECT_EQ(connector, 2);
+    EXPECT_EQ(maker, 3);
+    aux.Connect(2, 1); // and AUX takes connector 2 back: epi loses it
+    epi.GetConnection(connector, maker);
+    EXPECT_EQ(connector, 0);
+    EXPECT_EQ(epi.IsMounted()->Value(), 0);
+
+    ShutterDevice& dia = sim.scope().DiaShutter();
+    dia.GetConnection(connector, maker);
+    EXPECT_EQ(maker, 1) << "the built-in DIA shutter reports maker 1";
+    EXPECT_EQ(dia.IsMounted()->Value(), 1);
+}
+
+TEST(Simulator, PiezoPresenceFollowsItsConnectionOnSystemTypesFiveAndSix)
+{
+    SimMicroscope five;
+    PiezoDevice& piezo = five.scope().PiezoZ();
+    piezo.SetConnection(0);
+    EXPECT_EQ(piezo.IsMounted()->Value(), 0);
+    piezo.SetConnection(-1);
+    EXPECT_EQ(piezo.IsMounted()->Value(), 1);
+
+    SimMicroscope four(SimOptions::Described("[Instrument]\nSystemType = 4\n"));
+    four.scope().PiezoZ().SetConnection(0);
+    EXPECT_EQ(four.scope().PiezoZ().IsMounted()->Value(), 1) << "other systems do not use the connection";
+}
+
+TEST(Simulator, TheDiaLampRefusesWhileUnderManualControl)
+{
+    SimMicroscope sim;
+    LampDevice& lamp = sim.scope().DiaLamp();
+    lamp.SetValue(12);
+    EXPECT_EQ(lamp.Value()->Value(), 12);
+    lamp.SetControlSwitch(0);
+    EXPECT_EQ(ErrorOf([&] { lamp.SetValue(6); }), ManualControl);
+    EXPECT_EQ(ErrorOf([&] { lamp.On(); }), ManualControl);
+    EXPECT_EQ(ErrorOf([&] { lamp.SetValue(25); }), ManualControl);
+    lamp.SetControlSwitch(1);
+    EXPECT_EQ(ErrorOf([&] { lamp.SetValue(25); }), OutOfRange);
+}
+
+TEST(Simulator, TheErgoSwitchIsPressedByHand)
+{
+    SimMicroscope sim;
+    ParameterPtr sw = sim.scope().ErgoController().Switch();
+    std::vector<int32_t> seen;
+    Subscription s = sw->OnValueChanged.Subscribe([&] { seen.push_back(sw->Value()); });
+    sim.control().PressErgoSwitch(true);
+    sim.control().PressErgoSwitch(true);
+    sim.control().PressErgoSwitch(false);
+    EXPECT_EQ(seen, (std::vector<int32_t>{1, 0}));
+}
+
+TEST(Simulator, ConfigurationSurvivesARestartAndADamagedStateIsIgnored)
+{
+    std::string folder;
+    {
+        SimMicroscope sim;
+        folder = sim.stateFolder();
+        Scope& s = sim.scope();
+        s.Nosepiece().Item(3).SetCode(301);
+        s.Nosepiece().Objective(3).SetEscapeEnabled(1);
+        s.Nosepiece().SetRotationStopper(1);
+        s.FilterTurret1().SetLevel(2);
+        s.Database().Objectives().Set(301, {"Mine", 1, 1, 3, 1, 1, 2.5, 0.3, 0, 0});
+        s.Database().DichroicMirrors().SetName(312, "DM user");
+        s.ErgoController().SetKeys({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+        s.ErgoController().DisableSwitch();
+        s.KMX2().SetCamera(3, 2);
+        s.PiezoZ().SetConnection(-1);
+        s.ObservationModes().RemoveMode("PH");
+        s.AuxShutter().Release(2);
+    }
+    SimMicroscope again(SimOptions::StateIn(folder));
+    Scope& s = again.scope();
+    EXPECT_EQ(s.Nosepiece().Item(3).Code(), 301);
+    EXPECT_EQ(s.Nosepiece().Objective(3).EscapeEnabled(), 1);
+    EXPECT_EQ(s.Nosepiece().RotationStopper(), 1);
+    EXPECT_EQ(s.FilterTurret1().Level(), 2);
+    EXPECT_EQ(s.Database().Objectives().Get(301).Name, "Mine");
+    EXPECT_DOUBLE_EQ(s.Database().Objectives().Get(301).WDSeriesCode, 2.5);
+    EXPECT_EQ(s.Database().DichroicMirrors().Name(312), "DM user");
+    EXPECT_EQ(s.ErgoController().GetKeys()[9], 10);
+    EXPECT_EQ(s.ErgoController().SwitchEnabled()->Value(), 0);
+    EXPECT_EQ(s.KMX2().CameraType(), 3);
+    EXPECT_EQ(s.PiezoZ().Connection(), -1);
+    EXPECT_EQ(s.ObservationModes().Count(), 2);
+    EXPECT_EQ(s.AuxShutter().IsMounted()->Value(), 0);
+
+    std::ofstream(folder + "/state.ini") << "[Nosepiece]\nCodes = 1,2,banana\n";
+    SimMicroscope damaged(SimOptions::StateIn(folder));
+    EXPECT_EQ(damaged.scope().Nosepiece().Item(3).Code(), sim::Description::Default().turrets.at(sim::IdxNosepiece).codes[2]);
+}
+
+TEST(Simulator, EveryModeCanBeRemovedAndStaysRemoved)
+{
+    SimMicroscope sim;
+    const std::string folder = sim.stateFolder();
+    ObservationModeList& modes = sim.scope().ObservationModes();
+    while (modes.Count() > 0)
+        modes.RemoveMode(modes.ModeName(1));
+    SimMicroscope again(SimOptions::StateIn(folder));
+    EXPECT_EQ(again.scope().ObservationModes().Count(), 0);
+}
+
+TEST(Simulator, DescriptionsDescribeOtherInstrumentsAndBadLinesAreNamed)
+{
+    SimMicroscope sim(SimOptions::Described("[Instrument]\nSystemType = 3\nMicroscope.1 = Lab two, available\n"
+                                 "Microscope.2 = Old one, unavailable\n"
+                                 "[Mounted]\nTIRF = 0\nPiezoZ = 0\n"
+                                 "[Nosepiece]\nPositions = 5\nCodes = 1,2,3,4,5\n"
+                                 "[ZDrive]\nLower = -100\nUpper = 21200\n"
+                                 "[LightPath]\nPortKinds = 2,2,1,0\n"));
+    Scope& s = sim.scope();
+    EXPECT_EQ(s.SystemType(), 3);
+    EXPECT_EQ(s.Microscopes().Count(), 3);
+    EXPECT_EQ(s.Microscopes().Item(1).Name(), "Lab two");
+    EXPECT_FALSE(s.Microscopes().Item(2).IsAvailable());
+    EXPECT_EQ(ErrorOf([&] { s.Microscopes().Item(2).Connect(); }), NotAvailable);
+    EXPECT_EQ(s.TIRF().IsMounted()->Value(), 0);
+    EXPECT_EQ(ErrorOf([&] { s.TIRF().On(); }), NotMounted);
+    EXPECT_EQ(s.Nosepiece().PositionCount(), 5);
+    EXPECT_EQ(s.ZDrive().UpperLimit(), 21200);
+    EXPECT_EQ(s.LightPath().PortKind(3), 1);
+
+    const auto badLine = [](const std::string& text) {
+        try {
+            SimMicroscope bad(SimOptions::Described(text));
+        } catch (const SdkError& e) {
+            return e.Description();
+        }
+        return std::string("accepted");
+    };
+    EXPECT_NE(badLine("[Instrument]\nSystemType = 5\n[Nosepiece]\nCodes = 1,2\n").find(":4:"), std::string::npos);
+    EXPECT_NE(badLine("[Nowhere]\nA = 1\n").find("unknown section"), std::string::npos);
+    EXPECT_NE(badLine("[XAxis]\nUpper = x\n").find(":2:"), std::string::npos);
+    EXPECT_NE(badLine("no section\n").find(":1:"), std::string::npos);
+}
+
+TEST(Simulator, TheTraceHasOneLinePerCallWithItsResultOrError)
+{
+    const std::string trace = (zotest::TestEnv::FreshDir("trace") / "calls.log").string();
+    {
+        SimMicroscope sim(SimOptions::Traced(trace));
+        sim.scope().Nosepiece().SetPosition(2);
+        try {
+            sim.scope().Nosepiece().SetPosition(9);
+        } catch (const SdkError&) {
+        }
+        sim.scope().XAxis().Position()->Value();
+    }
+    const std::string text = ReadAll(trace);
+    EXPECT_NE(text.find("Microscopes[0].Connect() -> ok"), std::string::npos);
+    EXPECT_NE(text.find("Nosepiece.SetPosition(2) -> ok"), std::string::npos);
+    EXPECT_NE(text.find("Nosepiece.SetPosition(9) !! 1003"), std::string::npos);
+    EXPECT_NE(text.find("XAxis.Position.Value() -> 0"), std::string::npos);
+}
+
+TEST(Simulator, TheSameScriptGivesTheSameTrace)
+{
+    auto run = []() {
+        const std::string trace = (zotest::TestEnv::FreshDir("determinism") / "calls.log").string();
+        {
+            SimMicroscope sim(SimOptions::Traced(trace));
+            Scope& s = sim.scope();
+            ParameterPtr x = s.XAxis().Position();
+            Subscription sub = x->OnValueChanged.Subscribe([&] { x->Value(); });
+            s.XYStage().MoveAbsolute(3000, -2000);
+            s.Nosepiece().StepForward();
+            s.ObservationModes().ApplyMode("GFP");
+            sim.Settle();
+        }
+        return ReadAll(trace);
+    };
+    const std::string first = run();
+    EXPECT_GT(std::count(first.begin(), first.end(), '\n'), 20);
+    EXPECT_EQ(first, run());
+}
+
+TEST(Simulator, ApplyingAModeDrivesEveryDeviceItHoldsAndSkipsTheRest)
+{
+    SimMicroscope sim;
+    Scope& s = sim.scope();
+    s.Analyzer().In();
+    s.ObservationModes().ApplyMode("GFP");
+    sim.Settle();
+    EXPECT_EQ(s.Nosepiece().Position()->Value(), 4);
+    EXPECT_EQ(s.FilterTurret1().Position()->Value(), 3);
+    EXPECT_EQ(s.EpiShutter().IsOpened()->Value(), 1);
+    EXPECT_EQ(s.Irlux().NDPosition()->Value(), 2);
+    EXPECT_EQ(s.Analyzer().IsInserted()->Value(), 1) << "not part of the mode: left alone";
+}
+
+TEST(Simulator, ExecuteAlfReturnsToTheFocusUsedWithTheObjective)
+{
+    SimMicroscope sim;
+    Scope& s = sim.scope();
+    s.ZDrive().MoveAbsolute(150000);
+    sim.Settle();
+    s.Nosepiece().SetPosition(3); // leaves position 1 at Z 150000
+    sim.Settle();
+    s.ZDrive().MoveAbsolute(90000);
+    sim.Settle();
+    s.Nosepiece().SetPosition(1);
+    sim.Settle();
+    s.Nosepiece().ExecuteALF();
+    sim.Settle();
+    EXPECT_EQ(s.ZDrive().Position()->Value(), 150000);
+}
