@@ -1,8 +1,8 @@
 #include "core/clsIniEdit.h"
 
+#include "core/FileText.h"
 #include "core/NumberText.h"
 
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -18,44 +18,6 @@ namespace {
 
 // Values longer than this are cut, as a fixed-size read buffer cuts them.
 constexpr size_t kMaxValueLength = 32766;
-
-bool ReadWholeFile(const std::string& path, std::string& text)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    text.clear();
-    char buffer[65536];
-    bool ok = true;
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n > 0) {
-            text.append(buffer, static_cast<size_t>(n));
-        } else if (n == 0) {
-            break;
-        } else if (errno != EINTR) {
-            ok = false;
-            break;
-        }
-    }
-    ::close(fd);
-    return ok;
-}
-
-bool WriteAll(int fd, const std::string& text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
 
 std::string ExpandLineBreaks(std::string value)
 {
@@ -132,7 +94,7 @@ void clsIniEdit::Load()
     if (loaded_ && stamp == stamp_)
         return;
     std::string text;
-    if (!stamp.exists || !ReadWholeFile(path_, text))
+    if (!stamp.exists || !zo::ReadWholeFile(path_, text))
         text.clear(); // a missing or unreadable file reads as an empty one
     doc_ = zo::ProfileDocument::Parse(text);
     stamp_ = stamp;
@@ -176,55 +138,7 @@ int32_t clsIniEdit::Flush()
 
 bool clsIniEdit::WriteAtomically(const std::string& text)
 {
-    if (path_.empty())
-        return false;
-    std::error_code ec;
-    fs::path target(path_);
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        target = fs::weakly_canonical(target, ec); // replace the file the link names, keep the link
-        if (ec)
-            return false;
-    }
-
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && (!S_ISREG(old.st_mode) || ::access(target.c_str(), W_OK) != 0))
-        return false; // a read-only file stays as it is
-
-    fs::path folder = target.parent_path();
-    if (folder.empty())
-        folder = ".";
-    static std::atomic<unsigned> counter{0};
-    fs::path temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder / ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-                         std::to_string(counter++));
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    if (fd < 0)
-        return false;
-
-    bool ok = WriteAll(fd, text);
-    if (ok && exists)
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-    if (ok)
-        ok = ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok)
-        ok = ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir); // make the rename itself durable
-        ::close(dir);
-    }
-    return true;
+    return zo::WriteFileAtomically(path_, text).empty();
 }
 
 int32_t clsIniEdit::WriteString(std::string_view section, std::string_view key, std::string_view value)
