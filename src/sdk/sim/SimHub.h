@@ -141,7 +141,9 @@ auto Hub::Call(std::string_view object, int device, Need need, std::string_view 
                F&& body) -> decltype(body())
 {
     using R = decltype(body());
-    const std::string head = std::string(object) + "." + std::string(member) + "(" + args + ")";
+    // The trace line is only put together when someone reads the trace: this
+    // path runs for every value an event handler reads.
+    auto head = [&] { return std::string(object) + "." + std::string(member) + "(" + args + ")"; };
     struct Depth {
         Hub& hub;
         explicit Depth(Hub& h) : hub(h) { ++hub.m_depth; }
@@ -161,14 +163,17 @@ auto Hub::Call(std::string_view object, int device, Need need, std::string_view 
                            std::string(object) + " is not mounted on this microscope");
         if constexpr (std::is_void_v<R>) {
             body();
-            Trace(head + " -> ok");
+            if (m_trace)
+                Trace(head() + " -> ok");
         } else {
             R result = body();
-            Trace(head + " -> " + TraceText(result));
+            if (m_trace)
+                Trace(head() + " -> " + TraceText(result));
             return result;
         }
     } catch (const SdkError& e) {
-        Trace(head + " !! " + std::to_string(e.Number()));
+        if (m_trace)
+            Trace(head() + " !! " + std::to_string(e.Number()));
         throw;
     }
 }

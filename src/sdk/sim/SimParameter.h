@@ -35,12 +35,13 @@ public:
 
 private:
     template <class F>
-    auto Read(const char* what, F&& f) const;
+    auto Read(const std::string& member, F&& f) const;
 
     std::weak_ptr<Hub> m_hub;
     std::string m_object;
     int m_device;
-    std::string m_member;
+    // "Position.Value" and friends, made once: they name every read in the trace.
+    std::string m_valueMember, m_stringMember, m_lowerMember, m_upperMember, m_resolutionMember;
     Need m_need;
     std::function<int32_t()> m_value;
     std::function<Limits()> m_limits;
