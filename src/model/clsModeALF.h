@@ -1,9 +1,11 @@
 #pragma once
 
-#include "model/clsComponent.h"
+#include "model/clsNosepieceMode.h"
 
-class clsModeALF : public clsComponent {
+// The nosepiece's ALF mode: 1 on, 0 off.
+class clsModeALF : public clsNosepieceMode {
 public:
-    // Set by clsZo around its write so the SDK's reports of that write do not re-read the mode.
-    bool Busy = false;
+    clsModeALF();
+    int32_t IsALFOn() const { return Value(); }
+    void SetIsALFOn(int32_t value) { SetValue(value); }
 };

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "model/clsComponent.h"
+#include "model/clsNosepieceMode.h"
 
-class clsModeRotation : public clsComponent {
+// The nosepiece's rotation stopper: 1 on, 0 off.
+class clsModeRotation : public clsNosepieceMode {
 public:
-    // Set by clsZo around its write so the SDK's reports of that write do not re-read the mode.
-    bool Busy = false;
+    clsModeRotation();
+    int32_t IsRotationOn() const { return Value(); }
+    void SetIsRotationOn(int32_t value) { SetValue(value); }
 };

@@ -123,6 +123,41 @@ std::optional<bool> func_DomStatus(const pugi::xml_node& element, std::string& a
     return trimmed.size() == 4; // "TRUE" in some letter case
 }
 
+std::optional<DomConnection> func_DomReadConnection(const pugi::xml_node& element, std::string& idAsRead)
+{
+    const auto values = func_DomLastValues(element, {"ID", "BRAND", "TYPE"});
+    const auto number = [&](std::size_t k) {
+        return values[k] ? func_DomToLong(*values[k]) : std::optional<int32_t>(-1);
+    };
+    idAsRead = values[0] ? func_DomTrim(*values[0], true) : std::string("-1");
+    const auto id = number(0);
+    if (!id || (*id != 1 && *id != 2))
+        return std::nullopt;
+    return DomConnection{*id, number(1), number(2)};
+}
+
+void sub_DomWriteConnection(pugi::xml_node section, int32_t id, int32_t brand, int32_t type)
+{
+    pugi::xml_node value = func_DomAppend(section, "VALUE");
+    sub_DomSetAttr(value, "ID", int64_t{id});
+    sub_DomSetAttr(value, "BRAND", int64_t{brand});
+    sub_DomSetAttr(value, "TYPE", int64_t{type});
+}
+
+DomKey func_DomReadKey(const pugi::xml_node& element, std::string& idAsRead)
+{
+    auto values = func_DomLastValues(element, {"ID", "FUNCTION"});
+    idAsRead = values[0] ? func_DomTrim(*values[0], true) : std::string("-1");
+    return DomKey{values[0] ? func_DomToLong(*values[0]) : std::nullopt, std::move(values[1])};
+}
+
+void sub_DomWriteKey(pugi::xml_node section, const char* name, int32_t id, std::string_view function)
+{
+    pugi::xml_node key = func_DomAppend(section, name);
+    sub_DomSetAttr(key, "ID", int64_t{id});
+    sub_DomSetAttr(key, "FUNCTION", function);
+}
+
 pugi::xml_node func_DomAppend(pugi::xml_node parent, const char* name)
 {
     return parent.append_child(name);

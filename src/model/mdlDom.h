@@ -39,6 +39,32 @@ std::vector<std::optional<std::string>> func_DomLastValues(const pugi::xml_node&
 // missing attribute included). asRead receives the text as it stood.
 std::optional<bool> func_DomStatus(const pugi::xml_node& element, std::string& asRead);
 
+// A "VALUE" element of the "SHUTTER" and "CAMERA" sections: connector "ID"
+// (1 or 2), "BRAND" (maker number) and "TYPE" (use or camera type). A missing
+// BRAND or TYPE reads -1, text that is not a number reads nullopt.
+struct DomConnection {
+    int32_t id = 0;
+    std::optional<int32_t> brand;
+    std::optional<int32_t> type;
+};
+// nullopt when the ID is not 1 or 2; idAsRead receives the ID as it stood
+// ("-1" when missing), for the error line.
+std::optional<DomConnection> func_DomReadConnection(const pugi::xml_node& element, std::string& idAsRead);
+// Appends one such element to section.
+void sub_DomWriteConnection(pugi::xml_node section, int32_t id, int32_t brand, int32_t type);
+
+// A "KEY" or "KEYAB" element of the controller sections: key "ID" as a
+// number (nullopt when missing or not a number) and "FUNCTION" as text
+// (nullopt when missing). idAsRead receives the ID as it stood ("-1" when
+// missing), for the error line.
+struct DomKey {
+    std::optional<int32_t> id;
+    std::optional<std::string> function;
+};
+DomKey func_DomReadKey(const pugi::xml_node& element, std::string& idAsRead);
+// Appends one such element, named name, to section.
+void sub_DomWriteKey(pugi::xml_node section, const char* name, int32_t id, std::string_view function);
+
 // Appends an element to parent and returns it.
 pugi::xml_node func_DomAppend(pugi::xml_node parent, const char* name);
 

@@ -1,0 +1,89 @@
+#pragma once
+// A clsZo connected to a fresh simulated microscope, with the English
+// language file loaded and the scripted UI services installed, for the tests
+// of the accessories, modes, keys and setup files.
+
+#include "ScriptedUi.h"
+#include "SimFixture.h"
+#include "TestEnv.h"
+
+#include "core/mdlGlobals.h"
+#include "core/mdlLanguage.h"
+#include "model/clsPadParameters.h"
+#include "model/clsZo.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace zotest {
+
+// The pad's parameter lookup as a test sets it up: items it has and items it
+// does not (an absent device).
+class FakePad : public clsPadParameters {
+public:
+    std::map<Item, ZOSCOPELib::ParameterPtr> parameters;
+    ZOSCOPELib::ParameterPtr func_PadParameter(Item item) override
+    {
+        const auto found = parameters.find(item);
+        return found == parameters.end() ? nullptr : found->second;
+    }
+};
+
+class ConnectedZo : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        g_AppPath = TestEnv::RuntimeDir().string();
+        NormalizeAppPath();
+        g_LanguageFlag = 0;
+        sub_ReadLanguage();
+    }
+
+    void SetUp() override { Connect(""); }
+
+    void TearDown() override
+    {
+        zo.reset();
+        sim.reset();
+    }
+
+    // A fresh model on a fresh microscope made from a description text ("" =
+    // the built-in instrument), connected like the program connects it, with
+    // the start-up and dialog reads done.
+    void Connect(const std::string& description)
+    {
+        zo.reset();
+        sim.reset();
+        SimOptions options = SimOptions::Described(description);
+        options.connect = false;
+        sim = std::make_unique<SimMicroscope>(options);
+        zo = std::make_unique<clsZo>();
+        zo->Scope = sim->Release();
+        ASSERT_TRUE(zo->func_Connect(0));
+        ASSERT_TRUE(zo->func_ControlInfo()) << ui.BoxTexts().back();
+        ASSERT_TRUE(zo->func_Receive()) << ui.BoxTexts().back();
+        ResetFlags();
+        ui.ClearRecord();
+    }
+
+    static void ResetFlags()
+    {
+        g_LayoutPending = false;
+        g_RefreshObservationMode = false;
+        g_RefreshPiezoStage = false;
+    }
+
+    ZOSCOPELib::Scope& scope() { return *zo->Scope; }
+    ZOSCOPELib::sim::Control& control() { return sim->control(); }
+    ZOSCOPELib::sim::Description& config() { return sim->control().Config(); }
+
+    ScriptedUi ui;
+    ScopedUi scopedUi{ui};
+    std::unique_ptr<SimMicroscope> sim; // declared before zo: zo holds its Scope
+    std::unique_ptr<clsZo> zo;
+};
+
+} // namespace zotest
