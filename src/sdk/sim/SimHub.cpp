@@ -43,6 +43,10 @@ void Hub::DeliverPending()
         return; // the outer delivery loop raises what handlers cause
     m_delivering = true;
     while (!m_pending.empty()) {
+        if (!m_scope) {
+            m_pending.clear(); // the Scope is gone: nothing more is raised for it
+            break;
+        }
         const auto [parameter, info] = m_pending.front();
         m_pending.pop_front();
         // A handler's failure is its own; it must not leave the instrument
@@ -59,6 +63,7 @@ void Hub::ProcessEvents()
 {
     if (m_depth > 0)
         return;
+    const std::shared_ptr<Hub> pin = weak_from_this().lock(); // a handler may drop the Scope
     const int64_t now = Now();
     for (Mover* mover : m_movers)
         mover->Tick(now);
@@ -157,6 +162,7 @@ void Hub::Plug(int device, bool mounted)
 {
     if (device < 0 || device >= DeviceCount)
         return;
+    const std::shared_ptr<Hub> pin = weak_from_this().lock(); // a handler may drop the Scope
     m_plugged[static_cast<std::size_t>(device)] = mounted;
     RecomputeMounted();
     if (m_depth == 0)

@@ -153,6 +153,9 @@ auto Hub::Call(std::string_view object, int device, Need need, std::string_view 
                 hub.DeliverPending();
         }
     };
+    // A handler may let go of the Scope, and with it of this hub, while the
+    // events of this call are delivered: keep the hub until the call is over.
+    const std::shared_ptr<Hub> pin = weak_from_this().lock();
     try {
         Depth depth(*this);
         if (need != Need::Nothing && !m_connected)

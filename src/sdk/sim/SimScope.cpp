@@ -110,7 +110,10 @@ SimScope::SimScope(std::shared_ptr<const Clock> clock, Description base, std::st
 
 SimScope::~SimScope()
 {
+    // The hub may outlive this object for the rest of a call that is
+    // delivering events; from now on it is disconnected.
     m_hub->m_scope = nullptr;
+    m_hub->m_connected = false;
 }
 
 MicroscopeEntry* SimScope::CurrentMicroscope()
