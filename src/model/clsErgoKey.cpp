@@ -5,6 +5,7 @@
 #include "model/clsZo.h"
 #include "model/mdlDom.h"
 #include "model/mdlErrorLine.h"
+#include "model/mdlIndexed.h"
 
 namespace {
 
@@ -41,13 +42,12 @@ constexpr int32_t kLastId = 8;
 
 int32_t clsErgoKey::Key(int i) const
 {
-    return i >= 0 && i < KeyCount ? m_Work.key[static_cast<std::size_t>(i)] : 0;
+    return func_ItemAt(m_Work.key, i);
 }
 
 void clsErgoKey::SetKey(int i, int32_t code)
 {
-    if (i >= 0 && i < KeyCount)
-        m_Work.key[static_cast<std::size_t>(i)] = code;
+    sub_SetItemAt(m_Work.key, i, code);
 }
 
 int32_t clsErgoKey::KeyAB(int i, int ab) const

@@ -9,6 +9,7 @@
 #include "model/clsZo.h"
 #include "model/mdlDom.h"
 #include "model/mdlErrorLine.h"
+#include "model/mdlIndexed.h"
 
 #include <algorithm>
 #include <optional>
@@ -117,11 +118,15 @@ clsObservationMode::clsObservationMode()
 
 void clsObservationMode::sub_Reset()
 {
+    // The filter-block rows are cells of the record too: left at anything but
+    // NotSet, an empty slot would differ from the SDK's and every write would
+    // rebuild the SDK's list.
     for (int i = 0; i < SlotCount; ++i) {
         const auto s = static_cast<std::size_t>(i);
         m_Work.names[s].clear();
         m_Work.flags[s].fill(0);
         m_Work.values[s].fill(NotSet);
+        m_Work.filterBlocks[s].fill(NotSet);
     }
 }
 
@@ -175,13 +180,12 @@ int32_t clsObservationMode::Capture(int j) const
 
 std::string clsObservationMode::Name(int i) const
 {
-    return SlotInRange(i) ? m_Work.names[static_cast<std::size_t>(i)] : std::string();
+    return func_ItemAt(m_Work.names, i);
 }
 
 void clsObservationMode::SetName(int i, const std::string& name)
 {
-    if (SlotInRange(i))
-        m_Work.names[static_cast<std::size_t>(i)] = name;
+    sub_SetItemAt(m_Work.names, i, name);
 }
 
 int16_t clsObservationMode::Mode(int i, int j) const

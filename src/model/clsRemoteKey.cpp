@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "model/mdlDom.h"
 #include "model/mdlErrorLine.h"
+#include "model/mdlIndexed.h"
 
 namespace {
 constexpr int kMessage = 103;
@@ -10,13 +11,12 @@ constexpr int kMessage = 103;
 
 int32_t clsRemoteKey::Key(int i) const
 {
-    return i >= 0 && i < KeyCount ? m_Key[static_cast<std::size_t>(i)] : 0;
+    return func_ItemAt(m_Key, i);
 }
 
 void clsRemoteKey::SetKey(int i, int32_t code)
 {
-    if (i >= 0 && i < KeyCount)
-        m_Key[static_cast<std::size_t>(i)] = code;
+    sub_SetItemAt(m_Key, i, code);
 }
 
 std::string clsRemoteKey::func_WriteSdk()

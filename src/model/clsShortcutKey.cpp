@@ -1,16 +1,16 @@
 #include "model/clsShortcutKey.h"
 
 #include "core/mdlSettings.h"
+#include "model/mdlIndexed.h"
 
 int32_t clsShortcutKey::Key(int i) const
 {
-    return i >= 0 && i < KeyCount ? m_Key[static_cast<std::size_t>(i)] : 0;
+    return func_ItemAt(m_Key, i);
 }
 
 void clsShortcutKey::SetKey(int i, int32_t code)
 {
-    if (i >= 0 && i < KeyCount)
-        m_Key[static_cast<std::size_t>(i)] = code;
+    sub_SetItemAt(m_Key, i, code);
 }
 
 std::string clsShortcutKey::func_ReadSdk()

@@ -13,12 +13,25 @@
 #include "model/clsZo.h"
 
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 #include <map>
 #include <memory>
 #include <string>
 
 namespace zotest {
+
+// A parameter whose value the test sets.
+class FakeParameter : public ZOSCOPELib::Parameter {
+public:
+    explicit FakeParameter(int32_t value) : value(value) {}
+    int32_t Value() const override { return value; }
+    std::string ValueString() const override { return std::to_string(value); }
+    int32_t LowerLimit() const override { return 0; }
+    int32_t UpperLimit() const override { return 0; }
+    double Resolution() const override { return 1; }
+    int32_t value;
+};
 
 // The pad's parameter lookup as a test sets it up: items it has and items it
 // does not (an absent device).
@@ -30,6 +43,8 @@ public:
         const auto found = parameters.find(item);
         return found == parameters.end() ? nullptr : found->second;
     }
+    // Gives the pad a parameter of that value for the item.
+    void Set(Item item, int32_t value) { parameters[item] = std::make_shared<FakeParameter>(value); }
 };
 
 class ConnectedZo : public ::testing::Test {
@@ -74,6 +89,14 @@ protected:
         g_LayoutPending = false;
         g_RefreshObservationMode = false;
         g_RefreshPiezoStage = false;
+    }
+
+    // Feeds one setup-file element, written as XML text, to a component.
+    static std::string ReadElement(clsComponent& component, const char* xml)
+    {
+        pugi::xml_document document;
+        EXPECT_TRUE(document.load_string(xml)) << xml;
+        return component.func_ReadDom(document.first_child());
     }
 
     ZOSCOPELib::Scope& scope() { return *zo->Scope; }

@@ -29,14 +29,6 @@ protected:
         device.GetConnection(connector, maker);
         return {connector, maker};
     }
-
-    // Feeds one element, written as XML text, to a component.
-    static std::string ReadElement(clsComponent& component, const char* xml)
-    {
-        pugi::xml_document document;
-        EXPECT_TRUE(document.load_string(xml));
-        return component.func_ReadDom(document.first_child());
-    }
 };
 
 // ---------------------------------------------------------------- shutters

@@ -1,0 +1,166 @@
+// Key assignments of the ergo controller, the remote pad and the keyboard.
+
+#include "AccessoriesFixture.h"
+
+#include "core/mdlCommon.h"
+#include "core/mdlSettings.h"
+#include "model/clsErgoKey.h"
+#include "model/clsRemoteKey.h"
+#include "model/clsShortcutKey.h"
+
+#include <pugixml.hpp>
+
+#include <vector>
+
+using namespace ZOSCOPELib;
+
+namespace {
+
+class ControllerKeys : public zotest::ConnectedZo {
+protected:
+    clsErgoKey& ergo() { return *zo->ErgoKey; }
+    clsRemoteKey& remote() { return *zo->RemoteKey; }
+
+    // The elements a component writes, as "NAME ID FUNCTION" lines.
+    static std::vector<std::string> Written(clsComponent& component)
+    {
+        pugi::xml_document document;
+        pugi::xml_node section = document.append_child("SECTION");
+        component.sub_WriteDom(document, section);
+        std::vector<std::string> lines;
+        for (const pugi::xml_node& key : section.children()) {
+            std::string line = key.name();
+            for (const pugi::xml_attribute& a : key.attributes())
+                line += std::string(" ") + a.name() + "=" + a.value();
+            lines.push_back(line);
+        }
+        return lines;
+    }
+};
+
+TEST_F(ControllerKeys, TheErgoCodesAreReadInTheControllersOrder)
+{
+    // The built-in controller holds 15 16 17 21 22 70 71 72 73 79.
+    EXPECT_EQ(ergo().Key(0), 15);
+    EXPECT_EQ(ergo().Key(4), 22);
+    EXPECT_EQ(ergo().KeyAB(0, clsErgoKey::RowA), 70);
+    EXPECT_EQ(ergo().KeyAB(0, clsErgoKey::RowB), 71);
+    EXPECT_EQ(ergo().KeyAB(1, clsErgoKey::RowA), 72);
+    EXPECT_EQ(ergo().KeyAB(1, clsErgoKey::RowB), 73);
+    EXPECT_EQ(ergo().Key(5), 79);
+    EXPECT_TRUE(ergo().IsSwitchEnable());
+    EXPECT_EQ(ergo().Key(6), 0);
+    EXPECT_EQ(ergo().KeyAB(2, 0), 0);
+    EXPECT_EQ(ergo().KeyAB(0, 2), 0);
+}
+
+TEST_F(ControllerKeys, AnErgoWriteAlwaysSendsTheSwitchButKeysOnlyWhenChanged)
+{
+    control().FailCall("ErgoController", "SetKeys", NotAnswering);
+    ergo().SetIsSwitchEnable(false);
+    EXPECT_EQ(ergo().func_WriteSdk(), "") << "no key changed: SetKeys is not called";
+    EXPECT_EQ(scope().ErgoController().SwitchEnabled()->Value(), 0);
+    ergo().sub_RestData();
+    EXPECT_FALSE(ergo().IsSwitchEnable()) << "what was sent is the new backup";
+    control().ClearFaults();
+
+    ergo().SetKeyAB(1, clsErgoKey::RowB, 99);
+    ergo().SetKey(5, 5);
+    EXPECT_EQ(ergo().func_WriteSdk(), "");
+    EXPECT_EQ(scope().ErgoController().GetKeys(),
+              (ErgoControllerDevice::KeyCodes{15, 16, 17, 21, 22, 70, 71, 72, 99, 5}));
+}
+
+TEST_F(ControllerKeys, AFailedErgoWriteIsReportedAndSentAgain)
+{
+    ergo().SetKey(0, 1);
+    control().FailCall("ErgoController", "SetKeys", NotAnswering, 1);
+    EXPECT_EQ(zo->func_Send(), func_GetMessage(104));
+    EXPECT_EQ(scope().ErgoController().GetKeys()[0], 15);
+    EXPECT_EQ(zo->func_Send(), "");
+    EXPECT_EQ(scope().ErgoController().GetKeys()[0], 1);
+    control().FailCall("ErgoController", "SetKeys", NotAnswering);
+    EXPECT_EQ(zo->func_Send(), "") << "sent keys are not sent again";
+}
+
+TEST_F(ControllerKeys, RestoringTheErgoKeysTakesBackTheSwitchToo)
+{
+    ergo().SetKey(2, 40);
+    ergo().SetKeyAB(0, clsErgoKey::RowA, 41);
+    ergo().SetIsSwitchEnable(false);
+    zo->sub_RestData();
+    EXPECT_EQ(ergo().Key(2), 17);
+    EXPECT_EQ(ergo().KeyAB(0, clsErgoKey::RowA), 70);
+    EXPECT_TRUE(ergo().IsSwitchEnable());
+}
+
+TEST_F(ControllerKeys, WithoutTheErgoControllerNothingIsReadOrWritten)
+{
+    Connect("[Mounted]\nErgoController = 0\n");
+    control().FailCall("ErgoController", "*", NotAnswering);
+    EXPECT_EQ(ergo().func_ReadSdk(), "");
+    EXPECT_EQ(ergo().Key(0), 0);
+    ergo().SetKey(0, 3);
+    EXPECT_EQ(ergo().func_WriteSdk(), "");
+}
+
+TEST_F(ControllerKeys, ErgoElementsGoByIdAndTheSwitchableKeysTakeTwoCodes)
+{
+    const std::string line = func_GetMessage(104);
+    EXPECT_EQ(ReadElement(ergo(), "<KEYAB ID='7' FUNCTION='12,34'/>"), "");
+    EXPECT_EQ(ergo().KeyAB(1, clsErgoKey::RowA), 12);
+    EXPECT_EQ(ergo().KeyAB(1, clsErgoKey::RowB), 34);
+    EXPECT_EQ(ReadElement(ergo(), "<key id='6' function=' 5 , 6 '/>"), "") << "either element name";
+    EXPECT_EQ(ergo().KeyAB(0, clsErgoKey::RowB), 6);
+    EXPECT_EQ(ReadElement(ergo(), "<KEY ID='8' FUNCTION='44'/>"), "");
+    EXPECT_EQ(ergo().Key(5), 44);
+    EXPECT_EQ(ReadElement(ergo(), "<KEY ID='3' FUNCTION='45'/>"), "");
+    EXPECT_EQ(ergo().Key(2), 45);
+
+    EXPECT_EQ(ReadElement(ergo(), "<KEY ID='9' FUNCTION='1'/>"), line + "[9]");
+    EXPECT_EQ(ReadElement(ergo(), "<KEY ID='0' FUNCTION='1'/>"), line + "[0]");
+    EXPECT_EQ(ReadElement(ergo(), "<KEYAB ID='6' FUNCTION='7'/>"), line + "[6]") << "no comma";
+    EXPECT_EQ(ReadElement(ergo(), "<KEY ID='1' FUNCTION='x'/>"), line + "[1]");
+    EXPECT_EQ(ReadElement(ergo(), "<KEY FUNCTION='1'/>"), line + "[-1]");
+    EXPECT_EQ(ergo().KeyAB(0, clsErgoKey::RowA), 5) << "rejected elements change nothing";
+    EXPECT_EQ(ergo().Key(0), 15);
+}
+
+TEST_F(ControllerKeys, ErgoKeysAreWrittenByIdWithTheCommaFormForTheSwitchableOnes)
+{
+    EXPECT_EQ(Written(ergo()), (std::vector<std::string>{"KEY ID=1 FUNCTION=15", "KEY ID=2 FUNCTION=16",
+                                                         "KEY ID=3 FUNCTION=17", "KEY ID=4 FUNCTION=21",
+                                                         "KEY ID=5 FUNCTION=22", "KEYAB ID=6 FUNCTION=70,71",
+                                                         "KEYAB ID=7 FUNCTION=72,73", "KEY ID=8 FUNCTION=79"}));
+}
+
+TEST_F(ControllerKeys, RemoteKeysTakeFunctionsUpTo93)
+{
+    const std::string line = func_GetMessage(103);
+    EXPECT_EQ(ReadElement(remote(), "<KEY ID='2' FUNCTION='94'/>"), line + "[2]");
+    EXPECT_EQ(remote().Key(1), 0);
+    EXPECT_EQ(ReadElement(remote(), "<KEY ID='2' FUNCTION='93'/>"), "");
+    EXPECT_EQ(remote().Key(1), 93);
+    EXPECT_EQ(ReadElement(remote(), "<KEY ID='7' FUNCTION='1'/>"), line + "[7]");
+    EXPECT_EQ(ReadElement(remote(), "<KEY ID='1' FUNCTION='-1'/>"), line + "[1]");
+    EXPECT_EQ(ReadElement(remote(), "<KEY ID='abc' FUNCTION='1'/>"), line + "[abc]");
+    remote().SetKey(5, 7);
+    EXPECT_EQ(Written(remote()), (std::vector<std::string>{"KEY ID=1 FUNCTION=0", "KEY ID=2 FUNCTION=93",
+                                                           "KEY ID=3 FUNCTION=0", "KEY ID=4 FUNCTION=0",
+                                                           "KEY ID=5 FUNCTION=0", "KEY ID=6 FUNCTION=7"}));
+}
+
+TEST_F(ControllerKeys, KeyboardKeysComeFromTheSettingsAndStayOutOfSetupFiles)
+{
+    g_ShortcutKey.fill(0);
+    g_ShortcutKey[15] = 86;
+    clsShortcutKey& keyboard = *zo->ShortcutKey;
+    EXPECT_EQ(keyboard.func_ReadSdk(), "");
+    EXPECT_EQ(keyboard.Key(15), 86);
+    EXPECT_EQ(keyboard.Key(16), 0);
+    EXPECT_TRUE(Written(keyboard).empty());
+    EXPECT_EQ(ReadElement(keyboard, "<KEY ID='1' FUNCTION='3'/>"), "");
+    EXPECT_EQ(keyboard.Key(0), 0);
+}
+
+} // namespace

@@ -1,0 +1,292 @@
+// Observation modes: capture from the pad, the SDK's list read and rebuilt,
+// the filter-turret exchange, and the "USER" elements of setup files.
+
+#include "AccessoriesFixture.h"
+
+#include "core/mdlCommon.h"
+#include "model/clsConnectFilter.h"
+#include "model/clsConnectShutter.h"
+#include "model/clsObservationMode.h"
+
+#include <pugixml.hpp>
+
+#include <vector>
+
+using namespace ZOSCOPELib;
+using Pad = clsPadParameters;
+
+namespace {
+
+constexpr int32_t kNotSet = clsObservationMode::NotSet;
+
+// Modes for a description: "N = name|23 values" with the values given by
+// slot and every other slot not set.
+std::string ModeLine(int n, const std::string& name, std::vector<std::pair<int, int32_t>> cells)
+{
+    ModeRecord record;
+    record.fill(kNotSet);
+    for (const auto& [slot, value] : cells)
+        record[static_cast<std::size_t>(slot)] = value;
+    std::string line = std::to_string(n) + " = " + name + "|";
+    for (std::size_t i = 0; i < record.size(); ++i)
+        line += (i ? "," : "") + std::to_string(record[i]);
+    return line + "\n";
+}
+
+class ObservationModes : public zotest::ConnectedZo {
+protected:
+    clsObservationMode& modes() { return *zo->ObservationMode; }
+    ObservationModeList& sdk() { return scope().ObservationModes(); }
+
+    std::vector<std::string> SdkNames()
+    {
+        std::vector<std::string> names;
+        for (int32_t i = 1; i <= sdk().Count(); ++i)
+            names.push_back(sdk().ModeName(i));
+        return names;
+    }
+
+    std::string ReadElement(const char* xml) { return ConnectedZo::ReadElement(modes(), xml); }
+
+    zotest::FakePad pad;
+    const std::string line = func_GetMessage(105);
+};
+
+TEST_F(ObservationModes, TheSdksModesFillTheSlotsWithFlagsDerivedFromTheirValues)
+{
+    // The built-in instrument: BF, PH and GFP; connector 1 is the epi shutter,
+    // connector 2 the AUX shutter.
+    EXPECT_EQ(modes().Name(0), "BF");
+    EXPECT_EQ(modes().Name(2), "GFP");
+    EXPECT_EQ(modes().Name(3), "");
+    EXPECT_EQ(modes().Name(8), "");
+    // GFP: objective 4, turret 1 at 3, turret 2 not part of it, epi shutter open.
+    EXPECT_EQ(modes().Mode(2, 0), -1);
+    EXPECT_EQ(modes().Mode(2, 1), 0) << "condenser not set";
+    EXPECT_EQ(modes().FilterBlock(2, 0), 3);
+    EXPECT_EQ(modes().Mode(2, 3), -1);
+    EXPECT_EQ(modes().FilterBlock(2, 1), kNotSet);
+    EXPECT_EQ(modes().Mode(2, 4), 0);
+    EXPECT_EQ(modes().Mode(2, 13), -1) << "shutter 1 is the epi shutter, slot 9";
+    EXPECT_EQ(modes().Mode(2, 14), 0) << "shutter 2 is the AUX shutter, slot 11, not set";
+    EXPECT_EQ(modes().Mode(0, 13), -1) << "a closed shutter (0) is part of the mode";
+    EXPECT_EQ(modes().Mode(2, 17), 0) << "outside the flags";
+    EXPECT_EQ(modes().Value(2, 0), 4);
+}
+
+TEST_F(ObservationModes, ExchangedTurretsSwapTheFilterBlockRows)
+{
+    zo->ConnectFilter->SetFilterPosition(true);
+    EXPECT_EQ(modes().func_ReadSdk(), "");
+    EXPECT_EQ(modes().FilterBlock(2, 0), kNotSet);
+    EXPECT_EQ(modes().FilterBlock(2, 1), 3);
+    EXPECT_EQ(modes().Mode(2, 3), 0);
+    EXPECT_EQ(modes().Mode(2, 4), -1);
+}
+
+TEST_F(ObservationModes, TenSdkModesGiveEightSlotsAndTheNextChangedWriteDropsTheRest)
+{
+    std::string description = "[Modes]\n";
+    for (int n = 1; n <= 10; ++n)
+        description += ModeLine(n, "M" + std::to_string(n), {{0, n}});
+    Connect(description);
+    EXPECT_EQ(modes().Name(7), "M8");
+    EXPECT_EQ(modes().Value(7, 0), 8);
+
+    modes().SetName(0, "ONE");
+    EXPECT_EQ(modes().func_WriteSdk(), "");
+    EXPECT_EQ(SdkNames(), (std::vector<std::string>{"ONE", "M2", "M3", "M4", "M5", "M6", "M7", "M8"}));
+    EXPECT_TRUE(g_RefreshObservationMode);
+    EXPECT_EQ(modes().Name(0), "ONE") << "read back from the SDK";
+}
+
+TEST_F(ObservationModes, AWriteWithoutDifferenceLeavesTheSdkAlone)
+{
+    control().FailCall("ObservationModes", "*", NotAnswering);
+    modes().SetMode(1, 15, 0); // PH has no FKS: the cell stays not set
+    EXPECT_EQ(modes().func_WriteSdk(), "");
+    EXPECT_FALSE(g_RefreshObservationMode);
+}
+
+TEST_F(ObservationModes, ABlankNamedSlotIsNotStored)
+{
+    zo->PadParameters = &pad;
+    modes().SetName(3, "   ");
+    modes().SetMode(3, 0, -1);
+    EXPECT_EQ(modes().func_WriteSdk(), "");
+    EXPECT_EQ(SdkNames(), (std::vector<std::string>{"BF", "PH", "GFP"}));
+    EXPECT_EQ(modes().Name(3), "") << "the working copy shows what the SDK holds";
+    EXPECT_EQ(modes().Mode(3, 0), 0);
+}
+
+TEST_F(ObservationModes, SettingAFlagCapturesTheDeviceStateFromThePad)
+{
+    zo->PadParameters = &pad;
+    pad.Set(Pad::NosepiecePos, 5);
+    pad.Set(Pad::Anlyz, 1);
+    pad.Set(Pad::FKS, 2);
+    pad.Set(Pad::Epi, 1);
+    modes().SetMode(4, 0, -1);
+    EXPECT_EQ(modes().Value(4, 0), 5) << "a position is stored as it is";
+    modes().SetMode(4, 5, -1);
+    EXPECT_EQ(modes().Value(4, 6), 1) << "on";
+    modes().SetMode(4, 15, -1);
+    EXPECT_EQ(modes().Value(4, 19), 0) << "any value but 1 is off";
+    modes().SetMode(4, 1, -1);
+    EXPECT_EQ(modes().Value(4, 5), 1) << "the pad has no condenser parameter";
+    EXPECT_EQ(modes().Mode(4, 1), -1);
+    modes().SetMode(4, 1, 0);
+    EXPECT_EQ(modes().Value(4, 5), kNotSet);
+    EXPECT_EQ(modes().Mode(4, 1), 0);
+
+    // Shutters by the use of their connector: connector 1 is the epi shutter.
+    modes().SetMode(4, 13, -1);
+    EXPECT_EQ(modes().Value(4, 9), 1);
+    zo->ConnectShutter->SetUse(1, clsConnectShutter::UseNone);
+    modes().SetMode(4, 14, -1);
+    EXPECT_EQ(modes().Mode(4, 14), -1);
+    EXPECT_EQ(modes().Value(4, 10), kNotSet);
+    EXPECT_EQ(modes().Value(4, 11), kNotSet) << "no use, nothing stored";
+
+    modes().SetMode(8, 0, -1); // outside the slots: ignored
+    modes().SetMode(4, 17, -1);
+    EXPECT_EQ(modes().Mode(8, 0), 0);
+
+    zo->PadParameters = nullptr;
+    modes().SetMode(4, 0, -1);
+    EXPECT_EQ(modes().Value(4, 0), 1) << "no pad at all";
+}
+
+TEST_F(ObservationModes, WithExchangedTurretsTheFirstRowCapturesTheSecondTurret)
+{
+    zo->PadParameters = &pad;
+    pad.Set(Pad::FL1, 2);
+    pad.Set(Pad::FL2, 5);
+    zo->ConnectFilter->SetFilterPosition(true);
+    modes().SetName(4, "EX");
+    modes().SetMode(4, 3, -1);
+    EXPECT_EQ(modes().FilterBlock(4, 0), 5);
+    EXPECT_EQ(modes().func_WriteSdk(), "");
+    const ModeRecord stored = sdk().GetMode("EX");
+    EXPECT_EQ(stored[2], 5) << "turret 2 takes the first row";
+    EXPECT_EQ(stored[1], kNotSet);
+    EXPECT_EQ(modes().Name(3), "EX") << "the SDK keeps no gaps between its modes";
+    EXPECT_EQ(modes().FilterBlock(3, 0), 5) << "read back into the same row";
+}
+
+TEST_F(ObservationModes, TheTurretExchangeRestoresTheStoredModesWithTheTurretsSwapped)
+{
+    zo->PadParameters = &pad;
+    modes().SetMode(2, 0, -1); // an edit that must not reach the SDK
+    EXPECT_EQ(modes().func_ReserveFL(), "");
+    const ModeRecord gfp = sdk().GetMode("GFP");
+    EXPECT_EQ(gfp[1], kNotSet);
+    EXPECT_EQ(gfp[2], 3);
+    EXPECT_EQ(gfp[0], 4) << "the backup is stored, not the working copy";
+    EXPECT_EQ(modes().Value(2, 0), 1) << "the working copy is left alone";
+
+    // Read with the new turret order, the row shows the same filter block.
+    zo->ConnectFilter->SetFilterPosition(true);
+    EXPECT_EQ(modes().func_ReadSdk(), "");
+    EXPECT_EQ(modes().FilterBlock(2, 0), 3);
+}
+
+TEST_F(ObservationModes, FailuresAreReportedOnceAndWhatTheSdkHoldsIsReadBack)
+{
+    modes().SetName(0, "BFX");
+    control().FailCall("ObservationModes", "SetMode", NotAnswering, 1);
+    EXPECT_EQ(modes().func_WriteSdk(), line + "[9]");
+    EXPECT_EQ(SdkNames(), (std::vector<std::string>{"PH", "GFP"}));
+    EXPECT_EQ(modes().Name(0), "PH");
+
+    control().FailCall("ObservationModes", "GetMode", NotAnswering, 1);
+    modes().SetName(0, "EDIT");
+    EXPECT_EQ(modes().func_ReadSdk(), line + "(ZOSCOPELib.ObservationModes:1004)");
+    modes().sub_RestData();
+    EXPECT_EQ(modes().Name(0), "PH") << "the backup was not refreshed by the failed read";
+}
+
+TEST_F(ObservationModes, RestoringTakesBackEveryEdit)
+{
+    zo->PadParameters = &pad;
+    modes().SetName(1, "XX");
+    modes().SetMode(1, 2, 0);
+    modes().sub_RestData();
+    EXPECT_EQ(modes().Name(1), "PH");
+    EXPECT_EQ(modes().Mode(1, 2), -1);
+    EXPECT_EQ(modes().Value(1, 13), 1);
+}
+
+// ---------------------------------------------------------------- setup files
+
+TEST_F(ObservationModes, AUserElementFillsItsSlotAndLeavesTheBackupForTheNextWrite)
+{
+    EXPECT_EQ(ReadElement("<User id='5' NAME='DAPI ' OBJECTIVE='2' FILTERBLOCK1='4' FILTERBLOCK2='2147483647' "
+                          "analyzer='0' SHUTTER1='1' SHUTTER2='0' FKSOFFSET='1234' unknown='x'/>"),
+              "");
+    EXPECT_EQ(modes().Name(4), "DAPI");
+    EXPECT_EQ(modes().Value(4, 0), 2);
+    EXPECT_EQ(modes().Mode(4, 0), -1);
+    EXPECT_EQ(modes().FilterBlock(4, 0), 4);
+    EXPECT_EQ(modes().Mode(4, 4), 0);
+    EXPECT_EQ(modes().Value(4, 6), 0);
+    EXPECT_EQ(modes().Mode(4, 5), -1);
+    EXPECT_EQ(modes().Value(4, 9), 1) << "shutter 1: the epi shutter";
+    EXPECT_EQ(modes().Value(4, 11), 0) << "shutter 2: the AUX shutter";
+    EXPECT_EQ(modes().Value(4, 20), 1234);
+
+    EXPECT_EQ(modes().func_WriteSdk(), "");
+    EXPECT_EQ(sdk().GetMode("DAPI")[1], 4);
+}
+
+TEST_F(ObservationModes, ShutterCellsOfASavedFileAreNotReadBack)
+{
+    EXPECT_EQ(ReadElement("<USER ID='3' EPISHUTTER='0' DIASHUTTER='1' AUXSHUTTER='1'/>"), "");
+    EXPECT_EQ(modes().Value(2, 9), 1);
+    EXPECT_EQ(modes().Value(2, 10), 0);
+    EXPECT_EQ(modes().Value(2, 11), kNotSet);
+    EXPECT_EQ(modes().Mode(2, 13), -1);
+    EXPECT_EQ(modes().Mode(2, 14), 0);
+}
+
+TEST_F(ObservationModes, ABadAttributeStopsTheElementWithItsId)
+{
+    EXPECT_EQ(ReadElement("<USER NAME='A' ID='2'/>"), line + "[0]");
+    EXPECT_EQ(modes().Name(1), "PH");
+    EXPECT_EQ(ReadElement("<USER ID='2' NAME='ABCDE'/>"), line + "[2]");
+    EXPECT_EQ(modes().Name(1), "PH");
+    EXPECT_EQ(ReadElement("<USER ID='9' NAME='A'/>"), line + "[9]");
+    EXPECT_EQ(ReadElement("<USER ID='x'/>"), line + "[0]");
+    // Cells before the bad attribute keep their new values.
+    EXPECT_EQ(ReadElement("<USER ID='3' OBJECTIVE='6' CONDENSER='two' PATH='2'/>"), line + "[3]");
+    EXPECT_EQ(modes().Value(2, 0), 6);
+    EXPECT_EQ(modes().Value(2, 13), 2) << "GFP's light path as it was";
+    EXPECT_EQ(ReadElement("<USER ID='4' NAME='ABCD'/>"), "") << "four characters are fine";
+    EXPECT_EQ(modes().Name(3), "ABCD");
+}
+
+TEST_F(ObservationModes, EveryModeIsWrittenWithItsCellsInAFixedOrder)
+{
+    pugi::xml_document document;
+    pugi::xml_node section = document.append_child("OBSERVATIONMODE");
+    modes().sub_WriteDom(document, section);
+    std::vector<std::string> ids;
+    for (const pugi::xml_node& user : section.children())
+        ids.push_back(user.attribute("ID").value());
+    EXPECT_EQ(ids, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8"}));
+
+    const pugi::xml_node gfp = section.find_child_by_attribute("ID", "3");
+    std::vector<std::string> attributes;
+    for (const pugi::xml_attribute& a : gfp.attributes())
+        attributes.push_back(a.name());
+    EXPECT_EQ(attributes, (std::vector<std::string>{"ID", "NAME", "OBJECTIVE", "CONDENSER", "PATH", "FILTERBLOCK1",
+                                                    "FILTERBLOCK2", "Analyzer", "EXFILTER", "BAFILTER", "TIRFEPI",
+                                                    "IRLUXSHUTTER", "IRLUXND", "DIALAMP", "DIALAMPVOLT", "EPISHUTTER",
+                                                    "DIASHUTTER", "AUXSHUTTER", "FKS", "FKSOFFSET"}));
+    EXPECT_STREQ(gfp.attribute("NAME").value(), "GFP");
+    EXPECT_STREQ(gfp.attribute("FILTERBLOCK1").value(), "3");
+    EXPECT_STREQ(gfp.attribute("CONDENSER").value(), "2147483647");
+    EXPECT_STREQ(section.find_child_by_attribute("ID", "8").attribute("NAME").value(), "");
+}
+
+} // namespace
