@@ -25,6 +25,7 @@
 #include "model/clsObjective.h"
 #include "model/clsObservationMode.h"
 #include "model/clsRemoteKey.h"
+#include "model/clsSetupFile.h"
 #include "model/clsShortcutKey.h"
 #include "model/clsVersion.h"
 
@@ -199,6 +200,21 @@ bool clsZo::func_Receive()
               ShortcutKey.get(), ErgoKey.get()},
              errors);
     return ReportReadErrors(errors);
+}
+
+bool clsZo::func_ReadXMLItems(const std::string& path)
+{
+    return clsSetupFile(*this).func_ReadXMLItems(path);
+}
+
+void clsZo::sub_ReadXML(const std::string& path)
+{
+    clsSetupFile(*this).sub_ReadXML(path);
+}
+
+std::string clsZo::func_WriteXML(const std::string& path)
+{
+    return clsSetupFile(*this).func_WriteXML(path);
 }
 
 std::string clsZo::func_Send()
