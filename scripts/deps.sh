@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev
   xvfb xauth fonts-dejavu-core locales
 )
 

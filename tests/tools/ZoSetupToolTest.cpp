@@ -1,0 +1,229 @@
+// zosetup as facility staff run it: the built program on files it did not
+// write itself, its output and its exit codes.
+
+#include "ScriptedUi.h"
+#include "TestEnv.h"
+
+#include "core/mdlCommon.h"
+#include "core/mdlGlobals.h"
+#include "core/mdlLanguage.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string Quoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class ZoSetupTool : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        // The expected texts come from the same language file the tool reads.
+        g_AppPath = zotest::TestEnv::RuntimeDir().string();
+        NormalizeAppPath();
+        g_LanguageFlag = 0;
+        sub_ReadLanguage();
+    }
+
+    void SetUp() override { folder = zotest::TestEnv::FreshDir("zosetup"); }
+
+    Result Run(const std::vector<std::string>& args)
+    {
+        std::string command = Quoted((zotest::TestEnv::RuntimeDir() / "zosetup").string());
+        for (const std::string& arg : args)
+            command += " " + Quoted(arg);
+        const fs::path errFile = folder / "stderr.txt";
+        command += " 2>" + Quoted(errFile.string());
+        Result result;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        if (pipe == nullptr)
+            return result;
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            result.out.append(buffer, n);
+        const int status = ::pclose(pipe);
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.err = ReadFile(errFile);
+        return result;
+    }
+
+    std::string Write(const std::string& name, const std::string& text)
+    {
+        const fs::path path = folder / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+
+    // An instrument whose shutter makers all lie within the language file's
+    // limits, so that its own saved file loads without a rejection.
+    std::string Instrument() { return Write("instrument.ini", "[AuxShutter]\nMaker = 2\n"); }
+
+    static std::string Message(int number) { return func_GetMessage(number) + "\n"; }
+
+    fs::path folder;
+};
+
+TEST_F(ZoSetupTool, ASavedFileChecksCleanAndItsDumpShowsTheModel)
+{
+    const std::string file = (folder / "saved.xml").string();
+    const Result save = Run({"save", file, "--sim", Instrument()});
+    EXPECT_EQ(save.exitCode, 0) << save.err;
+    EXPECT_EQ(save.out, Message(53));
+
+    const Result check = Run({"check", file, "--sim", Instrument()});
+    EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
+    EXPECT_EQ(check.out, "");
+
+    const Result dump = Run({"dump", file, "--sim", Instrument()});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err;
+    const nlohmann::ordered_json model = nlohmann::ordered_json::parse(dump.out);
+    std::vector<std::string> members;
+    for (const auto& item : model.items())
+        members.push_back(item.key());
+    EXPECT_EQ(members, (std::vector<std::string>{"Objective", "DBObjective", "Condenser", "DbCondenser", "Filter1",
+                                                 "DbFilter", "Filter2", "BAFilter", "DBBAFilter", "EXFilter",
+                                                 "DbEXFilter", "ConnectShutter", "ConnectKMX", "ModeALF",
+                                                 "ModeRotation", "ObservationMode", "ConnectFilter", "ErgoKey",
+                                                 "RemoteKey", "ShortcutKey", "ConnectMicroscope",
+                                                 "ConnectPiezoStage", "Version"}));
+    EXPECT_EQ(model["ConnectShutter"]["Maker"], nlohmann::json::parse("[2, 2]"));
+    EXPECT_EQ(model["ObservationMode"]["Name"][2], "GFP");
+    EXPECT_EQ(model["ErgoKey"]["KeyAB"][0], nlohmann::json::parse("[70, 71]"));
+}
+
+TEST_F(ZoSetupTool, AHandMadeFileWithBadEntriesListsThemAndExitsOne)
+{
+    const std::string file = Write("hand.xml", "<zosetup>\n"
+                                               "  <camera><value id='1' brand='3' type='0'/></camera>\n"
+                                               "  <Alf><Value Status='on'/></Alf>\n"
+                                               "  <RemoteControl><Key ID='4' FUNCTION='93'/></RemoteControl>\n"
+                                               "</zosetup>\n");
+    const Result check = Run({"check", file});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_EQ(check.out, Message(55) + func_GetMessage(98) + "[1]\n" + func_GetMessage(101) + "[on]\n");
+
+    const Result dump = Run({"dump", file});
+    EXPECT_EQ(dump.exitCode, 1);
+    EXPECT_EQ(dump.err, check.out) << "the report goes aside, the JSON stays clean";
+    EXPECT_EQ(nlohmann::json::parse(dump.out)["RemoteKey"]["Key"][3], 93);
+}
+
+TEST_F(ZoSetupTool, TruncatedForeignAndMissingFilesCannotBeUsed)
+{
+    const std::string saved = (folder / "whole.xml").string();
+    ASSERT_EQ(Run({"save", saved}).exitCode, 0);
+    const std::string text = ReadFile(saved);
+    const std::string truncated = Write("truncated.xml", text.substr(0, text.size() / 2));
+    const std::string foreign = Write("foreign.xml", "<?xml version='1.0'?><SETTINGS><ALF/></SETTINGS>");
+
+    for (const std::string verb : {"check", "dump", "apply"}) {
+        Result r = Run({verb, truncated});
+        EXPECT_EQ(r.exitCode, 2) << verb;
+        EXPECT_EQ(verb == "dump" ? r.err : r.out, Message(51)) << verb;
+        EXPECT_TRUE(verb != "dump" || r.out.empty()) << "no JSON for an unusable file";
+        r = Run({verb, foreign});
+        EXPECT_EQ(r.exitCode, 2) << verb;
+        EXPECT_EQ(verb == "dump" ? r.err : r.out, Message(52)) << verb;
+    }
+    EXPECT_EQ(Run({"check", (folder / "absent.xml").string()}).exitCode, 2);
+}
+
+TEST_F(ZoSetupTool, HostileFilesAreReadWithoutExpansionOrCrash)
+{
+    // Ten levels of ten references: expanded, a thousand million "lol".
+    std::string lol = "<?xml version='1.0'?>\n<!DOCTYPE z [\n <!ENTITY lol0 'lol'>\n";
+    for (int i = 1; i < 10; ++i) {
+        const std::string previous = "&lol" + std::to_string(i - 1) + ";";
+        std::string value;
+        for (int k = 0; k < 10; ++k)
+            value += previous;
+        lol += " <!ENTITY lol" + std::to_string(i) + " '" + value + "'>\n";
+    }
+    lol += "]>\n<ZOSETUP><OBSERVATIONMODE><USER ID='1' NAME='&lol9;'/></OBSERVATIONMODE></ZOSETUP>\n";
+    const Result laughs = Run({"check", Write("laughs.xml", lol)});
+    EXPECT_EQ(laughs.exitCode, 1);
+    EXPECT_EQ(laughs.out, Message(55) + func_GetMessage(105) + "[1]\n");
+
+    std::string deep = "<ZOSETUP><SHUTTER>";
+    for (int i = 0; i < 100000; ++i)
+        deep += "<VALUE ID='1'>";
+    for (int i = 0; i < 100000; ++i)
+        deep += "</VALUE>";
+    deep += "</SHUTTER></ZOSETUP>";
+    const Result nested = Run({"check", Write("deep.xml", deep)});
+    EXPECT_EQ(nested.exitCode, 1) << "the outer VALUE lacks its BRAND";
+    EXPECT_EQ(nested.out, Message(55) + func_GetMessage(97) + "[1]\n");
+
+    const Result binary = Run({"check", Write("binary.xml", std::string("\x00\x01\xff<ZOSETUP>", 12))});
+    EXPECT_EQ(binary.exitCode, 2);
+}
+
+TEST_F(ZoSetupTool, AnAppliedFileStaysWithTheMicroscope)
+{
+    const std::string file = Write("apply.xml", "<ZOSETUP><ALF><VALUE STATUS='True'/></ALF>"
+                                                "<PIEZOSTAGE><CONNECTED STATUS='-1'/></PIEZOSTAGE></ZOSETUP>");
+    const std::string nothing = Write("nothing.xml", "<ZOSETUP/>");
+
+    // Looking at a file changes nothing the microscope keeps.
+    EXPECT_EQ(Run({"check", file}).exitCode, 0);
+    nlohmann::json model = nlohmann::json::parse(Run({"dump", nothing}).out);
+    EXPECT_EQ(model["ModeALF"]["IsALFOn"], 0);
+
+    const Result apply = Run({"apply", file});
+    EXPECT_EQ(apply.exitCode, 0) << apply.out << apply.err;
+    EXPECT_EQ(apply.out, "");
+    model = nlohmann::json::parse(Run({"dump", nothing}).out);
+    EXPECT_EQ(model["ModeALF"]["IsALFOn"], 1) << "read back from the microscope";
+    EXPECT_EQ(model["ConnectPiezoStage"]["Connected"], -1);
+}
+
+TEST_F(ZoSetupTool, AWrongCommandLineIsExplained)
+{
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {}, {"check"}, {"verify", "x.xml"}, {"check", "x.xml", "--sim"}, {"check", "x.xml", "extra"},
+             {"dump", ""}}) {
+        const Result r = Run(args);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_NE(r.err.find("usage: zosetup check FILE [--sim DESCRIPTION]"), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    const Result badSim = Run({"check", Write("ok.xml", "<ZOSETUP/>"), "--sim", Write("bad.ini", "[Nowhere]\nx=1\n")});
+    EXPECT_EQ(badSim.exitCode, 2);
+    EXPECT_NE(badSim.err.find("bad.ini"), std::string::npos) << badSim.err;
+}
+
+TEST_F(ZoSetupTool, AFailedSaveExitsTwoWithItsReport)
+{
+    const Result r = Run({"save", (folder / "no" / "folder" / "out.xml").string()});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out.rfind(Message(54), 0), 0u) << r.out;
+}
+
+} // namespace
