@@ -83,7 +83,7 @@ std::string clsConnectKMX::func_WriteSdk()
 
 std::string clsConnectKMX::func_ReadDom(const pugi::xml_node& element)
 {
-    std::string idAsRead;
+    std::string_view idAsRead;
     const auto entry = func_DomReadConnection(element, idAsRead);
     if (!entry)
         return func_ItemError(kMessage, idAsRead);

@@ -51,7 +51,7 @@ void clsConnectPiezoStage::sub_RestData()
 std::string clsConnectPiezoStage::func_ReadDom(const pugi::xml_node& element)
 {
     const auto values = func_DomLastValues(element, {"STATUS"});
-    const std::string asRead = func_DomTrim(values[0].value_or(""), true);
+    const std::string asRead = func_DomTrim(values[0].value_or(std::string_view()), true);
     const auto value = func_DomToLong(asRead);
     if (!value || *value < -1 || *value > 1)
         return func_ItemError(kReadMessage, asRead);

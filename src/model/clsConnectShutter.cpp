@@ -160,7 +160,7 @@ bool clsConnectShutter::IsValidEntry(int32_t maker, int32_t use)
 
 std::string clsConnectShutter::func_ReadDom(const pugi::xml_node& element)
 {
-    std::string idAsRead;
+    std::string_view idAsRead;
     const auto entry = func_DomReadConnection(element, idAsRead);
     if (!entry)
         return func_ItemError(kMessage, idAsRead);

@@ -121,14 +121,14 @@ void clsErgoKey::sub_RestData()
 
 std::string clsErgoKey::func_ReadDom(const pugi::xml_node& element)
 {
-    std::string idAsRead;
+    std::string_view idAsRead;
     const DomKey key = func_DomReadKey(element, idAsRead);
     const int32_t id = key.id.value_or(0);
-    const std::string function = key.function.value_or(std::string());
+    const std::string_view function = key.function.value_or(std::string_view());
     if (id >= kFirstSwitchableId && id < kLastId) {
         // "A,B": the two codes of a switchable key.
         const auto comma = function.find(',');
-        if (comma == std::string::npos)
+        if (comma == std::string_view::npos)
             return func_ItemError(kMessage, idAsRead);
         const auto a = func_DomToLong(function.substr(0, comma));
         const auto b = func_DomToLong(function.substr(comma + 1));

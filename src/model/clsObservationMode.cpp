@@ -24,7 +24,7 @@ using Pad = clsPadParameters;
 enum class CellKind { Record, FilterRow, Shutter };
 
 struct FlagItem {
-    const char* attribute;
+    std::string_view attribute;
     CellKind kind;
     int index;     // record slot, filter-block row or connector
     Pad::Item pad; // the pad's parameter (rows and shutters choose their own)
@@ -76,7 +76,7 @@ std::optional<ShutterCell> ShutterFor(int32_t use)
 // What a setup file carries per slot, in the order written. The three
 // shutter cells go by device; reading takes the shutters by connector.
 struct WrittenCell {
-    const char* attribute;
+    std::string_view attribute; // a literal: its data() ends in NUL
     CellKind kind; // Record or FilterRow
     int index;
 };
@@ -102,8 +102,38 @@ bool IsBlank(const std::string& name)
     return func_DomTrim(name, true).empty();
 }
 
+// What an attribute of a "USER" element stands for: a flag item 0..16, or
+// one of these.
+constexpr int kIdAttribute = -1, kNameAttribute = -2, kOtherAttribute = -3;
+
+int AttributeOf(std::string_view name)
+{
+    constexpr std::string_view id = "ID", nameAttribute = "NAME";
+    // Files as this program writes them carry the names as written here, so
+    // an exact match comes first; any other spelling is compared without
+    // letter case.
+    if (name == id)
+        return kIdAttribute;
+    if (name == nameAttribute)
+        return kNameAttribute;
+    for (std::size_t j = 0; j < kFlags.size(); ++j)
+        if (name == kFlags[j].attribute)
+            return static_cast<int>(j);
+    for (const WrittenCell& cell : kWritten)
+        if (name == cell.attribute)
+            return kOtherAttribute; // the shutter cells by device, not read back
+    if (func_DomNameIs(name, id))
+        return kIdAttribute;
+    if (func_DomNameIs(name, nameAttribute))
+        return kNameAttribute;
+    for (std::size_t j = 0; j < kFlags.size(); ++j)
+        if (func_DomNameIs(name, kFlags[j].attribute))
+            return static_cast<int>(j);
+    return kOtherAttribute;
+}
+
 // Characters, not bytes, of a UTF-8 text.
-std::size_t CharacterCount(const std::string& text)
+std::size_t CharacterCount(std::string_view text)
 {
     return static_cast<std::size_t>(
         std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
@@ -340,8 +370,9 @@ std::string clsObservationMode::func_ReadDom(const pugi::xml_node& element)
 {
     int32_t id = 0;
     for (const pugi::xml_attribute& attribute : element.attributes()) {
-        const std::string value = func_DomTrim(attribute.value());
-        if (func_DomNameIs(attribute, "ID")) {
+        const int kind = AttributeOf(attribute.name());
+        const std::string_view value = func_DomTrimmed(attribute.value());
+        if (kind == kIdAttribute) {
             const auto number = func_DomToLong(value);
             if (!number)
                 return func_ItemError(kMessage, int64_t{id});
@@ -354,23 +385,20 @@ std::string clsObservationMode::func_ReadDom(const pugi::xml_node& element)
         if (id < 1)
             return func_ItemError(kMessage, int64_t{id});
         const int i = id - 1;
-        if (func_DomNameIs(attribute, "NAME")) {
+        if (kind == kNameAttribute) {
             if (CharacterCount(value) > 4)
                 return func_ItemError(kMessage, int64_t{id});
             m_Work.names[static_cast<std::size_t>(i)] = value;
             continue;
         }
-        const auto item = std::find_if(kFlags.begin(), kFlags.end(),
-                                       [&](const FlagItem& flag) { return func_DomNameIs(attribute, flag.attribute); });
-        if (item == kFlags.end())
+        if (kind == kOtherAttribute)
             continue;
         const auto number = func_DomToLong(value);
         if (!number)
             return func_ItemError(kMessage, int64_t{id});
-        const int j = static_cast<int>(item - kFlags.begin());
-        if (int32_t* cell = Cell(m_Work, i, j))
+        if (int32_t* cell = Cell(m_Work, i, kind))
             *cell = *number;
-        m_Work.flags[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = *number != NotSet ? -1 : 0;
+        m_Work.flags[static_cast<std::size_t>(i)][static_cast<std::size_t>(kind)] = *number != NotSet ? -1 : 0;
     }
     return {};
 }
@@ -387,7 +415,7 @@ void clsObservationMode::sub_WriteDom(pugi::xml_document& document, pugi::xml_no
             const auto k = static_cast<std::size_t>(cell.index);
             const int32_t value =
                 cell.kind == CellKind::FilterRow ? m_Work.filterBlocks[s][k] : m_Work.values[s][k];
-            sub_DomSetAttr(user, cell.attribute, int64_t{value});
+            sub_DomSetAttr(user, cell.attribute.data(), int64_t{value});
         }
     }
 }

@@ -32,9 +32,9 @@ void clsRemoteKey::sub_RestData()
 
 std::string clsRemoteKey::func_ReadDom(const pugi::xml_node& element)
 {
-    std::string idAsRead;
+    std::string_view idAsRead;
     const DomKey key = func_DomReadKey(element, idAsRead);
-    const auto function = func_DomToLong(key.function.value_or(std::string()));
+    const auto function = func_DomToLong(key.function.value_or(std::string_view()));
     if (!key.id || *key.id < 1 || *key.id > KeyCount || !function || *function < 0 || *function > LastFunction)
         return func_ItemError(kMessage, idAsRead);
     m_Key[static_cast<std::size_t>(*key.id - 1)] = *function;

@@ -74,8 +74,9 @@ const Section* SectionOf(const pugi::xml_node& node)
 {
     if (node.type() != pugi::node_element)
         return nullptr;
+    const std::string_view name = node.name();
     for (const Section& section : kSections)
-        if (func_DomNameIs(node, section.tag))
+        if (func_DomNameIs(name, section.tag))
             return &section;
     return nullptr;
 }
@@ -144,8 +145,9 @@ std::string clsSetupFile::ReadSections(const pugi::xml_node& root)
         for (const pugi::xml_node& child : node.children()) {
             if (child.type() != pugi::node_element)
                 continue;
+            const std::string_view name = child.name();
             for (const SectionChild& expected : section->children) {
-                if (expected.element && func_DomNameIs(child, expected.element)) {
+                if (expected.element && func_DomNameIs(name, expected.element)) {
                     report = func_JoinLines(report, expected.component(m_Zo)->func_ReadDom(child));
                     break;
                 }

@@ -41,6 +41,11 @@ bool func_DomNameIs(const pugi::xml_attribute& attribute, std::string_view name)
     return EqualsNoCase(attribute.name(), name);
 }
 
+bool func_DomNameIs(std::string_view actual, std::string_view name)
+{
+    return EqualsNoCase(actual, name);
+}
+
 std::optional<int32_t> func_DomToLong(std::string_view text)
 {
     while (!text.empty() && IsBlank(text.front()))
@@ -49,11 +54,38 @@ std::optional<int32_t> func_DomToLong(std::string_view text)
         text.remove_suffix(1);
     if (text.empty())
         return std::nullopt;
-    // Only plain decimal notation: sign, digits, optional point and digits.
-    std::size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    const bool plus = text[0] == '+';
+    if (plus)
+        text.remove_prefix(1);
+    if (text.empty() || (plus && text[0] == '-'))
+        return std::nullopt;
+
+    // Up to ten plain digits, the usual case, by hand.
+    if (const std::size_t first = text[0] == '-' ? 1 : 0; text.size() > first && text.size() - first <= 10) {
+        int64_t value = 0;
+        std::size_t i = first;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+            value = value * 10 + (text[i] - '0');
+        if (i == text.size()) {
+            value = first ? -value : value;
+            if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
+                return std::nullopt;
+            return static_cast<int32_t>(value);
+        }
+    }
+    // Longer whole numbers need no rounding either.
+    int64_t whole = 0;
+    const auto [wholeEnd, wholeEc] = std::from_chars(text.data(), text.data() + text.size(), whole);
+    if (wholeEc == std::errc() && wholeEnd == text.data() + text.size()) {
+        if (whole < std::numeric_limits<int32_t>::min() || whole > std::numeric_limits<int32_t>::max())
+            return std::nullopt;
+        return static_cast<int32_t>(whole);
+    }
+
+    // Otherwise only plain decimal notation: sign, digits, optional point and digits.
     std::size_t digits = 0;
     bool point = false;
-    for (; i < text.size(); ++i) {
+    for (std::size_t i = text[0] == '-' ? 1 : 0; i < text.size(); ++i) {
         if (text[i] >= '0' && text[i] <= '9')
             ++digits;
         else if (text[i] == '.' && !point)
@@ -63,8 +95,6 @@ std::optional<int32_t> func_DomToLong(std::string_view text)
     }
     if (digits == 0)
         return std::nullopt;
-    if (text[0] == '+')
-        text.remove_prefix(1);
     double value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size())
@@ -89,22 +119,32 @@ std::optional<bool> func_DomToBool(std::string_view text)
 
 std::string func_DomTrim(std::string_view text, bool both)
 {
+    return std::string(func_DomTrimmed(text, both));
+}
+
+std::string_view func_DomTrimmed(std::string_view text, bool both)
+{
     while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
     while (both && !text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
-    return std::string(text);
+    return text;
 }
 
-std::vector<std::optional<std::string>> func_DomLastValues(const pugi::xml_node& element,
-                                                           std::initializer_list<std::string_view> names)
+DomValues func_DomLastValues(const pugi::xml_node& element, std::initializer_list<std::string_view> names)
 {
-    std::vector<std::optional<std::string>> values(names.size());
+    return func_DomLastValues(element, std::span<const std::string_view>(names.begin(), names.size()));
+}
+
+DomValues func_DomLastValues(const pugi::xml_node& element, std::span<const std::string_view> names)
+{
+    DomValues values;
     for (const pugi::xml_attribute& attribute : element.attributes()) {
+        const std::string_view actual = attribute.name();
         std::size_t index = 0;
         for (const std::string_view name : names) {
-            if (func_DomNameIs(attribute, name)) {
-                values[index] = std::string(attribute.value());
+            if (index < DomMaxNames && EqualsNoCase(actual, name)) {
+                values[index] = std::string_view(attribute.value());
                 break;
             }
             ++index;
@@ -116,20 +156,20 @@ std::vector<std::optional<std::string>> func_DomLastValues(const pugi::xml_node&
 std::optional<bool> func_DomStatus(const pugi::xml_node& element, std::string& asRead)
 {
     const auto values = func_DomLastValues(element, {"STATUS"});
-    asRead = values[0].value_or(std::string());
-    const std::string trimmed = func_DomTrim(asRead, true);
+    asRead = values[0].value_or(std::string_view());
+    const std::string_view trimmed = func_DomTrimmed(asRead, true);
     if (!func_IsBoolText(trimmed))
         return std::nullopt;
     return trimmed.size() == 4; // "TRUE" in some letter case
 }
 
-std::optional<DomConnection> func_DomReadConnection(const pugi::xml_node& element, std::string& idAsRead)
+std::optional<DomConnection> func_DomReadConnection(const pugi::xml_node& element, std::string_view& idAsRead)
 {
     const auto values = func_DomLastValues(element, {"ID", "BRAND", "TYPE"});
     const auto number = [&](std::size_t k) {
         return values[k] ? func_DomToLong(*values[k]) : std::optional<int32_t>(-1);
     };
-    idAsRead = values[0] ? func_DomTrim(*values[0], true) : std::string("-1");
+    idAsRead = values[0] ? func_DomTrimmed(*values[0], true) : std::string_view("-1");
     const auto id = number(0);
     if (!id || (*id != 1 && *id != 2))
         return std::nullopt;
@@ -144,11 +184,11 @@ void sub_DomWriteConnection(pugi::xml_node section, int32_t id, int32_t brand, i
     sub_DomSetAttr(value, "TYPE", int64_t{type});
 }
 
-DomKey func_DomReadKey(const pugi::xml_node& element, std::string& idAsRead)
+DomKey func_DomReadKey(const pugi::xml_node& element, std::string_view& idAsRead)
 {
-    auto values = func_DomLastValues(element, {"ID", "FUNCTION"});
-    idAsRead = values[0] ? func_DomTrim(*values[0], true) : std::string("-1");
-    return DomKey{values[0] ? func_DomToLong(*values[0]) : std::nullopt, std::move(values[1])};
+    const auto values = func_DomLastValues(element, {"ID", "FUNCTION"});
+    idAsRead = values[0] ? func_DomTrimmed(*values[0], true) : std::string_view("-1");
+    return DomKey{values[0] ? func_DomToLong(*values[0]) : std::nullopt, values[1]};
 }
 
 void sub_DomWriteKey(pugi::xml_node section, const char* name, int32_t id, std::string_view function)
@@ -165,15 +205,13 @@ pugi::xml_node func_DomAppend(pugi::xml_node parent, const char* name)
 
 void sub_DomSetAttr(pugi::xml_node element, const char* name, std::string_view value)
 {
-    element.append_attribute(name).set_value(std::string(value).c_str());
+    element.append_attribute(name).set_value(value.data(), value.size());
 }
 
 void sub_DomSetAttr(pugi::xml_node element, const char* name, int64_t value)
 {
-    char buffer[24];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    (void)ec;
-    sub_DomSetAttr(element, name, std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+    // pugixml writes integers itself, in decimal and without the locale.
+    element.append_attribute(name).set_value(static_cast<long long>(value));
 }
 
 void sub_DomSetAttrBool(pugi::xml_node element, const char* name, bool value)

@@ -5,16 +5,20 @@
 
 #include <pugixml.hpp>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // True when the node's (element's or attribute's) name equals name, ignoring letter case.
 bool func_DomNameIs(const pugi::xml_node& node, std::string_view name);
 bool func_DomNameIs(const pugi::xml_attribute& attribute, std::string_view name);
+// The same for a name already at hand (loops that compare one name many times).
+bool func_DomNameIs(std::string_view actual, std::string_view name);
 
 // A whole number as the setup files hold it: optional blanks, an optional
 // sign, digits, an optional fraction (rounded half to even). Empty when the
@@ -26,13 +30,18 @@ std::optional<bool> func_DomToBool(std::string_view text);
 
 // The text with trailing blanks removed; with both = true, leading ones too.
 std::string func_DomTrim(std::string_view text, bool both = false);
+// The same without a copy.
+std::string_view func_DomTrimmed(std::string_view text, bool both = false);
 
-// The text of each named attribute of element, in the order of names:
-// attributes are taken in document order and the last one of a name wins;
-// names compare without letter case; attributes not named are ignored.
-// nullopt for a name the element does not carry.
-std::vector<std::optional<std::string>> func_DomLastValues(const pugi::xml_node& element,
-                                                           std::initializer_list<std::string_view> names);
+// The text of each named attribute of element (at most DomMaxNames names),
+// in the order of names: attributes are taken in document order and the last
+// one of a name wins; names compare without letter case; attributes not named
+// are ignored. nullopt for a name the element does not carry. The texts live
+// as long as the element's document.
+constexpr std::size_t DomMaxNames = 4;
+using DomValues = std::array<std::optional<std::string_view>, DomMaxNames>;
+DomValues func_DomLastValues(const pugi::xml_node& element, std::span<const std::string_view> names);
+DomValues func_DomLastValues(const pugi::xml_node& element, std::initializer_list<std::string_view> names);
 
 // The "STATUS" attribute of a "VALUE" element: "TRUE" or "FALSE" in any
 // letter case, surrounding blanks allowed; nullopt for anything else (a
@@ -48,20 +57,20 @@ struct DomConnection {
     std::optional<int32_t> type;
 };
 // nullopt when the ID is not 1 or 2; idAsRead receives the ID as it stood
-// ("-1" when missing), for the error line.
-std::optional<DomConnection> func_DomReadConnection(const pugi::xml_node& element, std::string& idAsRead);
+// ("-1" when missing), for the error line; it lives as long as the document.
+std::optional<DomConnection> func_DomReadConnection(const pugi::xml_node& element, std::string_view& idAsRead);
 // Appends one such element to section.
 void sub_DomWriteConnection(pugi::xml_node section, int32_t id, int32_t brand, int32_t type);
 
 // A "KEY" or "KEYAB" element of the controller sections: key "ID" as a
 // number (nullopt when missing or not a number) and "FUNCTION" as text
 // (nullopt when missing). idAsRead receives the ID as it stood ("-1" when
-// missing), for the error line.
+// missing), for the error line; it lives as long as the document.
 struct DomKey {
     std::optional<int32_t> id;
-    std::optional<std::string> function;
+    std::optional<std::string_view> function; // lives as long as the element's document
 };
-DomKey func_DomReadKey(const pugi::xml_node& element, std::string& idAsRead);
+DomKey func_DomReadKey(const pugi::xml_node& element, std::string_view& idAsRead);
 // Appends one such element, named name, to section.
 void sub_DomWriteKey(pugi::xml_node section, const char* name, int32_t id, std::string_view function);
 
