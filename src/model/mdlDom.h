@@ -38,7 +38,7 @@ std::string_view func_DomTrimmed(std::string_view text, bool both = false);
 // one of a name wins; names compare without letter case; attributes not named
 // are ignored. nullopt for a name the element does not carry. The texts live
 // as long as the element's document.
-constexpr std::size_t DomMaxNames = 4;
+constexpr std::size_t DomMaxNames = 5; // the "OPTION" of "FILTER1" has five
 using DomValues = std::array<std::optional<std::string_view>, DomMaxNames>;
 DomValues func_DomLastValues(const pugi::xml_node& element, std::span<const std::string_view> names);
 DomValues func_DomLastValues(const pugi::xml_node& element, std::initializer_list<std::string_view> names);
