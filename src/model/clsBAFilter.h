@@ -1,6 +1,13 @@
 #pragma once
 
-#include "model/clsComponent.h"
+#include "model/clsPositionCodes.h"
 
-class clsBAFilter : public clsComponent {
+// The barrier filters on the eight positions of the barrier wheel.
+class clsBAFilter : public clsPositionCodes {
+public:
+    static constexpr int Positions = 8;
+
+    clsBAFilter();
+    // Number of built-in models in the SDK database.
+    using clsPositionCodes::DatabasePresetCount;
 };

@@ -1,6 +1,13 @@
 #pragma once
 
-#include "model/clsComponent.h"
+#include "model/clsPositionCodes.h"
 
-class clsCondenser : public clsComponent {
+// The condenser elements on the five condenser positions.
+class clsCondenser : public clsPositionCodes {
+public:
+    static constexpr int Positions = 5;
+
+    clsCondenser();
+    // Number of built-in models in the SDK database.
+    using clsPositionCodes::DatabasePresetCount;
 };

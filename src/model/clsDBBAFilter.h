@@ -1,6 +1,9 @@
 #pragma once
 
-#include "model/clsComponent.h"
+#include "model/clsNameDatabase.h"
 
-class clsDBBAFilter : public clsComponent {
+// Names of the barrier filters, codes 0..319; user entries 300..319. Always read; written only with the barrier wheel present.
+class clsDBBAFilter : public clsNameDatabase {
+public:
+    clsDBBAFilter();
 };

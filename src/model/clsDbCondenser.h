@@ -1,6 +1,9 @@
 #pragma once
 
-#include "model/clsComponent.h"
+#include "model/clsNameDatabase.h"
 
-class clsDbCondenser : public clsComponent {
+// Names of the condenser models, codes 0..309; user entries 300..309. Read and written only with the condenser present.
+class clsDbCondenser : public clsNameDatabase {
+public:
+    clsDbCondenser();
 };

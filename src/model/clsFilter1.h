@@ -1,6 +1,11 @@
 #pragma once
 
-#include "model/clsComponent.h"
+#include "model/clsPositionCodes.h"
 
-class clsFilter1 : public clsComponent {
+// The filter blocks on the six positions of filter turret 1.
+class clsFilter1 : public clsPositionCodes {
+public:
+    static constexpr int Positions = 6;
+
+    clsFilter1();
 };

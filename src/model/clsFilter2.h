@@ -1,6 +1,11 @@
 #pragma once
 
-#include "model/clsComponent.h"
+#include "model/clsPositionCodes.h"
 
-class clsFilter2 : public clsComponent {
+// The filter blocks on the six positions of filter turret 2.
+class clsFilter2 : public clsPositionCodes {
+public:
+    static constexpr int Positions = 6;
+
+    clsFilter2();
 };

@@ -1,0 +1,19 @@
+#include "model/clsEXFilter.h"
+
+#include "core/mdlGlobals.h"
+#include "model/clsDbEXFilter.h"
+#include "model/clsZo.h"
+
+clsEXFilter::clsEXFilter()
+    : clsPositionCodes({
+          Positions,
+          6,
+          [](ZOSCOPELib::Scope& scope) -> ZOSCOPELib::TurretDevice& { return scope.ExcitationWheel(); },
+          nullptr,
+          [](const clsZo& zo) -> const clsCodeNames& { return *zo.DbEXFilter; },
+          93,
+          &g_RefreshEXFilter,
+          [](ZOSCOPELib::Scope& scope) -> ZOSCOPELib::NameDatabase& { return scope.Database().ExcitationFilters(); },
+      })
+{
+}

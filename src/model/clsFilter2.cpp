@@ -1,0 +1,19 @@
+#include "model/clsFilter2.h"
+
+#include "core/mdlGlobals.h"
+#include "model/clsDbFilter.h"
+#include "model/clsZo.h"
+
+clsFilter2::clsFilter2()
+    : clsPositionCodes({
+          Positions,
+          9,
+          [](ZOSCOPELib::Scope& scope) -> ZOSCOPELib::TurretDevice& { return scope.FilterTurret2(); },
+          nullptr,
+          [](const clsZo& zo) -> const clsCodeNames& { return *zo.DbFilter; },
+          91,
+          &g_RefreshFilterBlock,
+          nullptr,
+      })
+{
+}

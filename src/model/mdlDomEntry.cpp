@@ -1,0 +1,76 @@
+#include "model/mdlDomEntry.h"
+
+#include "core/NumberText.h"
+#include "model/mdlErrorLine.h"
+
+#include <cstddef>
+#include <span>
+
+namespace {
+
+// One field from its attribute text (nullopt: the attribute is missing).
+bool ReadField(const DomField& field, const std::optional<std::string_view>& value, int32_t& number,
+               std::string& text)
+{
+    switch (field.kind) {
+    case DomField::Number: {
+        std::optional<int32_t> read = value ? func_DomToLong(*value) : std::optional<int32_t>(-1);
+        if (!read)
+            return false;
+        const int64_t shifted = int64_t{*read} + field.offset;
+        number = static_cast<int32_t>(shifted); // only kept when it lies in low..high
+        return shifted >= field.low && shifted <= field.high;
+    }
+    case DomField::Name:
+        text = value ? func_DomTrim(*value, true) : std::string();
+        return static_cast<int32_t>(text.size()) <= field.high;
+    case DomField::Flag: {
+        const std::optional<bool> read = value ? func_DomToBool(*value) : std::optional<bool>(false);
+        number = read.value_or(false) ? 1 : 0;
+        return read.has_value();
+    }
+    case DomField::Fixed:
+        text = std::string(value.value_or(std::string_view()));
+        return static_cast<int32_t>(text.size()) == field.high;
+    }
+    return false;
+}
+
+} // namespace
+
+bool func_DomReadEntry(const pugi::xml_node& element, std::initializer_list<DomField> fields, DomEntry& entry)
+{
+    std::array<std::string_view, DomMaxNames> names{};
+    std::size_t count = 0;
+    for (const DomField& field : fields)
+        if (count < DomMaxNames)
+            names[count++] = field.attribute;
+    if (count == 0)
+        return false;
+    const DomValues values = func_DomLastValues(element, std::span<const std::string_view>(names.data(), count));
+
+    const DomField& position = *fields.begin();
+    entry.shownAs = values[0] ? func_DomTrim(*values[0], true) : zo::FormatInt(-1 - int64_t{position.offset});
+
+    bool valid = true;
+    std::size_t k = 0;
+    for (const DomField& field : fields) {
+        if (k == count)
+            break;
+        valid = ReadField(field, values[k], entry.number[k], entry.text[k]) && valid;
+        ++k;
+    }
+    return valid;
+}
+
+std::string func_DomEntryError(int message, const DomEntry& entry)
+{
+    return func_ItemError(message, entry.shownAs);
+}
+
+pugi::xml_node func_DomAppendEntry(pugi::xml_node section, const char* name, int64_t position)
+{
+    pugi::xml_node element = func_DomAppend(section, name);
+    sub_DomSetAttr(element, "POSITION", position);
+    return element;
+}
