@@ -83,7 +83,8 @@ std::string clsDbFilter::func_ReadSdk()
 
 std::string clsDbFilter::func_WriteSdk()
 {
-    return func_JoinLines(clsNameDatabase::func_WriteSdk(), Attached().func_WriteSdk());
+    const std::string blocks = clsNameDatabase::func_WriteSdk();
+    return func_JoinLines(blocks, Attached().func_WriteSdk());
 }
 
 void clsDbFilter::sub_RestData()

@@ -1,0 +1,217 @@
+// The optics elements of setup files: "ITEM" and "OPTION" of the nosepiece,
+// condenser and filter sections, the packed objective code, the turret order,
+// and a written file read back into a fresh model.
+
+#include "OpticsFixture.h"
+
+#include "core/mdlCommon.h"
+
+#include <fstream>
+#include <sstream>
+
+using namespace ZOSCOPELib;
+
+namespace {
+
+class OpticsElements : public zotest::OpticsZo {
+protected:
+    std::string Read(clsComponent& component, const char* xml) { return ReadElement(component, xml); }
+    static std::string Line(int message, const std::string& item) { return func_GetMessage(message) + "[" + item + "]"; }
+
+    std::string SaveModel(const std::string& name)
+    {
+        const std::string path = (zotest::TestEnv::FreshDir(name) / "setup.xml").string();
+        EXPECT_EQ(zo->func_WriteXML(path), "");
+        return path;
+    }
+    static std::string FileText(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+};
+
+TEST_F(OpticsElements, AnItemChangesItsPositionOnlyWhenItIsValid)
+{
+    EXPECT_EQ(Read(objective(), "<ITEM POSITION='2' CODE='310' ESC='True'/>"), Line(85, "2"));
+    EXPECT_EQ(objective().code(1), 3);
+    EXPECT_FALSE(objective().Esc(1));
+
+    EXPECT_EQ(Read(objective(), "<item position=' 2 ' code='4' Code='309' esc='-1' other='x'/>"), "");
+    EXPECT_EQ(objective().code(1), 309) << "the last of a name wins";
+    EXPECT_TRUE(objective().Esc(1));
+    EXPECT_EQ(Read(objective(), "<ITEM POSITION='2' CODE='5'/>"), "");
+    EXPECT_FALSE(objective().Esc(1)) << "a missing ESC reads False";
+
+    EXPECT_EQ(Read(objective(), "<ITEM POSITION='7' CODE='5'/>"), Line(85, "7"));
+    EXPECT_EQ(Read(objective(), "<ITEM POSITION='3' CODE='5' ESC='maybe'/>"), Line(85, "3"));
+    EXPECT_EQ(Read(condenser(), "<ITEM POSITION='6' CODE='1'/>"), Line(87, "6"));
+    EXPECT_EQ(Read(condenser(), "<ITEM POSITION='1' CODE='one'/>"), Line(87, "1"));
+    EXPECT_EQ(Read(condenser(), "<ITEM POSITION='1'/>"), Line(87, "1")) << "a missing CODE";
+    EXPECT_EQ(condenser().code(0), 1);
+
+    // User filters reach 319, but a position names codes up to 309.
+    EXPECT_EQ(Read(baFilter(), "<ITEM POSITION='8' CODE='315'/>"), Line(95, "8"));
+    EXPECT_EQ(Read(baFilter(), "<ITEM POSITION='8' CODE='309'/>"), "");
+    EXPECT_EQ(baFilter().code(7), 309);
+    EXPECT_EQ(Read(exFilter(), "<ITEM POSITION='9' CODE='1'/>"), Line(93, "9"));
+    EXPECT_EQ(Read(filter2(), "<ITEM POSITION='0' CODE='1'/>"), Line(91, "0"));
+}
+
+TEST_F(OpticsElements, AMissingPositionIsShownAsMinusOneOrAsMinusThreeHundred)
+{
+    EXPECT_EQ(Read(objective(), "<ITEM CODE='1'/>"), Line(85, "-1"));
+    EXPECT_EQ(Read(filter1(), "<ITEM CODE='1'/>"), Line(89, "-1"));
+    EXPECT_EQ(Read(dbFilter(), "<OPTION NAME='A' BA='1' EX='1' DM='1'/>"), Line(90, "-1"));
+    EXPECT_EQ(Read(dbCondenser(), "<OPTION NAME='A'/>"), Line(88, "-300"));
+    EXPECT_EQ(Read(dbEXFilter(), "<OPTION NAME='A'/>"), Line(94, "-300"));
+    EXPECT_EQ(Read(dbBAFilter(), "<OPTION NAME='A'/>"), Line(96, "-300"));
+    EXPECT_EQ(Read(dbObjective(), "<OPTION CODE='1141110FA02D000' NAME='A'/>"), Line(86, "-300"));
+    EXPECT_EQ(Read(dbCondenser(), "<OPTION POSITION=' x1 ' NAME='A'/>"), Line(88, "x1")) << "as it stood";
+}
+
+TEST_F(OpticsElements, DatabaseOptionsCheckTheirCodeAndNameLength)
+{
+    EXPECT_EQ(Read(dbCondenser(), "<OPTION POSITION='3' NAME='ABCDEF'/>"), Line(88, "3"));
+    EXPECT_EQ(dbCondenser().Name(302), "");
+    EXPECT_EQ(Read(dbCondenser(), "<OPTION POSITION='3' NAME='  ABCDE  '/>"), "");
+    EXPECT_EQ(dbCondenser().Name(302), "ABCDE");
+    EXPECT_EQ(Read(dbCondenser(), "<OPTION POSITION='11' NAME='A'/>"), Line(88, "11"));
+
+    EXPECT_EQ(Read(dbEXFilter(), "<OPTION POSITION='20' NAME='EX 600/20'/>"), "");
+    EXPECT_EQ(dbEXFilter().Name(319), "EX 600/20");
+    EXPECT_EQ(Read(dbEXFilter(), "<OPTION POSITION='20' NAME='EX 600/200'/>"), Line(94, "20"));
+    EXPECT_EQ(Read(dbBAFilter(), "<OPTION POSITION='21' NAME='B'/>"), Line(96, "21"));
+
+    // Filter blocks: POSITION is the code itself, and the composition comes along.
+    EXPECT_EQ(Read(dbFilter(), "<OPTION POSITION='305' NAME='Mine' BA='12' EX='311' DM='3'/>"), "");
+    EXPECT_EQ(dbFilter().Name(305), "Mine");
+    EXPECT_EQ(dbFilter().CustomBA(305), 12);
+    EXPECT_EQ(dbFilter().CustomEX(305), 311);
+    EXPECT_EQ(dbFilter().CustomDM(305), 3);
+    EXPECT_EQ(Read(dbFilter(), "<OPTION POSITION='305' NAME='Other' BA='12' EX='311' DM='320'/>"), Line(90, "305"));
+    EXPECT_EQ(Read(dbFilter(), "<OPTION POSITION='305' NAME='Other' EX='311' DM='3'/>"), Line(90, "305"));
+    EXPECT_EQ(Read(dbFilter(), "<OPTION POSITION='5' NAME='Other' BA='1' EX='1' DM='3'/>"), Line(90, "5"));
+    EXPECT_EQ(dbFilter().Name(305), "Mine");
+}
+
+TEST_F(OpticsElements, TheObjectiveCodePacksNineFields)
+{
+    // Model 1, type 1, magnification 4, method 1, WD series 1, FKS 1; WD
+    // 2.50 (0FA), NA 0.45 (02D), minimum NA 0.
+    EXPECT_EQ(Read(dbObjective(), "<OPTION POSITION='2' CODE='1141110FA02D000' NAME='ZX 25x'/>"), "");
+    clsDBObjective::Record record;
+    dbObjective().sub_GetDbNosepiece(301, record);
+    EXPECT_EQ(record, (clsDBObjective::Record{"ZX 25x", 1, 1, 4, 1, 1, 2.5, 0.45, 0, 1}));
+
+    EXPECT_EQ(Read(dbObjective(), "<OPTION POSITION='2' CODE='1141110FA02D00' NAME='Short'/>"), Line(86, "2"));
+    EXPECT_EQ(dbObjective().Name(301), "ZX 25x");
+    EXPECT_EQ(Read(dbObjective(), "<OPTION POSITION='3' CODE='7231310fa0ZZ3e7' NAME='Loose'/>"), "")
+        << "an NA group that is not hexadecimal leaves NA at 0; lower-case digits are hexadecimal";
+    dbObjective().sub_GetDbNosepiece(302, record);
+    EXPECT_EQ(record, (clsDBObjective::Record{"Loose", 7, 2, 3, 3, 1, 2.5, 0, 9.99, 1}));
+
+    for (const char* code : {"1141110ZZ02D000",  // WD not hexadecimal: -1, out of range
+                             "114111FAB02D000",  // WD 40.11
+                             "1141110FA3E8000",  // NA 10
+                             " 141110FA02D000",  // a blank digit reads -1
+                             "8141110FA02D000",  // no model 8 in the list
+                             "1141130FA02D000",  // FKS 3
+                             "11411:0FA02D000"}) // not a base-62 digit
+        EXPECT_EQ(Read(dbObjective(), (std::string("<OPTION POSITION='4' NAME='X' CODE='") + code + "'/>").c_str()),
+                  Line(86, "4"))
+            << code;
+    EXPECT_EQ(Read(dbObjective(), "<OPTION POSITION='4' CODE='1141110FA02D000' NAME='NineChars'/>"), Line(86, "4"));
+    EXPECT_EQ(dbObjective().Name(303), "");
+}
+
+TEST_F(OpticsElements, TheTurretOrderIsTrueOrFalse)
+{
+    EXPECT_EQ(Read(connectFilter(), "<VALUE STATUS=' false '/>"), "");
+    EXPECT_FALSE(connectFilter().FilterPosition());
+    EXPECT_EQ(Read(connectFilter(), "<value status='TRUE'/>"), "");
+    EXPECT_TRUE(connectFilter().FilterPosition());
+    EXPECT_EQ(Read(connectFilter(), "<VALUE STATUS='1'/>"), Line(99, "1"));
+    EXPECT_TRUE(connectFilter().FilterPosition());
+}
+
+TEST_F(OpticsElements, ElementsAreWrittenInTheirOrderWithEveryEntry)
+{
+    dbObjective().SetName(300, "ZX 2x");
+    dbObjective().SetModelCode(0, 1);
+    dbObjective().SetNA(0, 0.06);
+    dbObjective().SetWDSeriesCode(0, 8.5);
+    dbFilter().SetName(309, "Last");
+    dbFilter().SetCustomBA(309, 2);
+    pugi::xml_document document;
+    pugi::xml_node nosepiece = document.append_child("NOSEPIECE");
+    objective().sub_WriteDom(document, nosepiece);
+    dbObjective().sub_WriteDom(document, nosepiece);
+    pugi::xml_node filter1Section = document.append_child("FILTER1");
+    filter1().sub_WriteDom(document, filter1Section);
+    dbFilter().sub_WriteDom(document, filter1Section);
+    pugi::xml_node exSection = document.append_child("EXFILTER");
+    dbEXFilter().sub_WriteDom(document, exSection);
+
+    std::ostringstream text;
+    document.save(text, "", pugi::format_raw);
+    const std::string xml = text.str();
+    EXPECT_NE(xml.find("<ITEM POSITION=\"1\" CODE=\"2\" ESC=\"False\"/><ITEM POSITION=\"2\""), std::string::npos);
+    EXPECT_NE(xml.find("<ITEM POSITION=\"6\" CODE=\"22\" ESC=\"False\"/><OPTION POSITION=\"1\" "
+                       "CODE=\"100000352006000\" NAME=\"ZX 2x\"/>"),
+              std::string::npos);
+    EXPECT_NE(xml.find("<OPTION POSITION=\"10\" CODE=\"000000000000000\" NAME=\"\"/></NOSEPIECE>"), std::string::npos);
+    EXPECT_NE(xml.find("<OPTION POSITION=\"300\" NAME=\"\" BA=\"0\" EX=\"0\" DM=\"0\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<OPTION POSITION=\"309\" NAME=\"Last\" BA=\"2\" EX=\"0\" DM=\"0\"/></FILTER1>"),
+              std::string::npos);
+    EXPECT_EQ(std::distance(nosepiece.children().begin(), nosepiece.children().end()), 16);
+    EXPECT_EQ(std::distance(filter1Section.children().begin(), filter1Section.children().end()), 16);
+    EXPECT_EQ(std::distance(exSection.children().begin(), exSection.children().end()), 20);
+    EXPECT_STREQ(exSection.last_child().attribute("POSITION").value(), "20");
+}
+
+TEST_F(OpticsElements, AWrittenModelReadsBackTheSame)
+{
+    objective().SetCode(0, 301);
+    objective().SetEsc(0, true);
+    dbObjective().SetName(301, "ZX 25x");
+    dbObjective().SetMagCode(1, 4);
+    dbObjective().SetNA(1, 0.45);
+    dbObjective().SetMinNA(1, 0.13);
+    dbObjective().SetWDSeriesCode(1, 39.99);
+    dbObjective().SetFKSCode(1, 2);
+    condenser().SetCode(4, 302);
+    dbCondenser().SetName(302, "Ph4");
+    filter2().SetCode(5, 300);
+    dbFilter().SetName(300, "Dual");
+    dbFilter().SetCustomEX(300, 310);
+    dbFilter().SetCustomBA(300, 319);
+    dbFilter().SetCustomDM(300, 9);
+    exFilter().SetCode(0, 305);
+    dbEXFilter().SetName(305, "EX 555");
+    baFilter().SetCode(7, 0);
+    dbBAFilter().SetName(319, "BA 700LP");
+    connectFilter().SetFilterPosition(false);
+    const std::string first = SaveModel("first");
+
+    ConnectOptics("");
+    ASSERT_TRUE(zo->func_ReadXMLItems(first));
+    // The optics sections: the nosepiece, condenser, filter sections and the turret order.
+    for (int section = 0; section < clsZo::FileItemCount; ++section)
+        zo->SetFileItem(section, section <= 5 || section == 8);
+    ui.ClearRecord();
+    zo->sub_ReadXML(first);
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{}) << "nothing rejected";
+    EXPECT_EQ(objective().code(0), 301);
+    EXPECT_TRUE(objective().Esc(0));
+    EXPECT_DOUBLE_EQ(dbObjective().WDSeriesCode(1), 39.99);
+    EXPECT_DOUBLE_EQ(dbObjective().MinNA(1), 0.13);
+    EXPECT_EQ(dbFilter().CustomBA(300), 319);
+    EXPECT_EQ(dbBAFilter().Name(319), "BA 700LP");
+    EXPECT_FALSE(connectFilter().FilterPosition());
+    EXPECT_EQ(FileText(SaveModel("second")), FileText(first));
+}
+
+} // namespace
