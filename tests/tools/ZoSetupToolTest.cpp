@@ -124,6 +124,7 @@ TEST_F(ZoSetupTool, AHandMadeFileWithBadEntriesListsThemAndExitsOne)
                                                "  <camera><value id='1' brand='3' type='0'/></camera>\n"
                                                "  <Alf><Value Status='on'/></Alf>\n"
                                                "  <RemoteControl><Key ID='4' FUNCTION='93'/></RemoteControl>\n"
+                                               "  <nosepiece><item position='2' code='7' esc='true'/></nosepiece>\n"
                                                "</zosetup>\n");
     const Result check = Run({"check", file});
     EXPECT_EQ(check.exitCode, 1);
@@ -132,7 +133,10 @@ TEST_F(ZoSetupTool, AHandMadeFileWithBadEntriesListsThemAndExitsOne)
     const Result dump = Run({"dump", file});
     EXPECT_EQ(dump.exitCode, 1);
     EXPECT_EQ(dump.err, check.out) << "the report goes aside, the JSON stays clean";
-    EXPECT_EQ(nlohmann::json::parse(dump.out)["RemoteKey"]["Key"][3], 93);
+    const nlohmann::json model = nlohmann::json::parse(dump.out);
+    EXPECT_EQ(model["RemoteKey"]["Key"][3], 93);
+    EXPECT_EQ(model["Objective"]["code"][1], 7);
+    EXPECT_EQ(model["Objective"]["Esc"][1], true);
 }
 
 TEST_F(ZoSetupTool, TruncatedForeignAndMissingFilesCannotBeUsed)

@@ -46,6 +46,56 @@ Json Connections(const Pair& pair)
                 {"Maker", List(Pair::ConnectorCount, [&](int i) { return pair.Maker(i); })}};
 }
 
+// What is mounted at each position.
+Json Positions(const clsPositionCodes& positions)
+{
+    return Json{{"code", List(positions.PositionCount(), [&](int i) { return positions.code(i); })}};
+}
+
+// The user entries of a model database by code; the built-in ones belong to
+// the SDK and are not edited.
+template <class Field>
+Json UserEntries(int32_t last, Field field)
+{
+    Json entries = Json::object();
+    for (int32_t code = clsNameDatabase::FirstUser; code <= last; ++code)
+        entries[std::to_string(code)] = field(code);
+    return entries;
+}
+
+Json NameDatabase(const clsNameDatabase& database)
+{
+    return Json{{"Name", UserEntries(database.LastCode(), [&](int32_t code) { return database.Name(code); })}};
+}
+
+Json FilterBlocks(const clsDbFilter& database)
+{
+    Json json = NameDatabase(database);
+    json["CustomEX"] = UserEntries(database.LastCode(), [&](int32_t code) { return database.CustomEX(code); });
+    json["CustomBA"] = UserEntries(database.LastCode(), [&](int32_t code) { return database.CustomBA(code); });
+    json["CustomDM"] = UserEntries(database.LastCode(), [&](int32_t code) { return database.CustomDM(code); });
+    return json;
+}
+
+Json Objectives(const clsDBObjective& database)
+{
+    const auto user = [&](auto field) {
+        return List(clsDBObjective::UserCount, [&](int number) { return (database.*field)(number); });
+    };
+    return Json{
+        {"Name", UserEntries(clsDBObjective::LastCode, [&](int32_t code) { return database.Name(code); })},
+        {"ModelCode", user(&clsDBObjective::ModelCode)},
+        {"TypesCode", user(&clsDBObjective::TypesCode)},
+        {"MagCode", user(&clsDBObjective::MagCode)},
+        {"MethodCode", user(&clsDBObjective::MethodCode)},
+        {"WDCode", user(&clsDBObjective::WDCode)},
+        {"FKSCode", user(&clsDBObjective::FKSCode)},
+        {"WDSeriesCode", user(&clsDBObjective::WDSeriesCode)},
+        {"NA", user(&clsDBObjective::NA)},
+        {"MinNA", user(&clsDBObjective::MinNA)},
+    };
+}
+
 Json ObservationModes(const clsObservationMode& modes)
 {
     using M = clsObservationMode;
@@ -74,11 +124,18 @@ Json ErgoKeys(const clsErgoKey& ergo)
 Json func_ModelJson(clsZo& zo)
 {
     Json model;
-    // The optics components (nosepiece, condenser, filters and their
-    // databases) show no members yet: they have no accessors to read.
-    for (const char* name : {"Objective", "DBObjective", "Condenser", "DbCondenser", "Filter1", "DbFilter", "Filter2",
-                             "BAFilter", "DBBAFilter", "EXFilter", "DbEXFilter"})
-        model[name] = Json::object();
+    model["Objective"] = Positions(*zo.Objective);
+    model["Objective"]["Esc"] = List(zo.Objective->PositionCount(), [&](int i) { return zo.Objective->Esc(i); });
+    model["DBObjective"] = Objectives(*zo.DBObjective);
+    model["Condenser"] = Positions(*zo.Condenser);
+    model["DbCondenser"] = NameDatabase(*zo.DbCondenser);
+    model["Filter1"] = Positions(*zo.Filter1);
+    model["DbFilter"] = FilterBlocks(*zo.DbFilter);
+    model["Filter2"] = Positions(*zo.Filter2);
+    model["BAFilter"] = Positions(*zo.BAFilter);
+    model["DBBAFilter"] = NameDatabase(*zo.DBBAFilter);
+    model["EXFilter"] = Positions(*zo.EXFilter);
+    model["DbEXFilter"] = NameDatabase(*zo.DbEXFilter);
     model["ConnectShutter"] = Connections(*zo.ConnectShutter);
     model["ConnectKMX"] = Connections(*zo.ConnectKMX);
     model["ModeALF"] = Json{{"IsALFOn", zo.ModeALF->IsALFOn()}};
