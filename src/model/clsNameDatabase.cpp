@@ -130,7 +130,7 @@ std::string clsNameDatabase::func_ReadDom(const pugi::xml_node& element)
     if (!valid)
         return func_DomEntryError(m_Setting.message, entry);
     const int32_t code = entry.number[0];
-    SetName(code, entry.text[1]);
+    SetName(code, std::string(entry.text[1]));
     if (m_Setting.blocks)
         SetComposition(code, {entry.number[3], entry.number[2], entry.number[4]});
     return {};

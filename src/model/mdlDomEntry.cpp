@@ -1,6 +1,5 @@
 #include "model/mdlDomEntry.h"
 
-#include "core/NumberText.h"
 #include "model/mdlErrorLine.h"
 
 #include <cstddef>
@@ -10,7 +9,7 @@ namespace {
 
 // One field from its attribute text (nullopt: the attribute is missing).
 bool ReadField(const DomField& field, const std::optional<std::string_view>& value, int32_t& number,
-               std::string& text)
+               std::string_view& text)
 {
     switch (field.kind) {
     case DomField::Number: {
@@ -22,7 +21,7 @@ bool ReadField(const DomField& field, const std::optional<std::string_view>& val
         return shifted >= field.low && shifted <= field.high;
     }
     case DomField::Name:
-        text = value ? func_DomTrim(*value, true) : std::string();
+        text = value ? func_DomTrimmed(*value, true) : std::string_view();
         return static_cast<int32_t>(text.size()) <= field.high;
     case DomField::Flag: {
         const std::optional<bool> read = value ? func_DomToBool(*value) : std::optional<bool>(false);
@@ -30,7 +29,7 @@ bool ReadField(const DomField& field, const std::optional<std::string_view>& val
         return read.has_value();
     }
     case DomField::Fixed:
-        text = std::string(value.value_or(std::string_view()));
+        text = value.value_or(std::string_view());
         return static_cast<int32_t>(text.size()) == field.high;
     }
     return false;
@@ -49,8 +48,8 @@ bool func_DomReadEntry(const pugi::xml_node& element, std::initializer_list<DomF
         return false;
     const DomValues values = func_DomLastValues(element, std::span<const std::string_view>(names.data(), count));
 
-    const DomField& position = *fields.begin();
-    entry.shownAs = values[0] ? func_DomTrim(*values[0], true) : zo::FormatInt(-1 - int64_t{position.offset});
+    entry.position = values[0];
+    entry.positionOffset = fields.begin()->offset;
 
     bool valid = true;
     std::size_t k = 0;
@@ -65,7 +64,9 @@ bool func_DomReadEntry(const pugi::xml_node& element, std::initializer_list<DomF
 
 std::string func_DomEntryError(int message, const DomEntry& entry)
 {
-    return func_ItemError(message, entry.shownAs);
+    if (entry.position)
+        return func_ItemError(message, func_DomTrimmed(*entry.position, true));
+    return func_ItemError(message, -1 - int64_t{entry.positionOffset});
 }
 
 pugi::xml_node func_DomAppendEntry(pugi::xml_node section, const char* name, int64_t position)

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,13 +28,15 @@ struct DomField {
 };
 
 // An element as read. Field k of the reader's list is number[k] (Number with
-// its offset added, Flag as 1 or 0) or text[k] (Name, Fixed).
+// its offset added, Flag as 1 or 0) or text[k] (Name, Fixed). The texts are
+// views into the element's document.
 struct DomEntry {
     std::array<int32_t, DomMaxNames> number{};
-    std::array<std::string, DomMaxNames> text;
-    // The first field (the POSITION) as it stood, for the error line; a
-    // missing one is shown as -1 less its offset.
-    std::string shownAs;
+    std::array<std::string_view, DomMaxNames> text{};
+    // The first field (the POSITION) as it stood, for the error line;
+    // nullopt when missing, which is shown as -1 less its offset.
+    std::optional<std::string_view> position;
+    int32_t positionOffset = 0;
 };
 
 // Reads the fields of element (attributes in document order, the last of a
