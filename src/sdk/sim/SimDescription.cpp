@@ -145,7 +145,7 @@ Description Description::Default()
     d.lamp = {0, 24, 1, 0, 6};
 
     d.shutters[IdxEpiShutter] = {false, 1, 2};
-    d.shutters[IdxAuxShutter] = {false, 2, 3};
+    d.shutters[IdxAuxShutter] = {false, 2, 2};
     d.shutters[IdxDiaShutter] = {true, 1, 1};
     d.cameras[IdxKMX1] = {1, 2};
     d.cameras[IdxKMX2] = {0, 0};
