@@ -55,5 +55,14 @@ function(zo_test target)
   gtest_discover_tests(${target}
     DISCOVERY_TIMEOUT 120
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES TIMEOUT 300 ENVIRONMENT "${env}")
+    PROPERTIES TIMEOUT 300)
+  # The environment is a list, which the discovery's PROPERTIES flatten into
+  # separate arguments (only the first variable would be set); it is given to
+  # the discovered tests by a file that runs after theirs.
+  set(env_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_environment.cmake)
+  file(WRITE ${env_file}
+    "if(${target}_TESTS)\n"
+    "  set_tests_properties(\${${target}_TESTS} PROPERTIES ENVIRONMENT \"${env}\")\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${env_file})
 endfunction()
