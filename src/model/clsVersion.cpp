@@ -15,6 +15,7 @@ std::string clsVersion::Version(int index) const
 std::string clsVersion::func_ReadSdk()
 {
     m_Version.assign(EntryCount, std::string());
+    m_SystemType = -1; // "not known", also when the SDK cannot tell
     m_Version[0] = ZO_VERSION_TEXT;
     m_Version[1] = func_GetSdkVersion();
     if (!Zo || !Zo->Scope)

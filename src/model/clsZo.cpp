@@ -54,8 +54,8 @@ void clsZo::Create(std::unique_ptr<T>& member)
 
 clsZo::clsZo()
 {
-    // Creation order matters to nobody but is kept as the components expect
-    // their neighbours: databases before the positions that name them.
+    // Every back-reference is set as soon as its component exists, so a
+    // component may look at the ones created before it.
     Create(Objective);
     Create(DBObjective);
     Create(Condenser);
@@ -116,23 +116,32 @@ bool clsZo::func_Connect(int32_t index)
 {
     try {
         m_ConnectedIndex = index;
-        if (!Scope)
-            throw ZOSCOPELib::SdkError("ZoControl", ZOSCOPELib::NotConnected, "no SDK root object");
-        ZOSCOPELib::MicroscopeEntry& entry = Scope->Microscopes().Item(index);
-        Scope->SetCurrentMicroscope(entry);
+        ZOSCOPELib::Scope& scope = ConnectedScope();
+        ZOSCOPELib::MicroscopeEntry& entry = scope.Microscopes().Item(index);
+        scope.SetCurrentMicroscope(entry);
         g_UiServices->SetProgress(5);
         entry.Connect();
+        m_ConnectedIndex = index;
         sub_CheckAccessories();
         sub_ApplyGUIControl();
         return true;
-    } catch (const ZOSCOPELib::SdkError& e) {
-        func_ShowMessage(58, std::to_string(e.Number()), UiServices::MB_OK);
-    } catch (const std::exception&) {
-        // Not an SDK error (a list index the SDK rejected in another way):
-        // reported like one, with no number to give.
-        func_ShowMessage(58, "0", UiServices::MB_OK);
+    } catch (const std::exception& error) {
+        func_ShowMessage(58, std::to_string(ErrorNumber(error)), UiServices::MB_OK);
     }
     return false;
+}
+
+int32_t clsZo::ErrorNumber(const std::exception& error)
+{
+    const auto* sdk = dynamic_cast<const ZOSCOPELib::SdkError*>(&error);
+    return sdk != nullptr ? sdk->Number() : 0;
+}
+
+ZOSCOPELib::Scope& clsZo::ConnectedScope()
+{
+    if (!Scope)
+        throw ZOSCOPELib::SdkError("ZoControl", ZOSCOPELib::NotConnected, "no SDK root object");
+    return *Scope;
 }
 
 void clsZo::sub_CheckAccessories()
@@ -142,15 +151,16 @@ void clsZo::sub_CheckAccessories()
     std::string errors;
     for (int index = 0; index <= 23; ++index) {
         try {
-            if (Scope->DeviceAt(index).IsMounted()->Value() == 1)
+            if (ConnectedScope().DeviceAt(index).IsMounted()->Value() == 1)
                 m_IsMounted[static_cast<std::size_t>(index)] = 1;
         } catch (const std::exception&) {
             errors = func_JoinLines(errors, func_GetDeviceNameError(index));
         }
     }
     try {
-        m_SystemType = Scope->SystemType();
+        m_SystemType = ConnectedScope().SystemType();
     } catch (const std::exception&) {
+        // Keeps the type it had; the devices' lines already tell what failed.
     }
     g_UiServices->SetProgress(45);
     if (!errors.empty())
@@ -164,14 +174,28 @@ std::string clsZo::func_GetDeviceNameError(int index) const
     return g_LangDeviceName.DeviceNames[static_cast<std::size_t>(index)] + " " + func_GetMessage(110);
 }
 
-namespace {
-
-// Runs func_ReadSdk of each component and collects the error lines.
-void ReadEach(std::initializer_list<clsComponent*> components, std::string& errors)
+std::string clsZo::RunPass(Pass pass, std::initializer_list<clsComponent*> components)
 {
-    for (clsComponent* component : components)
-        errors = func_JoinLines(errors, component->func_ReadSdk());
+    std::string errors;
+    for (clsComponent* component : components) {
+        if (PassObserver)
+            PassObserver(*component, pass);
+        switch (pass) {
+        case Pass::ReadSdk:
+            errors = func_JoinLines(errors, component->func_ReadSdk());
+            break;
+        case Pass::WriteSdk:
+            errors = func_JoinLines(errors, component->func_WriteSdk());
+            break;
+        case Pass::RestData:
+            component->sub_RestData();
+            break;
+        }
+    }
+    return errors;
 }
+
+namespace {
 
 bool ReportReadErrors(const std::string& errors)
 {
@@ -185,21 +209,20 @@ bool ReportReadErrors(const std::string& errors)
 
 bool clsZo::func_ControlInfo()
 {
-    std::string errors;
-    ReadEach({Version.get(), ConnectFilter.get(), Filter1.get(), Filter2.get(), DBObjective.get()}, errors);
+    std::string errors = RunPass(Pass::ReadSdk, {Version.get(), ConnectFilter.get(), Filter1.get(), Filter2.get(),
+                                                 DBObjective.get()});
     g_UiServices->SetProgress(55);
-    ReadEach({ConnectShutter.get(), ConnectMicroscope.get(), ObservationMode.get()}, errors);
+    errors = func_JoinLines(errors,
+                            RunPass(Pass::ReadSdk, {ConnectShutter.get(), ConnectMicroscope.get(), ObservationMode.get()}));
     g_UiServices->SetProgress(60);
     return ReportReadErrors(errors);
 }
 
 bool clsZo::func_Receive()
 {
-    std::string errors;
-    ReadEach({DbCondenser.get(), DBBAFilter.get(), DbEXFilter.get(), DbFilter.get(), ConnectPiezoStage.get(),
-              ShortcutKey.get(), ErgoKey.get()},
-             errors);
-    return ReportReadErrors(errors);
+    return ReportReadErrors(RunPass(Pass::ReadSdk, {DbCondenser.get(), DBBAFilter.get(), DbEXFilter.get(),
+                                                    DbFilter.get(), ConnectPiezoStage.get(), ShortcutKey.get(),
+                                                    ErgoKey.get()}));
 }
 
 bool clsZo::func_ReadXMLItems(const std::string& path)
@@ -219,39 +242,29 @@ std::string clsZo::func_WriteXML(const std::string& path)
 
 std::string clsZo::func_Send()
 {
-    std::string errors;
-    auto write = [&errors](clsComponent& component) { errors = func_JoinLines(errors, component.func_WriteSdk()); };
     // Databases go before the components that refer to their entries.
-    for (clsComponent* component :
-         std::initializer_list<clsComponent*>{DBObjective.get(), Objective.get(), DbCondenser.get(), Condenser.get(),
-                                              DbFilter.get(), Filter1.get(), Filter2.get(), DBBAFilter.get(),
-                                              BAFilter.get(), DbEXFilter.get(), EXFilter.get(), ConnectShutter.get(),
-                                              ConnectKMX.get(), ConnectFilter.get()})
-        write(*component);
+    std::string errors = RunPass(Pass::WriteSdk, {DBObjective.get(), Objective.get(), DbCondenser.get(),
+                                                  Condenser.get(), DbFilter.get(), Filter1.get(), Filter2.get(),
+                                                  DBBAFilter.get(), BAFilter.get(), DbEXFilter.get(), EXFilter.get(),
+                                                  ConnectShutter.get(), ConnectKMX.get(), ConnectFilter.get()});
     // The SDK reports these writes as nosepiece changes; the flags keep the
     // modes from being re-read halfway.
     ModeALF->Busy = true;
     ModeRotation->Busy = true;
-    write(*ModeALF);
-    write(*ModeRotation);
+    errors = func_JoinLines(errors, RunPass(Pass::WriteSdk, {ModeALF.get(), ModeRotation.get()}));
     ModeALF->Busy = false;
     ModeRotation->Busy = false;
-    write(*ErgoKey);
-    write(*ObservationMode);
-    write(*ConnectPiezoStage);
-    return errors;
+    return func_JoinLines(errors,
+                          RunPass(Pass::WriteSdk, {ErgoKey.get(), ObservationMode.get(), ConnectPiezoStage.get()}));
 }
 
 void clsZo::sub_RestData()
 {
-    for (clsComponent* component :
-         std::initializer_list<clsComponent*>{Objective.get(), DBObjective.get(), DbCondenser.get(), Condenser.get(),
-                                              DBBAFilter.get(), BAFilter.get(), DbEXFilter.get(), EXFilter.get(),
-                                              DbFilter.get(), Filter1.get(), Filter2.get(), ConnectShutter.get(),
-                                              ConnectKMX.get(), ConnectFilter.get(), ConnectPiezoStage.get(),
-                                              ModeALF.get(), ModeRotation.get(), ErgoKey.get(),
-                                              ObservationMode.get()})
-        component->sub_RestData();
+    RunPass(Pass::RestData, {Objective.get(), DBObjective.get(), DbCondenser.get(), Condenser.get(), DBBAFilter.get(),
+                             BAFilter.get(), DbEXFilter.get(), EXFilter.get(), DbFilter.get(), Filter1.get(),
+                             Filter2.get(), ConnectShutter.get(), ConnectKMX.get(), ConnectFilter.get(),
+                             ConnectPiezoStage.get(), ModeALF.get(), ModeRotation.get(), ErgoKey.get(),
+                             ObservationMode.get()});
 }
 
 bool clsZo::func_Disconnect()

@@ -5,6 +5,9 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -105,9 +108,26 @@ public:
     std::string func_Send();
     void sub_RestData();
 
+    // The number a failed call reports: the SDK's error number, 0 for any
+    // other failure.
+    static int32_t ErrorNumber(const std::exception& error);
+
+    // The passes over the components, as a test observes them.
+    enum class Pass { ReadSdk, WriteSdk, RestData };
+    // Called with each component right before a pass runs its operation on
+    // it (func_ControlInfo, func_Receive, func_Send, sub_RestData). Nothing
+    // in the program sets it; tests use it to see which components run in
+    // which order, since most components have nothing observable to do when
+    // nothing changed.
+    std::function<void(const clsComponent&, Pass)> PassObserver;
+
 private:
     template <class T>
     void Create(std::unique_ptr<T>& member);
+    // Runs one operation on each component in order and joins their error texts.
+    std::string RunPass(Pass pass, std::initializer_list<clsComponent*> components);
+    // Scope, or an SdkError (not connected) when there is none.
+    ZOSCOPELib::Scope& ConnectedScope();
 
     std::array<int32_t, MountedCount> m_IsMounted{};
     std::array<bool, FileItemCount> m_FileItem{};

@@ -1,0 +1,366 @@
+// clsZo: the device table, connecting and the accessory check, the passes
+// over the components, and disconnecting.
+
+#include "ProgramFolder.h"
+#include "ScriptedUi.h"
+#include "SimFixture.h"
+#include "TestEnv.h"
+
+#include "core/UiServices.h"
+#include "core/mdlCommon.h"
+#include "core/mdlGlobals.h"
+#include "core/mdlLanguage.h"
+#include "model/clsBAFilter.h"
+#include "model/clsCondenser.h"
+#include "model/clsConnectFilter.h"
+#include "model/clsConnectKMX.h"
+#include "model/clsConnectMicroscope.h"
+#include "model/clsConnectPiezoStage.h"
+#include "model/clsConnectShutter.h"
+#include "model/clsDBBAFilter.h"
+#include "model/clsDBObjective.h"
+#include "model/clsDbCondenser.h"
+#include "model/clsDbEXFilter.h"
+#include "model/clsDbFilter.h"
+#include "model/clsEXFilter.h"
+#include "model/clsErgoKey.h"
+#include "model/clsFilter1.h"
+#include "model/clsFilter2.h"
+#include "model/clsModeALF.h"
+#include "model/clsModeRotation.h"
+#include "model/clsObjective.h"
+#include "model/clsObservationMode.h"
+#include "model/clsRemoteKey.h"
+#include "model/clsShortcutKey.h"
+#include "model/clsVersion.h"
+#include "model/clsZo.h"
+
+#include <ZoVersion.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace zotest {
+namespace {
+
+using Components = std::vector<const clsComponent*>;
+
+class ZoTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        UseFreshProgramFolder();
+        traceFile = (TestEnv::FreshDir("trace") / "trace.txt").string();
+    }
+
+    void TearDown() override
+    {
+        zo.reset();
+        sim.reset();
+    }
+
+    // A model holding a fresh, unconnected simulated microscope.
+    void Make(const std::string& description = "")
+    {
+        zo.reset();
+        SimOptions options = SimOptions::Described(description);
+        options.connect = false;
+        options.traceFile = traceFile;
+        sim = std::make_unique<SimMicroscope>(options);
+        zo = std::make_unique<clsZo>();
+        zo->Scope = sim->Release();
+    }
+
+    // The components each pass reaches, in order; each reaches also reach
+    // (when given) at the moment the pass gets to it.
+    Components Observe(const std::function<void()>& action, clsZo::Pass expected,
+                       const std::function<void(const clsComponent&)>& reach = nullptr)
+    {
+        Components seen;
+        zo->PassObserver = [&](const clsComponent& component, clsZo::Pass pass) {
+            EXPECT_EQ(pass, expected);
+            seen.push_back(&component);
+            if (reach)
+                reach(component);
+        };
+        action();
+        zo->PassObserver = nullptr;
+        return seen;
+    }
+
+    std::vector<std::string> TraceLines(const std::string& text) const { return LinesContaining(traceFile, text); }
+
+    ScriptedUi ui;
+    ScopedUi scopedUi{ui};
+    std::string traceFile;
+    std::unique_ptr<SimMicroscope> sim; // before zo: zo holds its Scope
+    std::unique_ptr<clsZo> zo;
+};
+
+TEST_F(ZoTest, EveryComponentPointsBackToItsModel)
+{
+    Make();
+    for (const clsComponent* component :
+         Components{zo->Objective.get(), zo->DBObjective.get(), zo->Condenser.get(), zo->DbCondenser.get(),
+                    zo->Filter1.get(), zo->DbFilter.get(), zo->Filter2.get(), zo->BAFilter.get(),
+                    zo->DBBAFilter.get(), zo->EXFilter.get(), zo->DbEXFilter.get(), zo->ConnectShutter.get(),
+                    zo->ConnectKMX.get(), zo->ModeALF.get(), zo->ModeRotation.get(), zo->ObservationMode.get(),
+                    zo->ConnectFilter.get(), zo->ErgoKey.get(), zo->RemoteKey.get(), zo->ShortcutKey.get(),
+                    zo->ConnectMicroscope.get(), zo->ConnectPiezoStage.get(), zo->Version.get()}) {
+        ASSERT_NE(component, nullptr);
+        EXPECT_EQ(component->Zo, zo.get());
+    }
+}
+
+TEST_F(ZoTest, DeviceAndSectionTablesIgnoreIndexesOutsideThem)
+{
+    Make();
+    zo->SetIsMounted(24, 1); // the last entry exists, though the check never sets it
+    EXPECT_EQ(zo->IsMounted(24), 1);
+    for (int i : {-1, 25, 1000}) {
+        zo->SetIsMounted(i, 1);
+        EXPECT_EQ(zo->IsMounted(i), 0) << i;
+    }
+    zo->SetFileItem(14, true);
+    EXPECT_TRUE(zo->FileItem(14));
+    for (int i : {-1, 15}) {
+        zo->SetFileItem(i, true);
+        EXPECT_FALSE(zo->FileItem(i)) << i;
+    }
+}
+
+TEST_F(ZoTest, ConnectChecksEveryDeviceAndReportsProgress)
+{
+    Make("[Instrument]\nSystemType = 3\n[Mounted]\nTIRF = 0\nPiezoZ = 0\n");
+    ASSERT_TRUE(zo->func_Connect(0));
+    EXPECT_EQ(zo->ConnectedIndex(), 0);
+    for (int i = 0; i < 24; ++i)
+        EXPECT_EQ(zo->IsMounted(i), (i == 13 || i == 17) ? 0 : 1) << i;
+    EXPECT_EQ(zo->IsMounted(24), 0);
+    EXPECT_EQ(zo->SystemType(), 3);
+    EXPECT_EQ(ui.Progress(), (std::vector<int>{5, 10, 45}));
+    EXPECT_TRUE(ui.Boxes().empty());
+    EXPECT_EQ(TraceLines("SetCurrentMicroscope(\"Simulator\")").size(), 1u);
+}
+
+TEST_F(ZoTest, WithNothingMountedAllEntriesAreZeroAndTheSystemTypeIsStillRead)
+{
+    std::string description = "[Instrument]\nSystemType = 7\n[Mounted]\n";
+    for (const char* device :
+         {"DiaLamp", "Irlux", "DiaShutter", "EpiShutter", "AuxShutter", "BarrierWheel", "ExcitationWheel",
+          "Condenser", "FilterTurret1", "FilterTurret2", "Nosepiece", "FKSUnit", "LightPath", "TIRF", "XAxis",
+          "YAxis", "ZDrive", "PiezoZ", "KMX1", "KMX2", "Analyzer", "Device21", "RemotePad", "ErgoController"})
+        description += std::string(device) + " = 0\n";
+    Make(description);
+    zo->SetIsMounted(10, 1); // left over from an earlier connection
+    ASSERT_TRUE(zo->func_Connect(0));
+    for (int i = 0; i < clsZo::MountedCount; ++i)
+        EXPECT_EQ(zo->IsMounted(i), 0) << i;
+    EXPECT_EQ(zo->SystemType(), 7);
+    EXPECT_TRUE(ui.Boxes().empty());
+}
+
+TEST_F(ZoTest, DevicesThatDoNotAnswerAreListedInOneCriticalMessageInIndexOrder)
+{
+    Make();
+    sim->control().SetNotAnswering(17);
+    sim->control().SetNotAnswering(3);
+    ASSERT_TRUE(zo->func_Connect(0));
+    EXPECT_EQ(zo->IsMounted(3), 0);
+    EXPECT_EQ(zo->IsMounted(17), 0);
+    EXPECT_EQ(zo->IsMounted(4), 1);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    const std::string lines = zo->func_GetDeviceNameError(3) + "\r\n" + zo->func_GetDeviceNameError(17);
+    EXPECT_EQ(ui.Boxes()[0].text, func_JoinLines(func_GetMessage(62), lines));
+    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_CRITICAL);
+    EXPECT_EQ(ui.Progress(), (std::vector<int>{5, 10, 45}));
+}
+
+TEST_F(ZoTest, DeviceNameErrorIsTheDisplayNameAndMessage110UpToIndex25)
+{
+    Make();
+    EXPECT_EQ(zo->func_GetDeviceNameError(10), g_LangDeviceName.DeviceNames[10] + " " + func_GetMessage(110));
+    EXPECT_FALSE(g_LangDeviceName.DeviceNames[10].empty());
+    EXPECT_NO_THROW(zo->func_GetDeviceNameError(25));
+    EXPECT_THROW(zo->func_GetDeviceNameError(26), std::out_of_range);
+    EXPECT_THROW(zo->func_GetDeviceNameError(-1), std::out_of_range);
+}
+
+TEST_F(ZoTest, FailedConnectShowsMessage58WithTheNumberAndKeepsTheIndexForTheDisconnect)
+{
+    Make();
+    sim->control().FailCall("Microscopes[0]", "Connect", ZOSCOPELib::ConnectFailed);
+    EXPECT_FALSE(zo->func_Connect(0));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, func_JoinLines(func_GetMessage(58), std::to_string(ZOSCOPELib::ConnectFailed)));
+    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_OK);
+    EXPECT_EQ(zo->ConnectedIndex(), 0);
+    EXPECT_TRUE(zo->func_Disconnect());
+    EXPECT_EQ(TraceLines("Microscopes[0].Disconnect()").size(), 1u);
+}
+
+TEST_F(ZoTest, ConnectWithoutARootObjectOrToAMissingEntryFails)
+{
+    zo = std::make_unique<clsZo>();
+    EXPECT_FALSE(zo->func_Connect(0));
+    Make();
+    EXPECT_FALSE(zo->func_Connect(4));
+    ASSERT_EQ(ui.Boxes().size(), 2u);
+    EXPECT_EQ(ui.Boxes()[0].text, func_JoinLines(func_GetMessage(58), std::to_string(ZOSCOPELib::NotConnected)));
+    EXPECT_EQ(ui.Boxes()[1].text, func_JoinLines(func_GetMessage(58), std::to_string(ZOSCOPELib::OutOfRange)));
+}
+
+TEST_F(ZoTest, DisconnectTwiceDisconnectsOnceAndReleasesTheRootObject)
+{
+    Make();
+    ASSERT_TRUE(zo->func_Connect(0));
+    EXPECT_TRUE(zo->func_Disconnect());
+    EXPECT_EQ(zo->Scope, nullptr);
+    EXPECT_EQ(zo->ConnectedIndex(), -1);
+    EXPECT_TRUE(zo->func_Disconnect());
+    // The entry is made current again before it is let go, once.
+    const std::vector<std::string> calls = TraceLines("Microscope");
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_NE(calls[calls.size() - 2].find("Scope.SetCurrentMicroscope(\"Simulator\")"), std::string::npos);
+    EXPECT_NE(calls.back().find("Microscopes[0].Disconnect()"), std::string::npos);
+    EXPECT_EQ(TraceLines(".Disconnect()").size(), 1u);
+}
+
+TEST_F(ZoTest, DestroyingAConnectedModelDisconnects)
+{
+    Make();
+    ASSERT_TRUE(zo->func_Connect(0));
+    zo.reset();
+    EXPECT_EQ(TraceLines("Microscopes[0].Disconnect()").size(), 1u);
+    // Never connected: nothing to disconnect.
+    Make();
+    zo.reset();
+    EXPECT_EQ(TraceLines(".Disconnect()").size(), 1u);
+}
+
+TEST_F(ZoTest, ControlInfoAndReceiveReadTheirComponentsInOrder)
+{
+    Make();
+    ASSERT_TRUE(zo->func_Connect(0));
+    ui.ClearRecord();
+    Components seen = Observe([&] { EXPECT_TRUE(zo->func_ControlInfo()); }, clsZo::Pass::ReadSdk);
+    EXPECT_EQ(seen, (Components{zo->Version.get(), zo->ConnectFilter.get(), zo->Filter1.get(), zo->Filter2.get(),
+                                zo->DBObjective.get(), zo->ConnectShutter.get(), zo->ConnectMicroscope.get(),
+                                zo->ObservationMode.get()}));
+    EXPECT_EQ(ui.Progress(), (std::vector<int>{55, 60}));
+    seen = Observe([&] { EXPECT_TRUE(zo->func_Receive()); }, clsZo::Pass::ReadSdk);
+    EXPECT_EQ(seen, (Components{zo->DbCondenser.get(), zo->DBBAFilter.get(), zo->DbEXFilter.get(), zo->DbFilter.get(),
+                                zo->ConnectPiezoStage.get(), zo->ShortcutKey.get(), zo->ErgoKey.get()}));
+    EXPECT_TRUE(ui.Boxes().empty());
+}
+
+TEST_F(ZoTest, ReadErrorsAreCollectedIntoOneCriticalMessage65)
+{
+    Make();
+    ASSERT_TRUE(zo->func_Connect(0));
+    ui.ClearRecord();
+    sim->control().FailCall("EpiShutter", "GetConnection", ZOSCOPELib::NotAnswering);
+    EXPECT_FALSE(zo->func_ControlInfo());
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_CRITICAL);
+    const std::string& text = ui.Boxes()[0].text;
+    EXPECT_EQ(text.rfind(func_GetMessage(65) + "\r\n", 0), 0u) << text;
+    EXPECT_NE(text.find(std::to_string(ZOSCOPELib::NotAnswering)), std::string::npos) << text;
+    // The reads after the failing one still ran.
+    EXPECT_EQ(ui.Progress(), (std::vector<int>{55, 60}));
+}
+
+TEST_F(ZoTest, SendWithNothingChangedWritesEveryComponentOnceInOrderAndSendsNothing)
+{
+    Make();
+    ASSERT_TRUE(zo->func_Connect(0));
+    ASSERT_TRUE(zo->func_ControlInfo());
+    ASSERT_TRUE(zo->func_Receive());
+    const std::size_t callsBefore = TraceLines("").size();
+
+    std::vector<bool> modesBusy;
+    const Components seen = Observe([&] { EXPECT_EQ(zo->func_Send(), ""); }, clsZo::Pass::WriteSdk,
+                                    [&](const clsComponent&) {
+                                        modesBusy.push_back(zo->ModeALF->Busy && zo->ModeRotation->Busy);
+                                    });
+    EXPECT_EQ(seen, (Components{zo->DBObjective.get(), zo->Objective.get(), zo->DbCondenser.get(),
+                                zo->Condenser.get(), zo->DbFilter.get(), zo->Filter1.get(), zo->Filter2.get(),
+                                zo->DBBAFilter.get(), zo->BAFilter.get(), zo->DbEXFilter.get(), zo->EXFilter.get(),
+                                zo->ConnectShutter.get(), zo->ConnectKMX.get(), zo->ConnectFilter.get(),
+                                zo->ModeALF.get(), zo->ModeRotation.get(), zo->ErgoKey.get(),
+                                zo->ObservationMode.get(), zo->ConnectPiezoStage.get()}));
+    // Busy exactly while the two modes are written.
+    std::vector<bool> expectedBusy(seen.size(), false);
+    expectedBusy[14] = expectedBusy[15] = true;
+    EXPECT_EQ(modesBusy, expectedBusy);
+    EXPECT_FALSE(zo->ModeALF->Busy);
+    EXPECT_FALSE(zo->ModeRotation->Busy);
+
+    // Nothing differs from what was read, so nothing is written.
+    const std::vector<std::string> calls = TraceLines("");
+    for (std::size_t n = callsBefore; n < calls.size(); ++n)
+        EXPECT_EQ(calls[n].find(".Set"), std::string::npos) << calls[n];
+}
+
+TEST_F(ZoTest, RestDataRestoresEveryEditableComponentOnceInOrder)
+{
+    Make();
+    const Components seen = Observe([&] { zo->sub_RestData(); }, clsZo::Pass::RestData);
+    EXPECT_EQ(seen, (Components{zo->Objective.get(), zo->DBObjective.get(), zo->DbCondenser.get(),
+                                zo->Condenser.get(), zo->DBBAFilter.get(), zo->BAFilter.get(), zo->DbEXFilter.get(),
+                                zo->EXFilter.get(), zo->DbFilter.get(), zo->Filter1.get(), zo->Filter2.get(),
+                                zo->ConnectShutter.get(), zo->ConnectKMX.get(), zo->ConnectFilter.get(),
+                                zo->ConnectPiezoStage.get(), zo->ModeALF.get(), zo->ModeRotation.get(),
+                                zo->ErgoKey.get(), zo->ObservationMode.get()}));
+}
+
+TEST_F(ZoTest, TheProgramWideModelIsMadeOnFirstUseAndDisconnectsWhenDropped)
+{
+    g_Zo.reset();
+    EXPECT_FALSE(g_Zo.exists());
+    clsZo* first = &*g_Zo;
+    EXPECT_TRUE(g_Zo.exists());
+    EXPECT_EQ(&g_Zo.get(), first);
+    Make();
+    g_Zo->Scope = std::move(zo->Scope);
+    ASSERT_TRUE(g_Zo->func_Connect(0));
+    g_Zo.reset();
+    EXPECT_FALSE(g_Zo.exists());
+    EXPECT_EQ(TraceLines("Microscopes[0].Disconnect()").size(), 1u);
+}
+
+TEST_F(ZoTest, VersionHoldsTheProgramTheLibraryAndTheUnits)
+{
+    Make("[Instrument]\nSystemType = 3\nUnitVersion.1 = 3.10\nUnitVersion.2 = 1.02\n");
+    clsVersion& version = *zo->Version;
+    // No connection yet: the program's and the library's versions only.
+    EXPECT_EQ(version.func_ReadSdk(), "");
+    EXPECT_EQ(version.Version(0), ZO_VERSION_TEXT);
+    EXPECT_EQ(version.Version(1), ZOSCOPELib::LibraryVersion());
+    EXPECT_EQ(version.SystemType(), -1);
+    EXPECT_EQ(version.Version(2), "");
+
+    ASSERT_TRUE(zo->func_Connect(0));
+    EXPECT_EQ(version.func_ReadSdk(), "");
+    EXPECT_EQ(version.Version(2), "3.10");
+    EXPECT_EQ(version.Version(3), "1.02");
+    EXPECT_EQ(version.SystemType(), 3);
+    EXPECT_EQ(version.Version(-1), "");
+    EXPECT_EQ(version.Version(clsVersion::EntryCount), "");
+
+    // A unit that does not answer leaves its entry empty and is no error.
+    sim->control().FailCall("Scope", "UnitVersion", ZOSCOPELib::NotAnswering, 1);
+    EXPECT_EQ(version.func_ReadSdk(), "");
+    EXPECT_EQ(version.Version(2), "");
+    EXPECT_EQ(version.Version(3), "1.02");
+    // Nor does a system type the SDK cannot tell: it reads as not known.
+    sim->control().FailCall("Scope", "SystemType", ZOSCOPELib::NotAnswering, 1);
+    EXPECT_EQ(version.func_ReadSdk(), "");
+    EXPECT_EQ(version.SystemType(), -1);
+}
+
+} // namespace
+} // namespace zotest
