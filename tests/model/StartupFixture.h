@@ -1,0 +1,182 @@
+#pragma once
+// The start-up, shutdown and restart sequences run headless: a host that
+// records the window steps, scripted UI services that record boxes, waits and
+// the busy pointer into the same log, and simulated microscopes made on
+// demand from a description, with a call trace.
+
+#include "ProgramFolder.h"
+#include "ScriptedUi.h"
+#include "SimFixture.h"
+#include "TestEnv.h"
+
+#include "core/mdlCommon.h"
+#include "core/mdlGlobals.h"
+#include "core/mdlLanguage.h"
+#include "core/mdlSettings.h"
+#include "model/StartupHost.h"
+#include "model/clsZo.h"
+#include "model/mdlStartup.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zotest {
+
+using Log = std::vector<std::string>;
+
+// Boxes, waits, the busy pointer and the input flush go into the shared log
+// as well as into ScriptedUi's own record.
+class LoggingUi : public ScriptedUi {
+public:
+    explicit LoggingUi(Log& log) : log_(log) {}
+    std::function<void()> onSleep; // runs at every wait, after it is logged
+
+    int ShowMessageBox(const std::string& text, int style) override
+    {
+        log_.push_back("box " + text);
+        return ScriptedUi::ShowMessageBox(text, style);
+    }
+    void SetBusyPointer(bool busy) override
+    {
+        log_.push_back(busy ? "busy on" : "busy off");
+        ScriptedUi::SetBusyPointer(busy);
+    }
+    void FlushInput() override
+    {
+        log_.push_back("flush input");
+        ScriptedUi::FlushInput();
+    }
+    void Sleep(int milliseconds) override
+    {
+        log_.push_back("sleep " + std::to_string(milliseconds));
+        ScriptedUi::Sleep(milliseconds);
+        if (onSleep)
+            onSleep();
+    }
+
+private:
+    Log& log_;
+};
+
+class RecordingHost : public StartupHost {
+public:
+    explicit RecordingHost(Log& log) : log_(log) {}
+
+    // Makes the SDK root objects; set by the fixture.
+    std::function<std::unique_ptr<ZOSCOPELib::Scope>()> factory;
+
+    // Runs after each step is logged.
+    std::function<void(const std::string& step)> onStep;
+
+    std::unique_ptr<ZOSCOPELib::Scope> CreateScope() override
+    {
+        Step("create scope");
+        return factory();
+    }
+    void ShowSplash(int timerIntervalMs) override { Step("show splash " + std::to_string(timerIntervalMs)); }
+    void SetSplashEnabled(bool enabled) override { Step(enabled ? "splash enabled" : "splash disabled"); }
+    void HideSplash() override { Step("hide splash"); }
+    void UnloadSplash() override { Step("unload splash"); }
+    void LoadMainWindow() override { Step("load main window"); }
+    void ShowMainWindow() override { Step("show main window"); }
+    // As the application's main window does: its unload runs the shutdown.
+    void UnloadMainWindow() override
+    {
+        Step("unload main window");
+        sub_Shutdown();
+    }
+    void RemoveKeyboardHook() override { Step("remove keyboard hook"); }
+    void UnloadOtherWindows() override { Step("unload other windows"); }
+    void ReleaseParameters() override { Step("release parameters"); }
+    void EndProcess(int exitCode) override { Step("end process " + std::to_string(exitCode)); }
+
+private:
+    void Step(const std::string& step)
+    {
+        log_.push_back(step);
+        if (onStep)
+            onStep(step);
+    }
+
+    Log& log_;
+};
+
+class StartupTest : public ::testing::Test {
+protected:
+    // Two real microscopes after the simulator.
+    static constexpr const char* TwoMicroscopes = "[Instrument]\n"
+                                                  "Microscope.1 = Alpha, available\n"
+                                                  "Microscope.2 = Beta, available\n";
+
+    void SetUp() override
+    {
+        appDir = UseFreshProgramFolder();
+        g_RestartFlag = false;
+        g_Zo.reset();
+        g_StartupHost = &host;
+        stateFolder = TestEnv::FreshDir("sim-state").string();
+        traceFile = (TestEnv::FreshDir("trace") / "trace.txt").string();
+        UseInstrument("");
+        ui.ClearRecord();
+        log.clear();
+    }
+
+    void TearDown() override
+    {
+        g_Zo.reset();
+        g_StartupHost = nullptr;
+        g_RestartFlag = false;
+    }
+
+    // Every root object the host makes from now on is this instrument;
+    // prepare (if given) injects faults before the program sees it. The
+    // configuration state and the trace are shared by all of them, as on
+    // one machine.
+    void UseInstrument(const std::string& description,
+                       std::function<void(ZOSCOPELib::sim::Control&)> prepare = nullptr)
+    {
+        host.factory = [this, description, prepare] {
+            SimOptions options = SimOptions::Described(description);
+            options.connect = false;
+            options.stateFolder = stateFolder;
+            options.traceFile = traceFile;
+            sims.push_back(std::make_unique<SimMicroscope>(options));
+            if (prepare)
+                prepare(sims.back()->control());
+            return sims.back()->Release();
+        };
+    }
+
+    // The lines of the call trace that contain text.
+    std::vector<std::string> TraceLines(const std::string& text) const { return LinesContaining(traceFile, text); }
+
+    static std::string Box(int number, const std::string& extra = "")
+    {
+        return "box " + (extra.empty() ? func_GetMessage(number) : func_JoinLines(func_GetMessage(number), extra));
+    }
+
+    // Position of the first entry equal to text in the log; -1 when absent.
+    int At(const std::string& text) const
+    {
+        for (std::size_t i = 0; i < log.size(); ++i)
+            if (log[i] == text)
+                return static_cast<int>(i);
+        return -1;
+    }
+
+    Log log;
+    LoggingUi ui{log};
+    ScopedUi scopedUi{ui};
+    RecordingHost host{log};
+    std::filesystem::path appDir;
+    std::string stateFolder;
+    std::string traceFile;
+    std::vector<std::unique_ptr<SimMicroscope>> sims;
+};
+
+} // namespace zotest
