@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// The shape of every user command on the pad: the busy flag of the device
+// (when it has one), the hourglass and the whole pad disabled while the one
+// SDK call runs; afterwards the pad enabled again, the mouse and key input
+// that queued up meanwhile discarded, the normal pointer, the busy flag
+// cleared. Held as a guard, so that a failing call can never leave the pad
+// disabled, the pointer busy or the device marked busy.
+class PadCommandGuard {
+public:
+    PadCommandGuard(QWidget& pad, bool* busy = nullptr);
+    ~PadCommandGuard();
+    PadCommandGuard(const PadCommandGuard&) = delete;
+    PadCommandGuard& operator=(const PadCommandGuard&) = delete;
+
+    // Runs one command under the guard and traps its errors; returns whether
+    // the call succeeded.
+    static bool Run(QWidget& pad, bool* busy, const std::function<void()>& call);
+
+private:
+    QWidget& m_Pad;
+    bool* m_Busy;
+};
+
+// The hourglass for the length of a scope (long operations that are not a
+// single command: the initialisation of every panel, the re-reading after a
+// settings change).
+class BusyPointer {
+public:
+    BusyPointer();
+    ~BusyPointer();
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};

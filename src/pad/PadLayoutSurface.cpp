@@ -1,0 +1,135 @@
+#include "pad/PadLayoutSurface.h"
+
+#include "core/mdlSettings.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStatusBar>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+
+QRect ScreenGeometry(const QWidget& form)
+{
+    if (const QScreen* screen = form.screen())
+        return screen->geometry();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return screen->geometry();
+    return {0, 0, 1024, 768};
+}
+
+} // namespace
+
+PadLayoutSurface::PadLayoutSurface(QWidget& form, QStatusBar& statusBar) : m_Form(form), m_StatusBar(statusBar) {}
+
+int PadLayoutSurface::ToPixels(int twips)
+{
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+void PadLayoutSurface::AddControl(QWidget& control, bool gutter)
+{
+    const QRect g = control.geometry();
+    m_Controls.push_back(
+        {&control, TwipRect{ToTwips(g.x()), ToTwips(g.y()), ToTwips(g.width()), ToTwips(g.height())}, gutter});
+}
+
+int PadLayoutSurface::IndexOf(const QWidget& control) const
+{
+    for (std::size_t i = 0; i < m_Controls.size(); ++i)
+        if (m_Controls[i].Widget == &control)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int PadLayoutSurface::ControlCount() const
+{
+    return static_cast<int>(m_Controls.size());
+}
+
+std::string PadLayoutSurface::ControlName(int index) const
+{
+    return Control(index).objectName().toStdString();
+}
+
+bool PadLayoutSurface::IsControlVisible(int index) const
+{
+    return !Control(index).isHidden();
+}
+
+TwipRect PadLayoutSurface::ControlRect(int index) const
+{
+    return m_Controls.at(static_cast<std::size_t>(index)).Rect;
+}
+
+void PadLayoutSurface::SetControlRect(int index, const TwipRect& rect)
+{
+    Entry& entry = m_Controls.at(static_cast<std::size_t>(index));
+    entry.Rect = rect;
+    Apply(entry);
+}
+
+void PadLayoutSurface::Apply(const Entry& entry) const
+{
+    const int left = ToPixels(entry.Rect.Left);
+    const int top = ToPixels(entry.Rect.Top);
+    int width = ToPixels(entry.Rect.Right()) - left;
+    const int height = ToPixels(entry.Rect.Bottom()) - top;
+    if (entry.Gutter && width > 2 * kButtonGutterPx)
+        width -= kButtonGutterPx;
+    entry.Widget->setGeometry(left, top, std::max(0, width), std::max(0, height));
+}
+
+TwipRect PadLayoutSurface::FormRect() const
+{
+    const QPoint place = m_Form.pos();
+    return {ToTwips(place.x()), ToTwips(place.y()), ToTwips(m_Form.width()),
+            ToTwips(m_Form.height()) + StatusBarHeight()};
+}
+
+void PadLayoutSurface::SetFormRect(const TwipRect& rect)
+{
+    m_Form.move(ToPixels(rect.Left), ToPixels(rect.Top));
+    const int height = std::max(0, ToPixels(rect.Height - StatusBarHeight()));
+    m_Form.resize(std::max(0, ToPixels(rect.Width)), height);
+    PlaceStatusBar();
+}
+
+void PadLayoutSurface::PlaceStatusBar() const
+{
+    m_StatusBar.setGeometry(0, m_Form.height() - kStatusBarHeightPx, m_Form.width(), kStatusBarHeightPx);
+}
+
+int PadLayoutSurface::ScreenWidth() const
+{
+    return ToTwips(ScreenGeometry(m_Form).width());
+}
+
+int PadLayoutSurface::ScreenHeight() const
+{
+    return ToTwips(ScreenGeometry(m_Form).height());
+}
+
+int PadLayoutSurface::StatusBarHeight() const
+{
+    return ToTwips(kStatusBarHeightPx);
+}
+
+bool PadLayoutSurface::ControlVisibleEntry(int entry) const
+{
+    return entry >= 0 && entry < kControlVisibleCount && ControlVisible[static_cast<std::size_t>(entry)];
+}
+
+void PadLayoutSurface::SetMicroscopePictureVisible(bool visible)
+{
+    if (OnMicroscopePicture)
+        OnMicroscopePicture(visible);
+}
+
+void PadLayoutSurface::AlignPictures(int layoutType)
+{
+    if (OnAlignPictures)
+        OnAlignPictures(layoutType);
+}

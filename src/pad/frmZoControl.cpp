@@ -1,0 +1,1381 @@
+#include "pad/frmZoControl.h"
+
+#include "core/NumberText.h"
+#include "core/UiServices.h"
+#include "core/mdlCommon.h"
+#include "core/mdlGlobals.h"
+#include "core/mdlLanguage.h"
+#include "core/mdlSettings.h"
+#include "model/clsBAFilter.h"
+#include "model/clsCondenser.h"
+#include "model/clsConnectFilter.h"
+#include "model/clsConnectKMX.h"
+#include "model/clsConnectShutter.h"
+#include "model/clsDBBAFilter.h"
+#include "model/clsDBObjective.h"
+#include "model/clsDbCondenser.h"
+#include "model/clsDbEXFilter.h"
+#include "model/clsDbFilter.h"
+#include "model/clsEXFilter.h"
+#include "model/clsFilter1.h"
+#include "model/clsFilter2.h"
+#include "model/clsModeALF.h"
+#include "model/clsModeRotation.h"
+#include "model/clsObjective.h"
+#include "model/clsZo.h"
+#include "model/mdlStartup.h"
+#include "pad/FlagScope.h"
+#include "pad/FrameThrottle.h"
+#include "pad/LayoutEngine.h"
+#include "pad/LayoutTables.h"
+#include "pad/PadCommandGuard.h"
+#include "pad/PadControlTable.h"
+#include "pad/PadListTexts.h"
+#include "pad/PadNumbers.h"
+#include "pad/PadPicture.h"
+#include "pad/PadTrap.h"
+#include "settings/frmSettingMain.h"
+#include "widgets/ApplyFont.h"
+#include "widgets/RealValue.h"
+#include "widgets/usrComboBox.h"
+#include "widgets/usrMPButton.h"
+#include "widgets/usrPButton.h"
+#include "widgets/usrXYspin.h"
+#include "widgets/usrXscrollZo.h"
+#include "widgets/usrZspin.h"
+#include "windows/frmStage.h"
+#include "windows/frmTIRF.h"
+#include "ZoVersion.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <charconv>
+
+using ZOSCOPELib::Scope;
+
+namespace {
+
+// The SDK root object; a pad without a connection fails every call quietly.
+Scope& S()
+{
+    if (!g_Zo->Scope)
+        throw ZOSCOPELib::SdkError("ZoControl", ZOSCOPELib::NotConnected, "no microscope is connected");
+    return *g_Zo->Scope;
+}
+
+bool Mounted(int index)
+{
+    return g_Zo->IsMounted(index) == 1;
+}
+
+QString Q(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void Progress(int value)
+{
+    if (g_UiServices)
+        g_UiServices->SetProgress(value);
+}
+
+// Indexes of the language file's device names.
+constexpr int kDeviceFilterTurret1 = 8;
+constexpr int kDeviceFilterTurret2 = 9;
+
+// The step multiplier of a step-size button's state, from the settings file.
+double Increment(int axis, int state)
+{
+    if (state < 1 || state > 3)
+        return 1.0;
+    const auto& texts = g_IncrementValue[static_cast<std::size_t>(axis)];
+    return zo::ParseNumber(texts[static_cast<std::size_t>(state - 1)]).value_or(1.0);
+}
+
+ZOSCOPELib::AxisDevice& AxisDeviceOf(frmZoControl::Axis axis)
+{
+    switch (axis) {
+    case frmZoControl::AxisX:
+        return S().XAxis();
+    case frmZoControl::AxisY:
+        return S().YAxis();
+    case frmZoControl::AxisZ:
+        return S().ZDrive();
+    case frmZoControl::AxisPiezo:
+        return S().PiezoZ();
+    case frmZoControl::AxisTIRF:
+        return S().TIRF();
+    case frmZoControl::AxisFKS:
+    case frmZoControl::AxisCount:
+        break;
+    }
+    return S().FKSUnit().Offset();
+}
+
+// "X: 1520.3 µm": what a position text box shows.
+QString ReadoutText(const char* caption, double value)
+{
+    return QString("%1: %2 µm").arg(QLatin1String(caption), Q(RealValue::format(value)));
+}
+
+template <class Kind>
+void Take(QWidget& pad, Kind*& control, const char* name)
+{
+    control = pad.findChild<Kind*>(name, Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+// ============================================================== load
+
+frmZoControl::frmZoControl(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("frmZoControl");
+    m_Readouts = std::make_unique<FrameThrottle>([this] { ShowReadouts(); }, this);
+    CreateControls();
+    CreatePanels();
+    ConnectCommands();
+
+    // The designed arrangement is the first layout with every control shown;
+    // it is what the pad keeps when layouts are switched off.
+    sub_FillLayoutTables();
+    {
+        PadLayoutSwitches designed(1);
+        LayoutEngine design(*m_Surface, designed);
+        design.sub_SetLayout();
+        m_DesignedSize = size();
+    }
+    m_Layout = std::make_unique<LayoutEngine>(*m_Surface, m_Switches);
+
+    // The first activation gives the pad its real place.
+    ParkOffScreen();
+    TimerErgo->stop();
+    m_FirstActivation = true;
+    m_DIALampResync = true;
+    m_SettingsOpen = false;
+
+    sub_ApplyFont(this, g_Font);
+    sub_RefreshLanguage();
+    BindMountedStates();
+
+    g_LayoutPending = true;
+    g_Zo->PadParameters = this;
+}
+
+frmZoControl::~frmZoControl()
+{
+    // No control may call into the pad while it is being taken apart.
+    for (QObject* child : findChildren<QObject*>())
+        child->blockSignals(true);
+    sub_ReleaseParameters();
+    if (g_Zo.exists() && g_Zo->PadParameters == this)
+        g_Zo->PadParameters = nullptr;
+}
+
+void frmZoControl::CreateControls()
+{
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
+    m_Surface = std::make_unique<PadLayoutSurface>(*this, *StatusBar1);
+
+    for (const PadControlInfo& info : PadControls()) {
+        QWidget* control = nullptr;
+        switch (info.Kind) {
+        case PadKind::Frame: {
+            auto* frame = new QGroupBox(this);
+            frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+            control = frame;
+            break;
+        }
+        case PadKind::Title:
+            control = new QWidget(this);
+            imgTitle = new PadPicture(":/pad/icons/logo.svg", control);
+            imgTitle->setObjectName("imgTitle");
+            break;
+        case PadKind::Text: {
+            auto* text = new QLineEdit(this);
+            text->setReadOnly(true);
+            text->setFocusPolicy(Qt::NoFocus);
+            text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            text->setTextMargins(2, 0, 2, 0);
+            control = text;
+            break;
+        }
+        case PadKind::Combo:
+            control = new usrComboBox(this);
+            break;
+        case PadKind::PushButton:
+            control = new usrPButton(this);
+            break;
+        case PadKind::TwoState:
+            control = new usrMPButton(this);
+            break;
+        case PadKind::ThreeState: {
+            auto* button = new usrMPButton(this);
+            button->setStateCount(3);
+            control = button;
+            break;
+        }
+        case PadKind::ScrollBar:
+            control = new usrXscrollZo(this);
+            break;
+        case PadKind::XYSpin:
+            control = new usrXYspin(this);
+            break;
+        case PadKind::ZSpin:
+            control = new usrZspin(this);
+            break;
+        }
+        control->setObjectName(Q(info.Name));
+        if (!info.Icon.empty())
+            static_cast<QAbstractButton*>(control)->setIcon(QIcon(":/pad/icons/" + Q(info.Icon) + ".svg"));
+        control->resize(control->sizeHint().width(), PadLayoutSurface::ToPixels(info.Height));
+        const bool button = qobject_cast<usrPButton*>(control) != nullptr;
+        m_Surface->AddControl(*control, button);
+    }
+    imgMic = new PadPicture(":/pad/icons/microscope.svg", this);
+    imgMic->setObjectName("imgMic");
+    imgMic->hide();
+    m_Surface->AddControl(*imgMic, false);
+    StatusBar1->raise();
+
+    TimerErgo = new QTimer(this);
+    TimerErgo->setObjectName("TimerErgo");
+    TimerErgo->setInterval(100);
+
+    QWidget& pad = *this;
+    Take(pad, fraDIA, "fraDIA");
+    Take(pad, fraFluorescence, "fraFluorescence");
+    Take(pad, fraTIRF, "fraTIRF");
+    Take(pad, picTittle, "picTittle");
+    Take(pad, txtX, "txtX");
+    Take(pad, txtY, "txtY");
+    Take(pad, txtZ, "txtZ");
+    Take(pad, txtPiezo, "txtPiezo");
+    Take(pad, cboOBJ, "cboOBJ");
+    Take(pad, cboPath, "cboPath");
+    Take(pad, cboCON, "cboCON");
+    Take(pad, cboFL1, "cboFL1");
+    Take(pad, cboFL2, "cboFL2");
+    Take(pad, cboEX, "cboEX");
+    Take(pad, cboBA, "cboBA");
+    Take(pad, cboIrlux, "cboIrlux");
+    Take(pad, cboTIRF, "cboTIRF");
+    Take(pad, cboCHGMode, "cboCHGMode");
+    Take(pad, cboXY, "cboXY");
+    Take(pad, cboZ, "cboZ");
+    Take(pad, cboPiezo, "cboPiezo");
+    Take(pad, chkEpi, "chkEpi");
+    Take(pad, chkAnlyz, "chkAnlyz");
+    Take(pad, chkDIALamp, "chkDIALamp");
+    Take(pad, chkDIAShutter, "chkDIAShutter");
+    Take(pad, chkTIRF, "chkTIRF");
+    Take(pad, chkAUX, "chkAUX");
+    Take(pad, chkFKS, "chkFKS");
+    Take(pad, picIrlux, "picIrlux");
+    Take(pad, picStageXY, "picStageXY");
+    Take(pad, picStageZ, "picStageZ");
+    Take(pad, picStagePiezo, "picStagePiezo");
+    Take(pad, btnStageTIRF, "btnStageTIRF");
+    Take(pad, btnStageFKS, "btnStageFKS");
+    Take(pad, picOBJ, "picOBJ");
+    Take(pad, picPath, "picPath");
+    Take(pad, picCON, "picCON");
+    Take(pad, picFL1, "picFL1");
+    Take(pad, picFL2, "picFL2");
+    Take(pad, picEX, "picEX");
+    Take(pad, picBA, "picBA");
+    Take(pad, picAOM, "picAOM");
+    Take(pad, picTIRFAngle, "picTIRFAngle");
+    Take(pad, picCNTLDia, "picCNTLDia");
+    Take(pad, picALF, "picALF");
+    Take(pad, picCHGMode, "picCHGMode");
+    Take(pad, btnRotation, "btnRotation");
+    Take(pad, picStage, "picStage");
+    Take(pad, picMemXY, "picMemXY");
+    Take(pad, picMemZ, "picMemZ");
+    Take(pad, picMemPiezo, "picMemPiezo");
+    Take(pad, picMemTIRF, "picMemTIRF");
+    Take(pad, picMemFKS, "picMemFKS");
+    Take(pad, picRecallFKS, "picRecallFKS");
+    Take(pad, picStatus, "picStatus");
+    Take(pad, picSetting, "picSetting");
+    Take(pad, picExit, "picExit");
+    Take(pad, chkLaser, "chkLaser");
+    Take(pad, sbDIALamp, "sbDIALamp");
+    Take(pad, sbTIRFAngle, "sbTIRFAngle");
+    Take(pad, sbFKS, "sbFKS");
+    Take(pad, sbAOM1, "sbAOM1");
+    Take(pad, sbAOM2, "sbAOM2");
+    Take(pad, sbAOM3, "sbAOM3");
+    Take(pad, sbAOM4, "sbAOM4");
+    Take(pad, spnStageXY, "spnStageXY");
+    Take(pad, spnStageZ, "spnStageZ");
+    Take(pad, spnStagePiezo, "spnStagePiezo");
+
+    spnStageXY->setXCaption("X");
+    spnStageXY->setYCaption("Y");
+    spnStageZ->setCaption("Z");
+    spnStagePiezo->setCaption("PZ");
+    sbTIRFAngle->setSmallStep(0.1);
+    // The laser modulator has no device behind it on the pad: its controls
+    // take part in the layouts and the display switches only.
+    for (QWidget* control : {static_cast<QWidget*>(chkLaser), static_cast<QWidget*>(picAOM),
+                             static_cast<QWidget*>(sbAOM1), static_cast<QWidget*>(sbAOM2),
+                             static_cast<QWidget*>(sbAOM3), static_cast<QWidget*>(sbAOM4)})
+        control->setEnabled(false);
+}
+
+void frmZoControl::CreatePanels()
+{
+    m_Nosepiece = std::make_unique<ListDeviceBinding>(*this, m_mipNosepisePos, *cboOBJ);
+    m_LightPath = std::make_unique<ListDeviceBinding>(*this, m_mipPathPos, *cboPath);
+    m_Condenser = std::make_unique<ListDeviceBinding>(*this, m_mipCon, *cboCON);
+    m_FL1 = std::make_unique<ListDeviceBinding>(*this, m_mipFL1, *cboFL1);
+    m_FL2 = std::make_unique<ListDeviceBinding>(*this, m_mipFL2, *cboFL2);
+    m_EX = std::make_unique<ListDeviceBinding>(*this, m_mipEX, *cboEX);
+    m_BA = std::make_unique<ListDeviceBinding>(*this, m_mipBA, *cboBA);
+    m_IrluxND = std::make_unique<ListDeviceBinding>(*this, m_mipIrlux, *cboIrlux);
+
+    m_DIAShutter = std::make_unique<ToggleDeviceBinding>(*this, m_mipDIAShutter, *chkDIAShutter);
+    m_EpiShutter = std::make_unique<ToggleDeviceBinding>(*this, m_mipEpi, *chkEpi);
+    m_AUXShutter = std::make_unique<ToggleDeviceBinding>(*this, m_mipAUX, *chkAUX);
+    m_Analyzer = std::make_unique<ToggleDeviceBinding>(*this, m_mipAnlyz, *chkAnlyz);
+    m_IrluxShutter = std::make_unique<ToggleDeviceBinding>(*this, m_mipIrluxIsOn, *picIrlux);
+    m_TIRFOn = std::make_unique<ToggleDeviceBinding>(*this, m_mipTIRFIsOn, *chkTIRF);
+    m_FKSOn = std::make_unique<ToggleDeviceBinding>(*this, m_mipFKS, *chkFKS);
+    m_DIALampOn = std::make_unique<ToggleDeviceBinding>(*this, m_mipDIALampIsOn, *chkDIALamp);
+
+    m_Nosepiece->AfterSelect = [this] { sub_ObjectiveChanged(); };
+    m_Nosepiece->AfterBuild = [this] {
+        sub_RefreshSettingForm();
+        sub_ObjectiveChanged();
+    };
+    m_DIALampOn->AfterValue = [this](bool on) { m_mipDIALampIsOn_OnValue(on); };
+    m_FKSOn->AfterValue = [this](bool on) { m_mipFKS_OnValue(on); };
+}
+
+void frmZoControl::ConnectCommands()
+{
+    connect(cboCHGMode, &usrComboBox::selected, this, &frmZoControl::cboCHGMode_Selected);
+    // The three notifications of a scroll bar are handled alike.
+    const auto scrolls = [this](usrXscrollZo* bar, void (frmZoControl::*handler)(double)) {
+        const auto call = [this, handler](double value) { (this->*handler)(value); };
+        connect(bar, &usrXscrollZo::changed, this, call);
+        connect(bar, &usrXscrollZo::scrolled, this, call);
+        connect(bar, &usrXscrollZo::mouseReleased, this, call);
+    };
+    scrolls(sbDIALamp, &frmZoControl::sbDIALamp_Change);
+    scrolls(sbTIRFAngle, &frmZoControl::sbTIRFAngle_Change);
+    scrolls(sbFKS, &frmZoControl::sbFKS_Change);
+    connect(btnStageTIRF, &usrMPButton::clicked, this, &frmZoControl::btnStageTIRF_Click);
+    connect(picALF, &usrPButton::clicked, this, &frmZoControl::picALF_Click);
+    connect(picCNTLDia, &usrPButton::clicked, this, &frmZoControl::picCNTLDia_Click);
+    connect(picStatus, &usrPButton::clicked, this, &frmZoControl::picStatus_Click);
+    connect(picStage, &usrPButton::clicked, this, &frmZoControl::picStage_Click);
+    connect(picTIRFAngle, &usrPButton::clicked, this, &frmZoControl::picTIRFAngle_Click);
+    connect(picSetting, &usrPButton::clicked, this, &frmZoControl::picSetting_Click);
+    connect(picExit, &usrPButton::clicked, this, &frmZoControl::picExit_Click);
+    connect(TimerErgo, &QTimer::timeout, this, [this] {
+        TimerErgo->stop();
+        picSetting_Click();
+    });
+    // The button that names a list device opens its list.
+    const std::pair<usrPButton*, usrComboBox*> names[] = {
+        {picOBJ, cboOBJ}, {picPath, cboPath}, {picCON, cboCON}, {picFL1, cboFL1},
+        {picFL2, cboFL2}, {picEX, cboEX},     {picBA, cboBA},   {picCHGMode, cboCHGMode}};
+    for (const auto& [button, list] : names)
+        connect(button, &usrPButton::clicked, list, [list = list] {
+            if (list->isVisible() && list->count() > 0)
+                list->showPopup();
+        });
+}
+
+void frmZoControl::BindMountedStates()
+{
+    using ZOSCOPELib::Device;
+    const auto bind = [](ParameterBinding& member, Device& (*device)(Scope&), ParameterBinding::Handler onInfo) {
+        TrapErrors([&] { member.Bind(device(S()).IsMounted(), {}, std::move(onInfo)); });
+    };
+    const auto shutters = [this] { m_mipShutterMounted_OnInfoChanged(); };
+    bind(m_mipAUXMounted, [](Scope& s) -> Device& { return s.AuxShutter(); }, shutters);
+    bind(m_mipDIAMounted, [](Scope& s) -> Device& { return s.DiaShutter(); }, shutters);
+    bind(m_mipEPIMounted, [](Scope& s) -> Device& { return s.EpiShutter(); }, shutters);
+    bind(m_mipKMX1Mounted, [](Scope& s) -> Device& { return s.KMX1(); }, [this] { m_mipKMXMounted_OnInfoChanged(1); });
+    bind(m_mipKMX2Mounted, [](Scope& s) -> Device& { return s.KMX2(); }, [this] { m_mipKMXMounted_OnInfoChanged(2); });
+}
+
+void frmZoControl::ParkOffScreen()
+{
+    m_Surface->SetFormRect({-m_Surface->ScreenWidth(), -m_Surface->ScreenHeight(), 0, 0});
+}
+
+void frmZoControl::ShowDesigned()
+{
+    const int width = PadLayoutSurface::ToTwips(m_DesignedSize.width());
+    const int height = PadLayoutSurface::ToTwips(m_DesignedSize.height()) + m_Surface->StatusBarHeight();
+    m_Surface->SetFormRect(
+        {(m_Surface->ScreenWidth() - width) / 2, (m_Surface->ScreenHeight() - height) / 2, width, height});
+}
+
+bool frmZoControl::ChangeGui() const
+{
+    return m_Switches.ChangeGui();
+}
+
+int frmZoControl::EffectiveLayout() const
+{
+    // Without layout switching the pad keeps the first layout's arrangement.
+    return ChangeGui() ? m_Switches.LayoutType() : 1;
+}
+
+// ============================================================== activation
+
+bool frmZoControl::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    else if (event->type() == QEvent::WindowDeactivate)
+        Form_Deactivate();
+    return QWidget::event(event);
+}
+
+void frmZoControl::Form_Activate()
+{
+    if (m_FirstActivation) {
+        m_FirstActivation = false;
+        ParkOffScreen();
+        if (m_DIALampResync) {
+            if (Mounted(0))
+                m_mipCNTLDIA_OnValueChanged();
+            m_DIALampResync = false;
+        }
+        sub_SetVisible();
+        if (!ChangeGui())
+            ShowDesigned();
+        else if (!g_LayoutPending)
+            m_Layout->sub_SetLayout();
+    }
+    m_Layout->sub_CheckLayoutChange();
+    m_HotKeyEnabled = true;
+}
+
+void frmZoControl::Form_Deactivate()
+{
+    m_HotKeyEnabled = false;
+}
+
+// ============================================================== visibility
+
+bool frmZoControl::IsShownDevice(int device) const
+{
+    const bool exchanged = g_Zo->ConnectFilter->FilterPosition();
+    switch (device) {
+    case kAlwaysMounted:
+        return true;
+    case kFirstFilterRow:
+        return Mounted(exchanged ? 9 : 8);
+    case kSecondFilterRow:
+        return Mounted(exchanged ? 8 : 9);
+    case kXYStage:
+        return Mounted(14) && Mounted(15);
+    case kNosepieceAndZ:
+        return Mounted(10) && Mounted(16);
+    case kAnyStageAxis:
+        return Mounted(14) || Mounted(15) || Mounted(16) || Mounted(17);
+    default:
+        return Mounted(device);
+    }
+}
+
+void frmZoControl::sub_SetVisible()
+{
+    const auto switchOn = [](int entry) { return entry < 0 || ControlVisible[static_cast<std::size_t>(entry)]; };
+    const int layout = EffectiveLayout();
+    const bool grouped = layout == 2 || layout == 4 || layout == 6 || layout == 8;
+    const auto frameShown = [&](PadGroup group) {
+        switch (group) {
+        case PadGroup::DIA:
+            return switchOn(64);
+        case PadGroup::Fluorescence:
+            return switchOn(65);
+        case PadGroup::TIRF:
+            return switchOn(66);
+        case PadGroup::None:
+            break;
+        }
+        return true;
+    };
+    for (const PadControlInfo& info : PadControls()) {
+        QWidget* control = findChild<QWidget*>(Q(info.Name), Qt::FindDirectChildrenOnly);
+        if (!control)
+            continue;
+        bool visible = switchOn(info.Entry);
+        if (info.Kind != PadKind::Frame) {
+            visible = visible && IsShownDevice(info.Device) && (!grouped || frameShown(info.Group));
+        }
+        control->setVisible(visible);
+    }
+}
+
+// ============================================================== initialisation
+
+void frmZoControl::sub_SetInitialStatus()
+{
+    const BusyPointer hourglass;
+    sub_InitAnalyzer();
+    sub_InitAuxShutter();
+    sub_InitBAWheel();
+    Progress(65);
+    sub_InitObservationModes();
+    sub_InitCondenser();
+    Progress(70);
+    sub_InitDIALamp();
+    sub_InitDIAShutter();
+    Progress(75);
+    sub_InitEpiShutter();
+    sub_InitEXWheel();
+    sub_InitFLTurrets();
+    sub_InitIlluminator();
+    Progress(80);
+    sub_InitNosepiece();
+    Progress(85);
+    sub_InitLightPath();
+    sub_InitFKS();
+    sub_InitPiezo();
+    sub_InitTIRF();
+    Progress(90);
+    sub_InitXYStage();
+    sub_InitZDrive();
+    sub_InitErgo();
+    sub_InitCameraPorts();
+    Progress(100);
+}
+
+void frmZoControl::sub_ReadStatus()
+{
+    const BusyPointer hourglass;
+    if (g_LayoutPending) {
+        // Without layout switching nothing would bring the pad back.
+        if (ChangeGui())
+            ParkOffScreen();
+        sub_SetVisible();
+        m_Layout->sub_CheckLayoutChange();
+    }
+    // Their use may have changed with the shutter connections.
+    sub_InitAuxShutter();
+    sub_InitEpiShutter();
+    sub_InitDIAShutter();
+    const std::pair<bool*, void (frmZoControl::*)()> refresh[] = {
+        {&g_RefreshPiezoStage, &frmZoControl::sub_InitPiezo},
+        {&g_RefreshBAFilter, &frmZoControl::sub_InitBAWheel},
+        {&g_RefreshCondenser, &frmZoControl::sub_InitCondenser},
+        {&g_RefreshEXFilter, &frmZoControl::sub_InitEXWheel},
+        {&g_RefreshFilterBlock, &frmZoControl::sub_InitFLTurrets},
+        {&g_RefreshObjective, &frmZoControl::sub_InitNosepiece},
+        {&g_RefreshObservationMode, &frmZoControl::sub_InitObservationModes},
+    };
+    for (const auto& [flag, init] : refresh) {
+        if (*flag) {
+            (this->*init)();
+            *flag = false;
+        }
+    }
+}
+
+template <class Device>
+void frmZoControl::InitTogglePanel(ToggleDeviceBinding& panel, int mounted, Device& (Scope::*device)(),
+                                   ZOSCOPELib::ParameterPtr (Device::*state)(), void (Device::*on)(),
+                                   void (Device::*off)())
+{
+    TrapErrors([&] {
+        if (!Mounted(mounted))
+            return;
+        panel.Bind(((S().*device)().*state)(), [device, on, off](bool set) {
+            Device& target = (S().*device)();
+            (target.*(set ? on : off))();
+        });
+        panel.OnValueChanged();
+    });
+}
+
+template <class Device>
+void frmZoControl::InitTurretPanel(ListDeviceBinding& panel, int mounted, Device& (Scope::*device)(),
+                                   clsPositionCodes& codes, const clsCodeNames& names, clsComponent* database,
+                                   bool refreshSettings)
+{
+    TrapErrors([&] {
+        if (!Mounted(mounted))
+            return;
+        if (database)
+            database->func_ReadSdk();
+        panel.Bind(
+            (S().*device)().Position(), [device](int32_t position) { (S().*device)().SetPosition(position); },
+            [&codes, &names](usrComboBox& list) { BuildNameList(list, codes, names); });
+        panel.AfterBuild = refreshSettings ? std::function<void()>([this] { sub_RefreshSettingForm(); }) : nullptr;
+        panel.OnInfoChanged();
+        panel.OnValueChanged();
+    });
+}
+
+void frmZoControl::sub_InitAnalyzer()
+{
+    using ZOSCOPELib::AnalyzerDevice;
+    InitTogglePanel(*m_Analyzer, 20, &Scope::Analyzer, &AnalyzerDevice::IsInserted, &AnalyzerDevice::In,
+                    &AnalyzerDevice::Out);
+}
+
+void frmZoControl::sub_InitAuxShutter()
+{
+    using ZOSCOPELib::ShutterDevice;
+    InitTogglePanel(*m_AUXShutter, 4, &Scope::AuxShutter, &ShutterDevice::IsOpened, &ShutterDevice::Open,
+                    &ShutterDevice::Close);
+}
+
+void frmZoControl::sub_InitDIAShutter()
+{
+    using ZOSCOPELib::ShutterDevice;
+    InitTogglePanel(*m_DIAShutter, 2, &Scope::DiaShutter, &ShutterDevice::IsOpened, &ShutterDevice::Open,
+                    &ShutterDevice::Close);
+}
+
+void frmZoControl::sub_InitEpiShutter()
+{
+    using ZOSCOPELib::ShutterDevice;
+    InitTogglePanel(*m_EpiShutter, 3, &Scope::EpiShutter, &ShutterDevice::IsOpened, &ShutterDevice::Open,
+                    &ShutterDevice::Close);
+}
+
+void frmZoControl::sub_InitBAWheel()
+{
+    InitTurretPanel(*m_BA, 5, &Scope::BarrierWheel, *g_Zo->BAFilter, *g_Zo->DBBAFilter, g_Zo->DBBAFilter.get(), true);
+}
+
+void frmZoControl::sub_InitEXWheel()
+{
+    InitTurretPanel(*m_EX, 6, &Scope::ExcitationWheel, *g_Zo->EXFilter, *g_Zo->DbEXFilter, g_Zo->DbEXFilter.get(),
+                    true);
+}
+
+void frmZoControl::sub_InitCondenser()
+{
+    InitTurretPanel(*m_Condenser, 7, &Scope::Condenser, *g_Zo->Condenser, *g_Zo->DbCondenser,
+                    g_Zo->DbCondenser.get(), true);
+}
+
+void frmZoControl::sub_InitFLTurrets()
+{
+    // cboFL1 shows the turret at the first level of the mount: turret 2 when
+    // the turrets are exchanged.
+    const bool exchanged = g_Zo->ConnectFilter->FilterPosition();
+    using Turret = ZOSCOPELib::FilterTurretDevice& (Scope::*)();
+    const Turret turret1 = &Scope::FilterTurret1;
+    const Turret turret2 = &Scope::FilterTurret2;
+    clsPositionCodes& codes1 = *g_Zo->Filter1;
+    clsPositionCodes& codes2 = *g_Zo->Filter2;
+    TrapErrors([] { g_Zo->DbFilter->func_ReadSdk(); });
+    InitTurretPanel(*m_FL1, exchanged ? 9 : 8, exchanged ? turret2 : turret1, exchanged ? codes2 : codes1,
+                    *g_Zo->DbFilter, nullptr, false);
+    InitTurretPanel(*m_FL2, exchanged ? 8 : 9, exchanged ? turret1 : turret2, exchanged ? codes1 : codes2,
+                    *g_Zo->DbFilter, nullptr, false);
+    sub_ShowFilterTips();
+}
+
+void frmZoControl::sub_ShowFilterTips()
+{
+    const bool exchanged = g_Zo->ConnectFilter->FilterPosition();
+    const QString first = Q(g_LangDeviceName.DeviceNames[exchanged ? kDeviceFilterTurret2 : kDeviceFilterTurret1]);
+    const QString second = Q(g_LangDeviceName.DeviceNames[exchanged ? kDeviceFilterTurret1 : kDeviceFilterTurret2]);
+    picFL1->setToolTip(first);
+    cboFL1->setToolTip(first);
+    picFL2->setToolTip(second);
+    cboFL2->setToolTip(second);
+}
+
+void frmZoControl::sub_InitNosepiece()
+{
+    TrapErrors([&] {
+        if (!Mounted(10))
+            return;
+        m_Nosepiece->Bind(
+            S().Nosepiece().Position(), [](int32_t position) { S().Nosepiece().SetPosition(position); },
+            [this](usrComboBox& list) { BuildObjectiveList(list); });
+        m_Nosepiece->OnInfoChanged();
+        m_Nosepiece->OnValueChanged();
+    });
+}
+
+void frmZoControl::sub_InitLightPath()
+{
+    TrapErrors([&] {
+        if (!Mounted(12))
+            return;
+        m_LightPath->Bind(S().LightPath().Position(),
+                          [](int32_t position) { S().LightPath().SetPosition(position); });
+        m_LightPath->WhileUpdating([this] { BuildPathList(); });
+        m_LightPath->OnValueChanged();
+    });
+}
+
+void frmZoControl::sub_InitIlluminator()
+{
+    using ZOSCOPELib::IlluminatorDevice;
+    InitTogglePanel(*m_IrluxShutter, 1, &Scope::Irlux, &IlluminatorDevice::IsOpened, &IlluminatorDevice::Open,
+                    &IlluminatorDevice::Close);
+    TrapErrors([&] {
+        if (!Mounted(1))
+            return;
+        m_IrluxND->Bind(S().Irlux().NDPosition(), [](int32_t position) { S().Irlux().SetNDPosition(position); });
+        m_IrluxND->WhileUpdating([this] { BuildNDList(); });
+        m_IrluxND->OnValueChanged();
+    });
+}
+
+void frmZoControl::sub_InitObservationModes()
+{
+    TrapErrors([&] {
+        cboCHGMode->clear();
+        ZOSCOPELib::ObservationModeList& modes = S().ObservationModes();
+        const int32_t count = modes.Count();
+        for (int32_t n = 1; n <= count; ++n)
+            cboCHGMode->addItem(QString::number(n) + ":" + Q(modes.ModeName(n)));
+        // No mode is chosen until the user picks one.
+        cboCHGMode->setSelectedIndex(-1);
+    });
+}
+
+void frmZoControl::sub_InitDIALamp()
+{
+    using ZOSCOPELib::LampDevice;
+    InitTogglePanel(*m_DIALampOn, 0, &Scope::DiaLamp, &LampDevice::IsOn, &LampDevice::On, &LampDevice::Off);
+    TrapErrors([&] {
+        if (!Mounted(0))
+            return;
+        LampDevice& lamp = S().DiaLamp();
+        m_mipDIALampPos.Bind(lamp.Value(), [this] { m_mipDIALampPos_OnValueChanged(); });
+        m_mipCNTLDIA.Bind(lamp.ControlSwitch(), [this] { m_mipCNTLDIA_OnValueChanged(); });
+        // The bar shows half the lamp value.
+        sbDIALamp->setMinimum(lamp.LowerLimit() / 2.0);
+        sbDIALamp->setMaximum(lamp.UpperLimit() / 2.0);
+        sbDIALamp->setSmallStep(0.5);
+        m_mipDIALampPos_OnValueChanged();
+        m_mipCNTLDIA_OnValueChanged();
+    });
+}
+
+void frmZoControl::sub_InitTIRF()
+{
+    using ZOSCOPELib::TIRFDevice;
+    InitTogglePanel(*m_TIRFOn, 13, &Scope::TIRF, &TIRFDevice::IsOn, &TIRFDevice::On, &TIRFDevice::Off);
+    TrapErrors([&] {
+        if (!Mounted(13))
+            return;
+        TIRFDevice& tirf = S().TIRF();
+        m_mipTIRFPos.Bind(tirf.Position(), [this] { m_mipTIRFPos_OnValueChanged(); });
+        m_mipTIRFERG.Bind(tirf.ERG(), [this] { m_mipTIRFERG_OnValueChanged(); });
+        m_Factor[AxisTIRF] = 0.1;
+        sbTIRFAngle->setMaximum(tirf.UpperLimit() * m_Factor[AxisTIRF]);
+        sbTIRFAngle->setMinimum(tirf.LowerLimit() * m_Factor[AxisTIRF]);
+        sbTIRFAngle->setSmallStep(0.1);
+        m_mipTIRFPos_OnValueChanged();
+        m_mipTIRFERG_OnValueChanged();
+    });
+}
+
+void frmZoControl::sub_InitFKS()
+{
+    using ZOSCOPELib::FKSDevice;
+    InitTogglePanel(*m_FKSOn, 11, &Scope::FKSUnit, &FKSDevice::Status, &FKSDevice::On, &FKSDevice::Off);
+    TrapErrors([&] {
+        if (!Mounted(11))
+            return;
+        FKSDevice& fks = S().FKSUnit();
+        m_mipFKSOffset.Bind(fks.Offset().Position(), [this] { m_mipFKSOffset_OnValueChanged(); });
+        sbFKS->setMinimum(fks.Offset().LowerLimit());
+        sbFKS->setMaximum(fks.Offset().UpperLimit());
+        m_mipFKSOffset_OnValueChanged();
+    });
+}
+
+void frmZoControl::InitAxis(Axis axis, int mounted, ParameterBinding& member, void (frmZoControl::*handler)())
+{
+    TrapErrors([&] {
+        if (!Mounted(mounted))
+            return;
+        ZOSCOPELib::AxisDevice& device = AxisDeviceOf(axis);
+        const double factor = device.Resolution() / 1000.0;
+        m_Factor[axis] = factor;
+        const double lower = device.LowerLimit() * factor;
+        const double upper = device.UpperLimit() * factor;
+        switch (axis) {
+        case AxisX:
+            spnStageXY->setXMinimum(lower);
+            spnStageXY->setXMaximum(upper);
+            break;
+        case AxisY:
+            spnStageXY->setYMinimum(lower);
+            spnStageXY->setYMaximum(upper);
+            break;
+        case AxisZ:
+            spnStageZ->setMinimum(lower);
+            spnStageZ->setMaximum(upper);
+            break;
+        case AxisPiezo:
+            spnStagePiezo->setMinimum(lower);
+            spnStagePiezo->setMaximum(upper);
+            break;
+        default:
+            break;
+        }
+        member.Bind(device.Position(), [this, handler] { (this->*handler)(); });
+        (this->*handler)();
+    });
+}
+
+void frmZoControl::sub_InitXYStage()
+{
+    InitAxis(AxisX, 14, m_mipXPos, &frmZoControl::m_mipXPos_OnValueChanged);
+    InitAxis(AxisY, 15, m_mipYPos, &frmZoControl::m_mipYPos_OnValueChanged);
+}
+
+void frmZoControl::sub_InitZDrive()
+{
+    InitAxis(AxisZ, 16, m_mipZPos, &frmZoControl::m_mipZPos_OnValueChanged);
+}
+
+void frmZoControl::sub_InitPiezo()
+{
+    InitAxis(AxisPiezo, 17, m_mipPiezoPos, &frmZoControl::m_mipPiezoPos_OnValueChanged);
+}
+
+void frmZoControl::sub_InitErgo()
+{
+    TrapErrors([&] {
+        if (!Mounted(23))
+            return;
+        m_mipErgoSwitch.Bind(S().ErgoController().Switch(), [this] { m_mipErgoSwitch_OnValueChanged(); });
+        m_ErgoPrevious = m_mipErgoSwitch.Value();
+    });
+}
+
+void frmZoControl::sub_InitCameraPorts()
+{
+    sub_InitCameraPort(1);
+    sub_InitCameraPort(2);
+}
+
+void frmZoControl::sub_InitCameraPort(int port)
+{
+    // The port's value says whether a camera controller answers on it, which
+    // is its mounted state; so the port is followed whether or not a
+    // controller answers now.
+    TrapErrors([&] {
+        ParameterBinding& member = port == 1 ? m_mipKMX1 : m_mipKMX2;
+        ZOSCOPELib::CameraPortDevice& device = port == 1 ? S().KMX1() : S().KMX2();
+        const auto handler = port == 1 ? &frmZoControl::m_mipKMX1_OnValueChanged : &frmZoControl::m_mipKMX2_OnValueChanged;
+        member.Bind(device.Value(), [this, handler] { (this->*handler)(); });
+        (this->*handler)();
+    });
+}
+
+// ============================================================== list builders
+
+void frmZoControl::BuildNameList(usrComboBox& list, clsPositionCodes& codes, const clsCodeNames& names)
+{
+    codes.func_ReadSdk();
+    const int selected = list.selectedIndex();
+    list.clear();
+    for (int i = 0; i < codes.PositionCount(); ++i)
+        list.addItem(Q(func_PositionEntry(i + 1, names.Name(codes.code(i)))));
+    list.setSelectedIndex(selected);
+}
+
+void frmZoControl::BuildObjectiveList(usrComboBox& list)
+{
+    clsObjective& objectives = *g_Zo->Objective;
+    objectives.func_ReadSdk();
+    const int selected = list.selectedIndex();
+    list.clear();
+    for (int i = 0; i < clsObjective::Positions; ++i) {
+        const ObjectiveEntry entry = func_ObjectiveEntry(i + 1, objectives.code(i), *g_Zo->DBObjective);
+        list.addItem(Q(entry.Text));
+        m_ObjectiveMag[static_cast<std::size_t>(i)] = entry.Magnification;
+        m_ObjectiveNA[static_cast<std::size_t>(i)] = entry.NA;
+    }
+    list.setSelectedIndex(selected);
+    g_Zo->ModeALF->func_ReadSdk();
+    g_Zo->ModeRotation->func_ReadSdk();
+    sub_ShowRotationStopper();
+}
+
+void frmZoControl::BuildPathList()
+{
+    const int selected = cboPath->selectedIndex();
+    cboPath->clear();
+    const auto& ports = g_LangFrmZoControl.CboPath;
+    for (int32_t position = 1; position <= 4; ++position) {
+        int32_t kind = -1;
+        TrapErrors([&] { kind = S().LightPath().PortKind(position); });
+        cboPath->addItem(kind >= 0 && kind < static_cast<int32_t>(ports.size())
+                             ? Q(ports[static_cast<std::size_t>(kind)])
+                             : QString());
+    }
+    cboPath->setSelectedIndex(selected);
+}
+
+void frmZoControl::BuildNDList()
+{
+    const auto& names = g_LangFrmZoControl.CboIrlxu;
+    int count = 0;
+    const std::string_view first = names[0];
+    std::from_chars(first.data(), first.data() + first.size(), count);
+    count = std::clamp(count, 0, static_cast<int>(names.size()) - 1);
+    const int selected = cboIrlux->selectedIndex();
+    cboIrlux->clear();
+    for (int i = 1; i <= count; ++i)
+        cboIrlux->addItem(Q(names[static_cast<std::size_t>(i)]));
+    cboIrlux->setSelectedIndex(selected);
+}
+
+// ============================================================== value handlers
+
+void frmZoControl::SetReadout(Axis axis, double displayValue)
+{
+    m_PendingReadout[axis] = displayValue;
+    m_Readouts->Request();
+}
+
+void frmZoControl::FlushReadouts()
+{
+    m_Readouts->Flush();
+}
+
+void frmZoControl::ShowReadouts()
+{
+    for (int axis = 0; axis < AxisCount; ++axis) {
+        std::optional<double>& pending = m_PendingReadout[static_cast<std::size_t>(axis)];
+        if (!pending)
+            continue;
+        const double value = *pending;
+        pending.reset();
+        switch (axis) {
+        case AxisX:
+            spnStageXY->setXPosition(value);
+            txtX->setText(ReadoutText("X", value));
+            break;
+        case AxisY:
+            spnStageXY->setYPosition(value);
+            txtY->setText(ReadoutText("Y", value));
+            break;
+        case AxisZ:
+            spnStageZ->setPosition(value);
+            txtZ->setText(ReadoutText("Z", value));
+            break;
+        case AxisPiezo:
+            spnStagePiezo->setPosition(value);
+            txtPiezo->setText(ReadoutText("PZ", value));
+            break;
+        case AxisTIRF:
+            sbTIRFAngle->setValue(value);
+            break;
+        case AxisFKS:
+            sbFKS->setValue(value);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void frmZoControl::m_mipXPos_OnValueChanged()
+{
+    SetReadout(AxisX, m_mipXPos.Value() * m_Factor[AxisX]);
+}
+
+void frmZoControl::m_mipYPos_OnValueChanged()
+{
+    SetReadout(AxisY, m_mipYPos.Value() * m_Factor[AxisY]);
+}
+
+void frmZoControl::m_mipZPos_OnValueChanged()
+{
+    TrapErrors([&] { SetReadout(AxisZ, m_mipZPos.Value() * m_Factor[AxisZ]); });
+}
+
+void frmZoControl::m_mipPiezoPos_OnValueChanged()
+{
+    TrapErrors([&] { SetReadout(AxisPiezo, m_mipPiezoPos.Value() * m_Factor[AxisPiezo]); });
+}
+
+void frmZoControl::m_mipTIRFPos_OnValueChanged()
+{
+    SetReadout(AxisTIRF, m_mipTIRFPos.Value() * m_Factor[AxisTIRF]);
+}
+
+void frmZoControl::m_mipFKSOffset_OnValueChanged()
+{
+    if (const std::optional<double> offset = zo::ParseNumber(m_mipFKSOffset->ValueString()))
+        SetReadout(AxisFKS, *offset);
+}
+
+void frmZoControl::m_mipTIRFERG_OnValueChanged()
+{
+    const int state = m_mipTIRFERG.Value() == 1 ? 1 : 2;
+    // Referring to the TIRF window's button loads the window.
+    if (!m_TIRF)
+        m_TIRF = std::make_unique<frmTIRF>();
+    if (auto* erg = m_TIRF->findChild<usrMPButton*>("chkERGX"))
+        erg->setState(state);
+}
+
+void frmZoControl::m_mipDIALampIsOn_OnValue(bool on)
+{
+    const bool program = !m_mipCNTLDIA || m_mipCNTLDIA.Value() == 1;
+    sbDIALamp->setEnabled(on && program);
+}
+
+void frmZoControl::m_mipDIALampPos_OnValueChanged()
+{
+    if (!m_DIALampMoving)
+        sbDIALamp->setValue(m_mipDIALampPos.Value() / 2.0);
+}
+
+void frmZoControl::m_mipCNTLDIA_OnValueChanged()
+{
+    TrapErrors([&] {
+        // Switch 1: the program controls the lamp; 0: the microscope's own knob.
+        const bool program = m_mipCNTLDIA.Value() == 1;
+        const bool on = m_mipDIALampIsOn && m_mipDIALampIsOn.Value() == 1;
+        chkDIALamp->setEnabled(program);
+        sbDIALamp->setEnabled(program && on);
+    });
+}
+
+void frmZoControl::m_mipFKS_OnValue(bool on)
+{
+    sbFKS->setEnabled(on);
+}
+
+void frmZoControl::m_mipErgoSwitch_OnValueChanged()
+{
+    // What the switch opens belongs to the keyboard and ergo functions; the
+    // pad keeps the value it saw last.
+    m_ErgoPrevious = m_mipErgoSwitch.Value();
+}
+
+void frmZoControl::m_mipKMX1_OnValueChanged()
+{
+    g_Zo->SetIsMounted(18, m_mipKMX1.Value());
+    sub_CheckCameras();
+}
+
+void frmZoControl::m_mipKMX2_OnValueChanged()
+{
+    g_Zo->SetIsMounted(19, m_mipKMX2.Value());
+    sub_CheckCameras();
+}
+
+void frmZoControl::m_mipKMXMounted_OnInfoChanged(int port)
+{
+    if (!(port == 1 ? m_mipKMX1 : m_mipKMX2))
+        sub_InitCameraPort(port);
+    else
+        sub_CheckCameras();
+}
+
+void frmZoControl::sub_CheckCameras()
+{
+    if (m_CheckingCameras)
+        return;
+    const FlagScope checking(m_CheckingCameras);
+    const std::string text = g_Zo->ConnectKMX->func_ReadSdk();
+    sub_RefreshSettingForm();
+    if (!text.empty())
+        func_ShowMessage(37, text, UiServices::MB_OK);
+}
+
+void frmZoControl::m_mipShutterMounted_OnInfoChanged()
+{
+    if (m_CheckingShutters)
+        return;
+    const FlagScope checking(m_CheckingShutters);
+    const std::string text = g_Zo->ConnectShutter->func_ReadSdk();
+    sub_RefreshSettingForm();
+    if (!text.empty())
+        func_ShowMessage(12, text, UiServices::MB_OK);
+    sub_ReadStatus();
+}
+
+void frmZoControl::sub_RefreshSettingForm()
+{
+    if (m_Setting)
+        m_Setting->sub_RefreshForm();
+}
+
+void frmZoControl::sub_ShowRotationStopper()
+{
+    const bool on = g_Zo->ModeRotation->IsRotationOn() == 1;
+    btnRotation->setDown(on);
+}
+
+void frmZoControl::sub_ObjectiveChanged()
+{
+    // The stage steps follow the objective in use once stepping is built
+    // (per-position magnification and aperture are ready above).
+}
+
+// ============================================================== user commands
+
+void frmZoControl::cboCHGMode_Selected(int index)
+{
+    if (index < 0)
+        return;
+    const QString entry = cboCHGMode->itemText(index);
+    const QString name = entry.mid(entry.indexOf(':') + 1);
+    PadCommandGuard::Run(*this, nullptr, [&] { S().ObservationModes().ApplyMode(name.toStdString()); });
+    // A mode change raises no events of these two.
+    sub_InitIlluminator();
+    sub_InitAnalyzer();
+}
+
+void frmZoControl::sbDIALamp_Change(double value)
+{
+    // A drag sends many changes; the pad stays enabled so that the drag goes on.
+    const FlagScope moving(m_DIALampMoving);
+    TrapErrors([&] { S().DiaLamp().SetValue(value * 2.0); });
+}
+
+void frmZoControl::sbTIRFAngle_Change(double value)
+{
+    TrapErrors([&] { S().TIRF().MoveAbsolute(func_DeviceValue(value, m_Factor[AxisTIRF])); });
+}
+
+void frmZoControl::sbFKS_Change(double value)
+{
+    TrapErrors([&] { S().FKSUnit().Offset().MoveAbsolute(func_DeviceValue(value, 1.0)); });
+}
+
+void frmZoControl::btnStageTIRF_Click()
+{
+    sbTIRFAngle->setSmallStep(Increment(saTIRF, btnStageTIRF->state()) * m_Factor[AxisTIRF]);
+}
+
+void frmZoControl::picALF_Click()
+{
+    PadCommandGuard::Run(*this, nullptr, [] { S().Nosepiece().ExecuteALF(); });
+}
+
+void frmZoControl::picCNTLDia_Click()
+{
+    PadCommandGuard::Run(*this, nullptr, [] {
+        ZOSCOPELib::LampDevice& lamp = S().DiaLamp();
+        lamp.SetControlSwitch(lamp.ControlSwitch()->Value() == 1 ? 0 : 1);
+    });
+}
+
+void frmZoControl::picStatus_Click()
+{
+    sub_SetInitialStatus();
+}
+
+void frmZoControl::picStage_Click()
+{
+    if (!m_Stage)
+        m_Stage = std::make_unique<frmStage>();
+    m_Stage->show();
+    m_Stage->raise();
+}
+
+void frmZoControl::picTIRFAngle_Click()
+{
+    if (!m_TIRF)
+        m_TIRF = std::make_unique<frmTIRF>();
+    m_TIRF->show();
+    m_TIRF->raise();
+}
+
+void frmZoControl::picSetting_Click()
+{
+    const BusyPointer hourglass;
+    if (!m_Setting) {
+        m_Setting = std::make_unique<frmSettingMain>();
+        connect(m_Setting.get(), &QDialog::finished, this, [this] {
+            m_SettingsOpen = false;
+            m_Setting->SetIsRefreshLocked(true);
+        });
+    }
+    if (!m_SettingsPrepared) {
+        m_SettingsPrepared = true;
+        g_Zo->func_Receive();
+    }
+    // The dialog opens where the pad stands.
+    m_Setting->move(pos());
+    m_SettingsOpen = true;
+    m_Setting->SetIsRefreshLocked(false);
+    m_Setting->open();
+}
+
+void frmZoControl::picExit_Click()
+{
+    if (!func_ConfirmClose())
+        return;
+    m_CloseConfirmed = true;
+    close();
+}
+
+// ============================================================== closing
+
+void frmZoControl::closeEvent(QCloseEvent* event)
+{
+    // The close box asks first; closing from code (or after picExit asked) does not.
+    if (event->spontaneous() && !m_CloseConfirmed && !func_ConfirmClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Form_Unload();
+}
+
+void frmZoControl::Form_Unload()
+{
+    if (m_Unloaded)
+        return;
+    m_Unloaded = true;
+    sub_Shutdown();
+}
+
+void frmZoControl::sub_UnloadOtherWindows()
+{
+    m_Stage.reset();
+    m_TIRF.reset();
+    m_Setting.reset();
+}
+
+void frmZoControl::sub_ReleaseParameters()
+{
+    for (ParameterBinding* member :
+         {&m_mipNosepisePos, &m_mipIrluxIsOn, &m_mipIrlux,       &m_mipTIRFIsOn,    &m_mipDIALampPos,  &m_mipTIRFERG,
+          &m_mipEpi,         &m_mipFL2,      &m_mipCNTLDIA,      &m_mipDIAShutter,  &m_mipPathPos,     &m_mipAUX,
+          &m_mipCon,         &m_mipEX,       &m_mipFKS,          &m_mipAnlyz,       &m_mipXPos,        &m_mipYPos,
+          &m_mipZPos,        &m_mipPiezoPos, &m_mipDIALampIsOn,  &m_mipFKSOffset,   &m_mipFL1,         &m_mipBA,
+          &m_mipTIRFPos,     &m_mipDIAMounted, &m_mipEPIMounted, &m_mipAUXMounted,  &m_mipKMX1Mounted, &m_mipKMX2Mounted,
+          &m_mipKMX1,        &m_mipKMX2,     &m_mipErgoSwitch})
+        member->Release();
+}
+
+void frmZoControl::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    StatusBar1->setGeometry(0, height() - PadLayoutSurface::kStatusBarHeightPx, width(),
+                            PadLayoutSurface::kStatusBarHeightPx);
+}
+
+// ============================================================== texts
+
+void frmZoControl::sub_RefreshLanguage()
+{
+    setWindowTitle(Q(g_LangGUITitle.ControlMain));
+    picStatus->setText(Q(g_LangFrmZoControl.BtnStatus));
+    picSetting->setText(Q(g_LangFrmZoControl.BtnSetting));
+    picExit->setText(Q(g_LangFrmZoControl.BtnExit));
+    fraDIA->setTitle(Q(g_LangFrmZoControl.FraDIA));
+    fraFluorescence->setTitle(Q(g_LangFrmZoControl.FraFluorescence));
+    fraTIRF->setTitle(Q(g_LangFrmZoControl.FraTIRF));
+    StatusBar1->showMessage(Q(g_LangFrmZoControl.SimpleText) + " " + ZO_VERSION_TEXT);
+
+    const auto& items = g_LangFrmSelFileItem.FileItem;
+    for (const PadControlInfo& info : PadControls()) {
+        QWidget* control = findChild<QWidget*>(Q(info.Name), Qt::FindDirectChildrenOnly);
+        if (!control)
+            continue;
+        std::string tip;
+        if (info.Tip >= 0 && static_cast<std::size_t>(info.Tip) < g_LangDeviceName.DeviceNames.size())
+            tip = g_LangDeviceName.DeviceNames[static_cast<std::size_t>(info.Tip)];
+        else if (info.Tip == kTipObservationModes)
+            tip = items[14];
+        else if (info.Tip == kTipALFMode)
+            tip = items[10];
+        else if (info.Tip == kTipRotationStopper)
+            tip = items[11];
+        else if (info.Tip == kTipLaserModulator)
+            tip = g_LangConnectAOMCtl.LblConnectAom;
+        else if (info.Tip == kTipStageWindow)
+            tip = g_LangGUITitle.StageXYZ;
+        else if (info.Tip == kTipTIRFWindow)
+            tip = g_LangGUITitle.TIRF;
+        control->setToolTip(Q(tip));
+    }
+
+    // Then the control texts that come from the language file.
+    TrapErrors([&] {
+        if (m_mipPathPos)
+            m_LightPath->WhileUpdating([this] { BuildPathList(); });
+        if (m_mipIrlux)
+            m_IrluxND->WhileUpdating([this] { BuildNDList(); });
+    });
+    sub_ShowFilterTips();
+}
+
+// ============================================================== lookups
+
+ZOSCOPELib::ParameterPtr frmZoControl::func_PadParameter(Item item)
+{
+    // The model's filter items stand for turret 1 and turret 2; cboFL1's
+    // member follows the turret at the first level of the mount.
+    const bool exchanged = g_Zo->ConnectFilter->FilterPosition();
+    switch (item) {
+    case NosepiecePos:
+        return m_mipNosepisePos.Parameter();
+    case Con:
+        return m_mipCon.Parameter();
+    case PathPos:
+        return m_mipPathPos.Parameter();
+    case FL1:
+        return (exchanged ? m_mipFL2 : m_mipFL1).Parameter();
+    case FL2:
+        return (exchanged ? m_mipFL1 : m_mipFL2).Parameter();
+    case Anlyz:
+        return m_mipAnlyz.Parameter();
+    case EX:
+        return m_mipEX.Parameter();
+    case BA:
+        return m_mipBA.Parameter();
+    case TIRFIsOn:
+        return m_mipTIRFIsOn.Parameter();
+    case IrluxIsOn:
+        return m_mipIrluxIsOn.Parameter();
+    case Irlux:
+        return m_mipIrlux.Parameter();
+    case DIALampIsOn:
+        return m_mipDIALampIsOn.Parameter();
+    case DIALampPos:
+        return m_mipDIALampPos.Parameter();
+    case Epi:
+        return m_mipEpi.Parameter();
+    case DIAShutter:
+        return m_mipDIAShutter.Parameter();
+    case AUX:
+        return m_mipAUX.Parameter();
+    case FKS:
+        return m_mipFKS.Parameter();
+    case FKSOffset:
+        return m_mipFKSOffset.Parameter();
+    }
+    return nullptr;
+}
+
+int16_t frmZoControl::ObjectiveMagnification(int position) const
+{
+    return position >= 1 && position <= 6 ? m_ObjectiveMag[static_cast<std::size_t>(position - 1)] : 0;
+}
+
+double frmZoControl::ObjectiveNA(int position) const
+{
+    return position >= 1 && position <= 6 ? m_ObjectiveNA[static_cast<std::size_t>(position - 1)] : 0.0;
+}

@@ -1,0 +1,268 @@
+// The mechanisms every device panel of the pad is made of: the parameter
+// binding, the list-device binding with its updating and busy flags, the
+// toggle-device binding and the command guard. They run here on parameters
+// whose events the test raises itself, so that the moments the instrument
+// could choose (an event in the middle of a command) can be forced.
+
+#include "ScriptedUi.h"
+
+#include "pad/FrameThrottle.h"
+#include "pad/ListDeviceBinding.h"
+#include "pad/PadCommandGuard.h"
+#include "pad/PadNumbers.h"
+#include "pad/ParameterBinding.h"
+#include "pad/ToggleDeviceBinding.h"
+#include "widgets/usrComboBox.h"
+#include "widgets/usrMPButton.h"
+
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace zotest {
+namespace {
+
+class TestParameter : public ZOSCOPELib::Parameter {
+public:
+    int32_t Value() const override
+    {
+        if (failing)
+            throw ZOSCOPELib::SdkError("ZOSCOPELib.Test", ZOSCOPELib::NotAnswering, "no answer");
+        return value;
+    }
+    std::string ValueString() const override { return std::to_string(value); }
+    int32_t LowerLimit() const override { return 0; }
+    int32_t UpperLimit() const override { return 100; }
+    double Resolution() const override { return 1; }
+
+    // The instrument reports a new value.
+    void Report(int32_t v)
+    {
+        value = v;
+        OnValueChanged.Raise();
+    }
+
+    int32_t value = 1;
+    bool failing = false;
+};
+
+class Bindings : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int i = 1; i <= 6; ++i)
+            list.addItem(QString("%1: item").arg(i));
+    }
+
+    ScriptedUi ui;
+    ScopedUi scopedUi{ui};
+    QWidget pad;
+    usrComboBox list{&pad};
+    usrMPButton button{&pad};
+    std::shared_ptr<TestParameter> parameter = std::make_shared<TestParameter>();
+    ParameterBinding member;
+    std::vector<int32_t> sent;
+};
+
+TEST_F(Bindings, ReleasingAMemberDropsItsSubscriptionsAndTheParameter)
+{
+    int calls = 0;
+    member.Bind(parameter, [&] { ++calls; }, [&] { ++calls; });
+    parameter->Report(2);
+    parameter->OnInfoChanged.Raise();
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(parameter->OnValueChanged.SubscriberCount(), 1u);
+
+    member.Release();
+    parameter->Report(3);
+    parameter->OnInfoChanged.Raise();
+    EXPECT_EQ(calls, 2);
+    EXPECT_FALSE(member.Subscribed());
+    EXPECT_FALSE(member.IsBound());
+    EXPECT_EQ(parameter->OnValueChanged.SubscriberCount(), 0u);
+    EXPECT_THROW(member.Value(), ZOSCOPELib::SdkError);
+}
+
+TEST_F(Bindings, BindingAgainLetsGoOfTheFormerParameter)
+{
+    int calls = 0;
+    member.Bind(parameter, [&] { ++calls; });
+    auto other = std::make_shared<TestParameter>();
+    member.Bind(other, [&] { ++calls; });
+    parameter->Report(4);
+    EXPECT_EQ(calls, 0);
+    other->Report(4);
+    EXPECT_EQ(calls, 1);
+}
+
+TEST_F(Bindings, AHandlerThatFailsDoesNotCarryItsErrorIntoTheSdk)
+{
+    member.Bind(parameter, [] { throw ZOSCOPELib::SdkError("x", 1, "broken"); },
+                [] { throw std::runtime_error("broken too"); });
+    EXPECT_NO_THROW(parameter->Report(2));
+    EXPECT_NO_THROW(parameter->OnInfoChanged.Raise());
+}
+
+TEST_F(Bindings, ValueEventsSelectTheEntryAndNeverSendItBack)
+{
+    ListDeviceBinding binding(pad, member, list);
+    binding.Bind(parameter, [&](int32_t p) { sent.push_back(p); });
+    parameter->Report(4);
+    EXPECT_EQ(list.selectedIndex(), 3);
+    EXPECT_EQ(list.text(), "4: item");
+    EXPECT_TRUE(sent.empty());
+
+    // Positions of 0 or less (a turret between positions) change nothing.
+    parameter->Report(0);
+    parameter->Report(-1);
+    EXPECT_EQ(list.selectedIndex(), 3);
+    // A position past the entries leaves the list as it was.
+    parameter->Report(9);
+    EXPECT_EQ(list.selectedIndex(), 3);
+    EXPECT_TRUE(sent.empty());
+}
+
+TEST_F(Bindings, ASelectionIsOneCommandWithThePositionAndTheGuardAroundIt)
+{
+    ListDeviceBinding binding(pad, member, list);
+    binding.Bind(parameter, [&](int32_t p) {
+        // Inside the call: busy, hourglass, the pad disabled.
+        EXPECT_TRUE(binding.Busy());
+        EXPECT_FALSE(pad.isEnabled());
+        ASSERT_FALSE(ui.BusyPointer().empty());
+        EXPECT_TRUE(ui.BusyPointer().back());
+        sent.push_back(p);
+    });
+    list.setSelectedIndex(2);
+    EXPECT_EQ(sent, std::vector<int32_t>{3});
+    EXPECT_FALSE(binding.Busy());
+    EXPECT_TRUE(pad.isEnabled());
+    EXPECT_EQ(ui.BusyPointer(), (std::vector<bool>{true, false}));
+    EXPECT_EQ(ui.Flushes(), 1);
+}
+
+TEST_F(Bindings, APositionReportedWhileTheUsersCommandRunsIsIgnored)
+{
+    ListDeviceBinding binding(pad, member, list);
+    binding.Bind(parameter, [&](int32_t p) {
+        sent.push_back(p);
+        // The instrument still reports where it was when the user chose.
+        parameter->Report(1);
+    });
+    parameter->Report(1);
+    list.setSelectedIndex(4);
+    EXPECT_EQ(list.selectedIndex(), 4) << "the list keeps the user's choice";
+    EXPECT_EQ(sent, std::vector<int32_t>{5});
+    // Once the command is over, reports are shown again.
+    parameter->Report(5);
+    EXPECT_EQ(list.selectedIndex(), 4);
+    parameter->Report(2);
+    EXPECT_EQ(list.selectedIndex(), 1);
+    EXPECT_EQ(sent, std::vector<int32_t>{5});
+}
+
+TEST_F(Bindings, SelectionsMadeWhileThePadFillsTheListSendNothing)
+{
+    ListDeviceBinding binding(pad, member, list);
+    binding.Bind(
+        parameter, [&](int32_t p) { sent.push_back(p); },
+        [&](usrComboBox& l) {
+            l.clear();
+            for (int i = 1; i <= 6; ++i)
+                l.addItem(QString("%1: rebuilt").arg(i));
+            l.setSelectedIndex(5); // raises the selection event, as a user's choice would
+        });
+    parameter->OnInfoChanged.Raise();
+    EXPECT_EQ(list.itemText(5), "6: rebuilt");
+    binding.WhileUpdating([&] { list.setSelectedIndex(1); });
+    EXPECT_TRUE(sent.empty());
+    EXPECT_FALSE(binding.Updating());
+    list.setSelectedIndex(0);
+    EXPECT_EQ(sent, std::vector<int32_t>{1});
+}
+
+TEST_F(Bindings, AFailingCommandLeavesThePadEnabledTheDeviceFreeAndThePointerNormal)
+{
+    ListDeviceBinding binding(pad, member, list);
+    binding.Bind(parameter, [](int32_t) { throw ZOSCOPELib::SdkError("ZOSCOPELib.Test", 1004, "no answer"); });
+    EXPECT_NO_THROW(list.setSelectedIndex(3));
+    EXPECT_TRUE(pad.isEnabled());
+    EXPECT_FALSE(binding.Busy());
+    EXPECT_EQ(ui.BusyPointer(), (std::vector<bool>{true, false}));
+    EXPECT_EQ(list.selectedIndex(), 3) << "the list shows the choice until the next report";
+    parameter->Report(1);
+    EXPECT_EQ(list.selectedIndex(), 0);
+
+    // A parameter that cannot be read is passed over as well.
+    parameter->failing = true;
+    EXPECT_NO_THROW(parameter->OnValueChanged.Raise());
+}
+
+TEST_F(Bindings, ToggleButtonsShowStateOneForOnAndSendTheStateTheClickLeft)
+{
+    ToggleDeviceBinding toggle(pad, member, button);
+    std::vector<bool> switched;
+    std::vector<bool> seen;
+    toggle.AfterValue = [&](bool on) { seen.push_back(on); };
+    toggle.Bind(parameter, [&](bool on) { switched.push_back(on); });
+    parameter->Report(1);
+    EXPECT_EQ(button.state(), 1);
+    parameter->Report(0);
+    EXPECT_EQ(button.state(), 2);
+    EXPECT_EQ(seen, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(switched.empty());
+
+    button.click(); // 2 -> 1: on
+    button.click(); // 1 -> 2: off
+    EXPECT_EQ(switched, (std::vector<bool>{true, false}));
+    EXPECT_EQ(ui.BusyPointer(), (std::vector<bool>{true, false, true, false}));
+    EXPECT_TRUE(pad.isEnabled());
+}
+
+TEST_F(Bindings, TheGuardUndoesEverythingWhenTheCallThrows)
+{
+    bool busy = false;
+    EXPECT_FALSE(PadCommandGuard::Run(pad, &busy, [] { throw std::runtime_error("x"); }));
+    EXPECT_FALSE(busy);
+    EXPECT_TRUE(pad.isEnabled());
+    EXPECT_EQ(ui.BusyPointer(), (std::vector<bool>{true, false}));
+    EXPECT_EQ(ui.Flushes(), 1);
+    EXPECT_TRUE(PadCommandGuard::Run(pad, &busy, [] {}));
+}
+
+TEST(PadNumbers, DisplayValuesBecomeWholeDeviceUnits)
+{
+    EXPECT_EQ(func_DeviceValue(12.5, 0.1), 125);
+    EXPECT_EQ(func_DeviceValue(12.3, 0.1), 123);
+    EXPECT_EQ(func_DeviceValue(-12.5, 0.1), -125);
+    EXPECT_EQ(func_DeviceValue(2.5, 1.0), 2); // halves go to the even unit
+    EXPECT_EQ(func_DeviceValue(0.5, 1.0), 0);
+    EXPECT_EQ(func_DeviceValue(1.5, 1.0), 2);
+    EXPECT_EQ(func_DeviceValue(1e12, 1.0), 2147483647);
+    EXPECT_EQ(func_DeviceValue(5, 0.0), 0);
+}
+
+TEST(PadFrameThrottle, ABurstReachesTheScreenOnceAFrameWithTheLatestValue)
+{
+    int shows = 0;
+    FrameThrottle throttle([&] { ++shows; });
+    throttle.Request(); // after a quiet frame: at once
+    EXPECT_EQ(shows, 1);
+    for (int i = 0; i < 100; ++i)
+        throttle.Request();
+    EXPECT_EQ(shows, 1);
+    EXPECT_TRUE(throttle.Pending());
+    QTest::qWait(3 * FrameThrottle::FramePeriodMs());
+    EXPECT_EQ(shows, 2) << "the gathered changes are shown together when the frame ends";
+    EXPECT_FALSE(throttle.Pending());
+
+    throttle.Request();
+    throttle.Flush();
+    EXPECT_FALSE(throttle.Pending());
+}
+
+} // namespace
+} // namespace zotest

@@ -1,0 +1,149 @@
+#pragma once
+// A control pad loaded on a connected simulated microscope (manual clock,
+// call trace), with the English language file, every display switch on and
+// the scripted UI services, as the start-up leaves it: connected, devices
+// initialised, shown and activated.
+
+#include "ProgramFolder.h"
+#include "ScriptedUi.h"
+#include "SimFixture.h"
+#include "TestEnv.h"
+
+#include "core/mdlGlobals.h"
+#include "core/mdlLanguage.h"
+#include "core/mdlSettings.h"
+#include "model/StartupHost.h"
+#include "model/clsZo.h"
+#include "model/mdlStartup.h"
+#include "pad/frmZoControl.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace zotest {
+
+// The start-up host as far as the pad's unload reaches it: the steps are
+// recorded, the pad's own steps run on the pad.
+class PadHost : public StartupHost {
+public:
+    std::vector<std::string> steps;
+    frmZoControl* pad = nullptr;
+
+    std::unique_ptr<ZOSCOPELib::Scope> CreateScope() override { return nullptr; }
+    void ShowSplash(int) override { steps.push_back("show splash"); }
+    void SetSplashEnabled(bool) override {}
+    void HideSplash() override {}
+    void UnloadSplash() override { steps.push_back("unload splash"); }
+    void LoadMainWindow() override {}
+    void ShowMainWindow() override {}
+    void UnloadMainWindow() override {}
+    void RemoveKeyboardHook() override { steps.push_back("remove keyboard hook"); }
+    void UnloadOtherWindows() override
+    {
+        steps.push_back("unload other windows");
+        if (pad)
+            pad->sub_UnloadOtherWindows();
+    }
+    void ReleaseParameters() override
+    {
+        steps.push_back("release parameters");
+        if (pad)
+            pad->sub_ReleaseParameters();
+    }
+    void EndProcess(int code) override { steps.push_back("end process " + std::to_string(code)); }
+};
+
+class PadTest : public ::testing::Test {
+protected:
+    static constexpr int kNosepiece = 10;
+
+    void SetUp() override
+    {
+        appDir = UseFreshProgramFolder("pad-app");
+        g_GUIControl.fill(true);
+        g_LayoutType = 1;
+        g_ChangeGui = 0;
+        for (auto& increments : g_IncrementValue)
+            increments = {"1", "10", "100"};
+        g_StartupHost = &host;
+    }
+
+    void TearDown() override
+    {
+        pad.reset();
+        g_Zo.reset();
+        sim.reset();
+        g_StartupHost = nullptr;
+        g_RestartFlag = false;
+        for (bool* flag : {&g_RefreshObjective, &g_RefreshCondenser, &g_RefreshFilterBlock, &g_RefreshEXFilter,
+                           &g_RefreshBAFilter, &g_RefreshObservationMode, &g_RefreshPiezoStage, &g_LayoutPending})
+            *flag = false;
+    }
+
+    // Connects a microscope made from the description ("" the built-in one)
+    // and loads the pad on it, as the start-up does.
+    void Load(const std::string& description = "")
+    {
+        traceFile = (TestEnv::FreshDir("pad-trace") / "trace.txt").string();
+        SimOptions options = SimOptions::Described(description);
+        options.connect = false;
+        options.traceFile = traceFile;
+        sim = std::make_unique<SimMicroscope>(options);
+        g_Zo.reset();
+        g_Zo->Scope = sim->Release();
+        ASSERT_TRUE(g_Zo->func_Connect(0));
+        ASSERT_TRUE(g_Zo->func_ControlInfo());
+        pad = std::make_unique<frmZoControl>();
+        host.pad = pad.get();
+        pad->sub_SetInitialStatus();
+        sim->Settle();
+        pad->show();
+        pad->Form_Activate();
+        ui.ClearRecord();
+        MarkTrace();
+    }
+
+    ZOSCOPELib::Scope& scope() { return *g_Zo->Scope; }
+
+    template <class Kind = QWidget>
+    Kind* Find(const char* name) const
+    {
+        Kind* control = pad->findChild<Kind*>(name);
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    // From now on the trace counts.
+    void MarkTrace() { traceMark = LinesContaining(traceFile, "").size(); }
+
+    // The calls since the mark that change something on the instrument.
+    std::vector<std::string> WritesSinceMark() const
+    {
+        static const std::regex write(
+            R"(\.(Set\w*|Open|Close|On|Off|In|Out|MoveAbsolute|MoveRelative|Stop|ApplyMode|ExecuteALF|StepForward|StepBackward|NDStep\w*|Connect|Release|EnableSwitch|DisableSwitch|RemoveMode)\()");
+        std::vector<std::string> writes;
+        const std::vector<std::string> lines = LinesContaining(traceFile, "");
+        for (std::size_t i = traceMark; i < lines.size(); ++i)
+            if (std::regex_search(lines[i], write))
+                writes.push_back(lines[i]);
+        return writes;
+    }
+
+    ScriptedUi ui;
+    ScopedUi scopedUi{ui};
+    PadHost host;
+    std::filesystem::path appDir;
+    std::string traceFile;
+    std::size_t traceMark = 0;
+    std::unique_ptr<SimMicroscope> sim;
+    std::unique_ptr<frmZoControl> pad;
+};
+
+} // namespace zotest
