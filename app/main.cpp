@@ -1,10 +1,48 @@
+// The composition root: the Qt application, the Qt side of the user-interface
+// services, the windows' side of the start-up, and the SDK on a steady clock.
+
+#include "AppHost.h"
+#include "QtUiServices.h"
+
+#include "core/LockFile.h"
+#include "core/UiServices.h"
+#include "model/StartupHost.h"
+#include "model/mdlStartup.h"
+#include "sdk/ZoScope.h"
+
 #include <QApplication>
-#include <QLabel>
+
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLabel label("ZoControl");
-    label.show();
-    return app.exec();
+    QApplication::setApplicationName("ZoControl");
+    // The program ends when its sequences say so: the main window is gone
+    // for a moment during a restart before the splash comes back.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtUiServices ui;
+    ui.SetUnattended(QtUiServices::UnattendedFrom(std::getenv("ZO_UNATTENDED")));
+    g_UiServices = &ui;
+
+    int code = 1;
+    {
+        AppHost host(
+            [] {
+                ZOSCOPELib::ScopeOptions options;
+                options.clock = std::make_shared<ZOSCOPELib::SteadyClock>();
+                return ZOSCOPELib::CreateScope(options);
+            },
+            &ui);
+        host.SetExitWhenShown(std::getenv("ZO_EXIT_WHEN_SHOWN") != nullptr);
+        g_StartupHost = &host;
+
+        LockFile instance(InstanceLockPath());
+        if (sub_Main(instance))
+            code = host.ExitCode() == -1 ? QApplication::exec() : host.ExitCode();
+        g_StartupHost = nullptr;
+    }
+    g_UiServices = nullptr;
+    return code;
 }

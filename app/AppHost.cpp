@@ -1,0 +1,147 @@
+#include "AppHost.h"
+
+#include "QtUiServices.h"
+
+#include "core/UiServices.h"
+#include "model/clsZo.h"
+#include "model/mdlStartup.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QThread>
+#include <QTimer>
+
+#include <cstdio>
+
+AppHost::AppHost(ScopeFactory factory, QtUiServices* ui)
+    : m_factory(std::move(factory)), m_ui(ui),
+      m_pump([] { return g_Zo.exists() ? g_Zo->Scope.get() : nullptr; })
+{
+}
+
+AppHost::~AppHost()
+{
+    delete m_main.data();
+    delete m_splash.data();
+}
+
+std::unique_ptr<ZOSCOPELib::Scope> AppHost::CreateScope()
+{
+    return m_factory();
+}
+
+void AppHost::ShowSplash(int timerIntervalMs)
+{
+    if (!m_splash) {
+        m_splash = new frmSplash;
+        if (m_ui)
+            m_ui->SetProgressBar(m_splash->ProBar);
+    }
+    m_splash->Timer1->setInterval(timerIntervalMs);
+    m_splash->Timer1->start();
+    m_splash->ProBar->setValue(0);
+    m_splash->show();
+}
+
+void AppHost::SetSplashEnabled(bool enabled)
+{
+    if (m_splash)
+        m_splash->setEnabled(enabled);
+}
+
+void AppHost::HideSplash()
+{
+    if (m_splash)
+        m_splash->hide();
+}
+
+void AppHost::UnloadSplash()
+{
+    if (!m_splash)
+        return;
+    // It may be on its way through its own close event.
+    m_splash->hide();
+    m_splash->deleteLater();
+    m_splash = nullptr;
+}
+
+void AppHost::LoadMainWindow()
+{
+    m_main = new DeviceMonitor(*g_Zo->Scope);
+    m_main->installEventFilter(this);
+    // The device list reads everything while it loads.
+    g_UiServices->SetProgress(100);
+}
+
+void AppHost::ShowMainWindow()
+{
+    if (!m_main)
+        return;
+    m_main->show();
+    if (m_exitWhenShown) {
+        QTimer::singleShot(0, this, [this] {
+            std::puts("shown");
+            std::fflush(stdout);
+            EndProcess(0);
+        });
+    }
+}
+
+void AppHost::UnloadMainWindow()
+{
+    if (!m_main)
+        return;
+    // Closing from code asks nothing; the close event runs the unload.
+    m_closingFromCode = true;
+    m_main->close();
+    m_closingFromCode = false;
+    // The next load makes a fresh window; this one may still be on the stack.
+    m_main->deleteLater();
+    m_main = nullptr;
+}
+
+void AppHost::RemoveKeyboardHook()
+{
+    // The device list installs no keyboard hook; the control pad will.
+    g_KeyboardHook = 0;
+}
+
+void AppHost::UnloadOtherWindows()
+{
+    // Whatever else is open (the stage, TIRF and settings windows once they
+    // exist) closes; each window's owner decides what closing frees.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window != m_splash && window != m_main && window->isVisible())
+            window->close();
+    }
+}
+
+void AppHost::ReleaseParameters()
+{
+    if (m_main)
+        m_main->ReleaseParameters();
+}
+
+void AppHost::EndProcess(int exitCode)
+{
+    m_exitCode = exitCode;
+    // Without a running event loop there is nothing to leave; whoever would
+    // start one looks at ExitCode() first.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(exitCode);
+}
+
+bool AppHost::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Close || watched != m_main)
+        return QObject::eventFilter(watched, event);
+    // Any close that the program did not ask for is the user's.
+    auto* close = static_cast<QCloseEvent*>(event);
+    if (!m_closingFromCode && !func_ConfirmClose()) {
+        close->ignore();
+        return true;
+    }
+    sub_Shutdown();
+    return false;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "DeviceMonitor.h"
+#include "ScopePump.h"
+#include "frmSplash.h"
+
+#include "model/StartupHost.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class QtUiServices;
+
+// The windows behind the start-up, shutdown and restart sequences: the
+// splash, the main window (for now the device list that the control pad
+// will replace) and the SDK's event pump.
+class AppHost : public QObject, public StartupHost {
+    Q_OBJECT
+public:
+    using ScopeFactory = std::function<std::unique_ptr<ZOSCOPELib::Scope>()>;
+
+    // ui, when given, gets the splash's progress bar.
+    AppHost(ScopeFactory factory, QtUiServices* ui);
+    ~AppHost() override;
+
+    frmSplash* Splash() const { return m_splash; }
+    QWidget* MainWindow() const { return m_main; }
+    // The exit code asked for by EndProcess; -1 while nobody asked.
+    int ExitCode() const { return m_exitCode; }
+
+    // For timing runs: once the main window is shown, print "shown" on
+    // standard output and end, skipping the shutdown.
+    void SetExitWhenShown(bool exit) { m_exitWhenShown = exit; }
+
+    std::unique_ptr<ZOSCOPELib::Scope> CreateScope() override;
+    void ShowSplash(int timerIntervalMs) override;
+    void SetSplashEnabled(bool enabled) override;
+    void HideSplash() override;
+    void UnloadSplash() override;
+    void LoadMainWindow() override;
+    void ShowMainWindow() override;
+    void UnloadMainWindow() override;
+    void RemoveKeyboardHook() override;
+    void UnloadOtherWindows() override;
+    void ReleaseParameters() override;
+    void EndProcess(int exitCode) override;
+
+protected:
+    // The main window's close box asks first; every close of it unloads it.
+    // A close that the program asks for (UnloadMainWindow) asks nothing.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    ScopeFactory m_factory;
+    QtUiServices* m_ui;
+    QPointer<frmSplash> m_splash;
+    QPointer<DeviceMonitor> m_main;
+    ScopePump m_pump;
+    int m_exitCode = -1;
+    bool m_closingFromCode = false;
+    bool m_exitWhenShown = false;
+};

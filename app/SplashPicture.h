@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+// The splash window's pictures, drawn here rather than loaded: a dark
+// instrument panel with a line drawing of an inverted microscope, and the
+// program's name.
+namespace SplashPicture {
+
+QPixmap Background(QSize size, qreal devicePixelRatio);
+QPixmap Title(QSize size, qreal devicePixelRatio);
+QColor TextColour();
+// The style of the slim progress bar under the picture.
+QString ProgressStyle();
+
+} // namespace SplashPicture

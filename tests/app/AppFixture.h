@@ -1,0 +1,110 @@
+#pragma once
+// The application's windows on a simulated microscope, in-process: the real
+// AppHost, frmSplash and main window, with scripted UI services answering the
+// boxes, and every SDK root object made on a manual clock with a call trace.
+
+#include "ProgramFolder.h"
+#include "ScriptedUi.h"
+#include "SimFixture.h"
+#include "TestEnv.h"
+
+#include "AppHost.h"
+
+#include "core/mdlGlobals.h"
+#include "core/mdlLanguage.h"
+#include "core/mdlSettings.h"
+#include "model/StartupHost.h"
+#include "model/clsZo.h"
+#include "model/mdlStartup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace zotest {
+
+// Runs the event loop until done() or for at most limitMs; true when done.
+inline bool WaitUntil(const std::function<bool()>& done, int limitMs = 10000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > limitMs)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+// The user's close box: a close request the program did not make.
+inline void PressCloseBox(QWidget& window)
+{
+    window.close();
+}
+
+class AppTest : public ::testing::Test {
+protected:
+    static constexpr const char* TwoMicroscopes = "[Instrument]\n"
+                                                  "Microscope.1 = Alpha, available\n"
+                                                  "Microscope.2 = Beta, available\n";
+
+    void SetUp() override
+    {
+        appDir = UseFreshProgramFolder();
+        sub_ReadUseLanguage(); // where the language selection goes
+        std::filesystem::remove(g_UseLanguagePath);
+        g_RestartFlag = false;
+        g_Zo.reset();
+        traceFile = (TestEnv::FreshDir("trace") / "trace.txt").string();
+        description = TwoMicroscopes;
+        host = std::make_unique<AppHost>(
+            [this] {
+                SimOptions options = SimOptions::Described(description);
+                options.connect = false;
+                options.traceFile = traceFile;
+                options.stateFolder = (TestEnv::Root() / "app-sim-state").string();
+                sims.push_back(std::make_unique<SimMicroscope>(options));
+                return sims.back()->Release();
+            },
+            nullptr);
+        g_StartupHost = host.get();
+    }
+
+    void TearDown() override
+    {
+        host.reset();
+        g_StartupHost = nullptr;
+        g_Zo.reset();
+        g_RestartFlag = false;
+        QApplication::processEvents(); // deferred deletes
+    }
+
+    // Start-up from the splash on: the splash shows, its timer connects and
+    // the main window comes up.
+    void StartUp()
+    {
+        host->ShowSplash(100);
+        ASSERT_TRUE(WaitUntil([this] { return host->MainWindow() && host->MainWindow()->isVisible(); }))
+            << "no main window; boxes: " << ui.Boxes().size();
+    }
+
+    int TraceCount(const std::string& text) const
+    {
+        return static_cast<int>(LinesContaining(traceFile, text).size());
+    }
+
+    ScriptedUi ui;
+    ScopedUi scopedUi{ui};
+    std::filesystem::path appDir;
+    std::string traceFile;
+    std::string description;
+    std::vector<std::unique_ptr<SimMicroscope>> sims;
+    std::unique_ptr<AppHost> host;
+};
+
+} // namespace zotest

@@ -1,0 +1,195 @@
+// The splash and the main window in-process: start-up, the close boxes, the
+// shutdown and the restart with another microscope.
+
+#include "AppFixture.h"
+
+#include "core/UiServices.h"
+#include "core/clsIniEdit.h"
+#include "core/mdlCommon.h"
+
+#include <ZoVersion.h>
+
+#include <QProgressBar>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace zotest {
+namespace {
+
+TEST_F(AppTest, SplashLoadsWithTheTitleTheVersionAndTheLanguageFontAndStartsItsTimer)
+{
+    const FontInfo saved = g_Font;
+    g_Font.Name = "DejaVu Serif";
+    g_Font.Size = 13;
+    frmSplash splash;
+    g_Font = saved;
+    splash.Timer1->stop(); // this test does not connect
+
+    EXPECT_EQ(splash.windowTitle().toStdString(), g_LangGUITitle.ControlMain);
+    EXPECT_FALSE(g_LangFrmZoControl.SimpleText.empty());
+    EXPECT_EQ(splash.lblVersion->text().toStdString(),
+              g_LangFrmZoControl.SimpleText + " " + std::to_string(ZO_VERSION_MAJOR) + "." +
+                  std::to_string(ZO_VERSION_MINOR) + "." + std::to_string(ZO_VERSION_REVISION));
+    EXPECT_EQ(splash.lblVersion->font().family(), "DejaVu Serif");
+    EXPECT_EQ(splash.lblVersion->font().pointSize(), 13);
+    for (const char* name : {"imgSplash", "imgTitle", "lblVersion", "ProBar", "Timer1"})
+        EXPECT_NE(splash.findChild<QObject*>(name), nullptr) << name;
+    EXPECT_EQ(splash.ProBar->minimum(), 0);
+    EXPECT_EQ(splash.ProBar->maximum(), 100);
+    EXPECT_EQ(splash.Timer1->interval(), 100);
+}
+
+TEST_F(AppTest, SplashPictureIsDrawnAndLegible)
+{
+    frmSplash splash;
+    splash.Timer1->stop();
+    splash.ProBar->setValue(60); // half-way through connecting
+    splash.show();
+    const QImage shot = splash.grab().toImage();
+    // A dark panel with a drawing on it, not an empty window.
+    long dark = 0;
+    QSet<QRgb> colours;
+    for (int y = 0; y < shot.height(); y += 2)
+        for (int x = 0; x < shot.width(); x += 2) {
+            const QColor c = shot.pixelColor(x, y);
+            dark += c.lightness() < 80;
+            colours.insert(c.rgb());
+        }
+    const long samples = static_cast<long>(shot.width() / 2) * (shot.height() / 2);
+    EXPECT_GT(dark, samples / 2);
+    EXPECT_GT(colours.size(), 200);
+    // The version reads light on dark.
+    EXPECT_GT(splash.lblVersion->palette().color(QPalette::WindowText).lightness(), 150);
+    if (const char* folder = std::getenv("ZO_SCREENSHOT_DIR")) {
+        const QString suffix = shot.devicePixelRatio() > 1 ? "@2x" : "";
+        EXPECT_TRUE(shot.save(QString(folder) + "/splash" + suffix + ".png"));
+    }
+}
+
+TEST_F(AppTest, StartUpConnectsBehindTheSplashAndShowsTheMainWindow)
+{
+    host->ShowSplash(100);
+    ASSERT_NE(host->Splash(), nullptr);
+    EXPECT_TRUE(host->Splash()->isVisible());
+    EXPECT_EQ(host->Splash()->ProBar->value(), 0);
+    EXPECT_TRUE(host->Splash()->Timer1->isActive());
+
+    ASSERT_TRUE(WaitUntil([this] { return host->MainWindow() && host->MainWindow()->isVisible(); }));
+    EXPECT_FALSE(host->Splash()->isVisible());
+    EXPECT_TRUE(host->Splash()->isEnabled());
+    EXPECT_FALSE(host->Splash()->Timer1->isActive());
+    EXPECT_EQ(g_Zo->ConnectedIndex(), 1);
+    EXPECT_EQ(ui.Flushes(), 1);
+    ASSERT_FALSE(ui.BusyPointer().empty());
+    EXPECT_FALSE(ui.BusyPointer().back());
+    EXPECT_EQ(ui.Progress().back(), 100);
+    EXPECT_TRUE(ui.Boxes().empty());
+    auto* table = qobject_cast<QTableWidget*>(host->MainWindow());
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 24);
+    EXPECT_EQ(host->ExitCode(), -1);
+}
+
+TEST_F(AppTest, MainWindowCloseBoxAsksAndNoKeepsEverythingRunning)
+{
+    StartUp();
+    ui.ClearRecord();
+    ui.QueueAnswer(UiServices::ID_NO);
+    PressCloseBox(*host->MainWindow());
+    QApplication::processEvents();
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, func_GetMessage(2));
+    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_YESNO_QUESTION);
+    ASSERT_NE(host->MainWindow(), nullptr);
+    EXPECT_TRUE(host->MainWindow()->isVisible());
+    EXPECT_EQ(g_Zo->ConnectedIndex(), 1);
+    EXPECT_TRUE(ui.Sleeps().empty());
+    EXPECT_FALSE(std::filesystem::exists(appDir / "ZoControl.INI"));
+    EXPECT_EQ(host->ExitCode(), -1);
+}
+
+TEST_F(AppTest, MainWindowCloseBoxYesWritesBothFilesDisconnectsAndEnds)
+{
+    StartUp();
+    g_DeviceNo = 1;
+    ui.ClearRecord();
+    ui.QueueAnswer(UiServices::ID_YES);
+    PressCloseBox(*host->MainWindow());
+    QApplication::processEvents();
+    EXPECT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Sleeps(), (std::vector<int>{500, 500}));
+    EXPECT_EQ(TraceCount("Microscopes[1].Disconnect()"), 1);
+    EXPECT_EQ(g_Zo->ConnectedIndex(), -1);
+    clsIniEdit ini;
+    ini.SetIniFilePath((appDir / "ZoControl.INI").string());
+    EXPECT_EQ(ini.GetInt("DeviceNo", "DeviceNo", -1), 1);
+    EXPECT_TRUE(std::filesystem::exists(g_UseLanguagePath));
+    EXPECT_EQ(host->ExitCode(), 0);
+    EXPECT_EQ(host->Splash(), nullptr);
+    EXPECT_FALSE(host->MainWindow()->isVisible());
+}
+
+TEST_F(AppTest, RestartShowsTheSplashForFiveSecondsAndComesBackOnTheNewMicroscope)
+{
+    StartUp();
+    const QWidget* before = host->MainWindow();
+    ui.ClearRecord();
+
+    sub_RestartMicroscope(1);
+
+    EXPECT_EQ(host->MainWindow(), nullptr);
+    ASSERT_NE(host->Splash(), nullptr);
+    EXPECT_TRUE(host->Splash()->isVisible());
+    EXPECT_EQ(host->Splash()->ProBar->value(), 0);
+    EXPECT_TRUE(host->Splash()->Timer1->isActive());
+    EXPECT_EQ(host->Splash()->Timer1->interval(), 5000);
+    EXPECT_TRUE(ui.Boxes().empty()); // unloading from code asks nothing
+    EXPECT_EQ(TraceCount("Microscopes[1].Disconnect()"), 1);
+    EXPECT_TRUE(std::filesystem::exists(appDir / "ZoControl.INI"));
+    EXPECT_EQ(host->ExitCode(), -1);
+    EXPECT_FALSE(g_RestartFlag);
+
+    // Let the five seconds pass at once.
+    host->Splash()->Timer1->start(0);
+    ASSERT_TRUE(WaitUntil([this] { return host->MainWindow() && host->MainWindow()->isVisible(); }));
+    EXPECT_NE(host->MainWindow(), before);
+    EXPECT_EQ(g_Zo->ConnectedIndex(), 2);
+    EXPECT_EQ(TraceCount("Microscopes[2].Connect()"), 1);
+    EXPECT_FALSE(host->Splash()->isVisible());
+}
+
+TEST_F(AppTest, SplashCloseBoxAsksAndYesEndsBeforeConnecting)
+{
+    host->ShowSplash(100);
+    frmSplash* splash = host->Splash();
+    splash->Timer1->stop(); // the user is quicker than the timer
+
+    ui.QueueAnswer(UiServices::ID_NO);
+    PressCloseBox(*splash);
+    QApplication::processEvents();
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_EQ(host->ExitCode(), -1);
+
+    ui.QueueAnswer(UiServices::ID_YES);
+    PressCloseBox(*splash);
+    QApplication::processEvents();
+    EXPECT_EQ(host->ExitCode(), 0);
+    EXPECT_EQ(host->Splash(), nullptr);
+    ASSERT_EQ(ui.Boxes().size(), 2u);
+    EXPECT_EQ(ui.Boxes()[1].text, func_GetMessage(2));
+    EXPECT_EQ(TraceCount("Connect()"), 0);
+}
+
+TEST_F(AppTest, NoUsableMicroscopeEndsWithoutAMainWindow)
+{
+    description = ""; // the simulator only, and nobody asked for it
+    host->ShowSplash(100);
+    ASSERT_TRUE(WaitUntil([this] { return host->ExitCode() != -1; }));
+    EXPECT_EQ(host->ExitCode(), 1);
+    EXPECT_EQ(host->MainWindow(), nullptr);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, func_GetMessage(56));
+}
+
+} // namespace
+} // namespace zotest

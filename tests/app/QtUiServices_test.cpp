@@ -1,0 +1,160 @@
+// The Qt side of the user-interface services.
+
+#include "AppFixture.h"
+#include "QtUiServices.h"
+
+#include "frmSplash.h"
+
+#include "core/UiServices.h"
+#include "core/mdlLanguage.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace zotest {
+namespace {
+
+// Answers the next message box with the given button once it is up, and
+// remembers what it showed.
+struct BoxReader {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title, text;
+    QMessageBox::StandardButtons buttons;
+
+    void AnswerNext(QMessageBox::StandardButton answer)
+    {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [this, poll, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr)
+                return;
+            icon = box->icon();
+            title = box->windowTitle();
+            text = box->text();
+            buttons = box->standardButtons();
+            poll->deleteLater();
+            box->button(answer)->click();
+        });
+        poll->start(5);
+    }
+};
+
+TEST(QtUiServices, MessageBoxesShowTheStylesButtonsAndIconAndReportTheButtonPressed)
+{
+    QtUiServices ui;
+    BoxReader reader;
+    reader.AnswerNext(QMessageBox::No);
+    EXPECT_EQ(ui.ShowMessageBox("Close?\r\nReally", UiServices::MB_YESNO_QUESTION), UiServices::ID_NO);
+    EXPECT_EQ(reader.icon, QMessageBox::Question);
+    EXPECT_EQ(reader.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(reader.text, "Close?\nReally");
+    EXPECT_EQ(reader.title, QApplication::applicationName());
+
+    reader.AnswerNext(QMessageBox::Yes);
+    EXPECT_EQ(ui.ShowMessageBox("Close?", UiServices::MB_YESNO_QUESTION), UiServices::ID_YES);
+
+    reader.AnswerNext(QMessageBox::Ok);
+    EXPECT_EQ(ui.ShowMessageBox("Broken", UiServices::MB_CRITICAL), UiServices::ID_OK);
+    EXPECT_EQ(reader.icon, QMessageBox::Critical);
+    EXPECT_EQ(reader.buttons, QMessageBox::Ok);
+
+    reader.AnswerNext(QMessageBox::Ok);
+    EXPECT_EQ(ui.ShowMessageBox("Note", UiServices::MB_OK), UiServices::ID_OK);
+    EXPECT_EQ(reader.icon, QMessageBox::NoIcon);
+}
+
+TEST(QtUiServices, UnattendedBoxesAnswerThemselves)
+{
+    QtUiServices ui;
+    EXPECT_EQ(QtUiServices::UnattendedFrom(nullptr), QtUiServices::Unattended::Off);
+    EXPECT_EQ(QtUiServices::UnattendedFrom("maybe"), QtUiServices::Unattended::Off);
+    ui.SetUnattended(QtUiServices::UnattendedFrom("No"));
+    EXPECT_EQ(ui.ShowMessageBox("Close?", UiServices::MB_YESNO_QUESTION), UiServices::ID_NO);
+    EXPECT_EQ(ui.ShowMessageBox("Broken", UiServices::MB_CRITICAL), UiServices::ID_OK);
+    ui.SetUnattended(QtUiServices::UnattendedFrom("YES"));
+    EXPECT_EQ(ui.ShowMessageBox("Close?", UiServices::MB_YESNO_QUESTION), UiServices::ID_YES);
+    EXPECT_EQ(ui.ShowMessageBox("Note", UiServices::MB_OK), UiServices::ID_OK);
+}
+
+TEST(QtUiServices, BusyPointerIsSetOnceAndRemovedOnce)
+{
+    QtUiServices ui;
+    ASSERT_EQ(QApplication::overrideCursor(), nullptr);
+    ui.SetBusyPointer(true);
+    ui.SetBusyPointer(true);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    ui.SetBusyPointer(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    ui.SetBusyPointer(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtUiServices, FlushInputDiscardsQueuedKeysAndClicksButNothingElse)
+{
+    QtUiServices ui;
+    QLineEdit edit;
+    edit.show();
+    const auto post = [&edit] {
+        QCoreApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+    };
+    post();
+    QApplication::processEvents();
+    ASSERT_EQ(edit.text(), "a"); // a posted key does arrive
+
+    post();
+    bool timerRan = false;
+    QTimer::singleShot(0, [&timerRan] { timerRan = true; });
+    ui.FlushInput();
+    QApplication::processEvents();
+    EXPECT_EQ(edit.text(), "a");
+    EXPECT_TRUE(timerRan);
+
+    // Input after the flush goes through again.
+    post();
+    QApplication::processEvents();
+    EXPECT_EQ(edit.text(), "aa");
+}
+
+TEST(QtUiServices, ProgressGoesToTheSplashBarWhileItExists)
+{
+    QtUiServices ui;
+    ui.SetProgress(30); // no bar yet: nothing to do
+    auto splash = std::make_unique<frmSplash>();
+    splash->Timer1->stop();
+    ui.SetProgressBar(splash->ProBar);
+    ui.SetProgress(45);
+    EXPECT_EQ(splash->ProBar->value(), 45);
+    splash.reset();
+    ui.SetProgress(60); // the bar is gone
+}
+
+TEST(QtUiServices, LanguageRefreshReachesEveryOpenWindowThatHasOne)
+{
+    QtUiServices ui;
+    frmSplash splash;
+    splash.Timer1->stop();
+    splash.show();
+    QWidget plain; // a window without texts of its own
+    plain.show();
+    const std::string saved = g_LangGUITitle.ControlMain;
+    g_LangGUITitle.ControlMain = "Neuer Titel";
+    ui.RefreshAllLanguage();
+    g_LangGUITitle.ControlMain = saved;
+    EXPECT_EQ(splash.windowTitle(), "Neuer Titel");
+}
+
+TEST(QtUiServices, SleepKeepsTheEventLoopRunning)
+{
+    QtUiServices ui;
+    bool timerRan = false;
+    QTimer::singleShot(0, [&timerRan] { timerRan = true; });
+    ui.Sleep(20);
+    EXPECT_TRUE(timerRan);
+}
+
+} // namespace
+} // namespace zotest
