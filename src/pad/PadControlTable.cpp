@@ -8,7 +8,8 @@ namespace {
 constexpr int kButton = 540;
 constexpr int kCombo = 330;
 constexpr int kScroll = 300;
-constexpr int kText = 270;
+constexpr int kText = 210;
+constexpr int kTextButton = 360; // the buttons with a caption
 constexpr int kXYSpin = 450;
 constexpr int kZSpin = 540;
 
@@ -26,7 +27,7 @@ constexpr std::array kControls = {
     PadControlInfo{"txtY", K::Text, kText, 59, 15, G::None, "", 15},
     PadControlInfo{"txtZ", K::Text, kText, 60, 16, G::None, "", 16},
     PadControlInfo{"txtPiezo", K::Text, kText, 50, 17, G::None, "", 17},
-    PadControlInfo{"picStatus", K::PushButton, kButton, 36, kAlwaysMounted, G::None, "", kNoTip},
+    PadControlInfo{"picStatus", K::PushButton, kTextButton, 36, kAlwaysMounted, G::None, "", kNoTip},
     PadControlInfo{"picOBJ", K::PushButton, kButton, 37, 10, G::None, "objective", 10},
     PadControlInfo{"cboOBJ", K::Combo, kCombo, 51, 10, G::None, "", 10},
     PadControlInfo{"picALF", K::PushButton, kButton, 30, kNosepieceAndZ, G::None, "alf", kTipALFMode},
@@ -84,8 +85,8 @@ constexpr std::array kControls = {
     PadControlInfo{"picMemPiezo", K::PushButton, kButton, 32, 17, G::None, "mem-pz", 17},
     PadControlInfo{"cboPiezo", K::Combo, kCombo, 47, 17, G::None, "", 17},
     PadControlInfo{"picStage", K::PushButton, kButton, 31, kAnyStageAxis, G::None, "stage", kTipStageWindow},
-    PadControlInfo{"picSetting", K::PushButton, kButton, 43, kAlwaysMounted, G::None, "", kNoTip},
-    PadControlInfo{"picExit", K::PushButton, kButton, 44, kAlwaysMounted, G::None, "", kNoTip},
+    PadControlInfo{"picSetting", K::PushButton, kTextButton, 43, kAlwaysMounted, G::None, "", kNoTip},
+    PadControlInfo{"picExit", K::PushButton, kTextButton, 44, kAlwaysMounted, G::None, "", kNoTip},
 };
 
 } // namespace

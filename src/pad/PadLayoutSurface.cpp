@@ -29,11 +29,33 @@ int PadLayoutSurface::ToPixels(int twips)
     return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
-void PadLayoutSurface::AddControl(QWidget& control, bool gutter)
+void PadLayoutSurface::AddControl(QWidget& control, bool gutter, bool frame, int group)
 {
     const QRect g = control.geometry();
-    m_Controls.push_back(
-        {&control, TwipRect{ToTwips(g.x()), ToTwips(g.y()), ToTwips(g.width()), ToTwips(g.height())}, gutter});
+    m_Controls.push_back({&control, TwipRect{ToTwips(g.x()), ToTwips(g.y()), ToTwips(g.width()), ToTwips(g.height())},
+                          gutter, frame, group});
+}
+
+void PadLayoutSurface::TrimOverlaps()
+{
+    for (std::size_t a = 0; a < m_Controls.size(); ++a) {
+        const Entry& entry = m_Controls[a];
+        if (entry.Frame || entry.Widget->isHidden())
+            continue;
+        const QRect own = Painted(entry);
+        int end = own.x() + own.width();
+        for (std::size_t b = 0; b < m_Controls.size(); ++b) {
+            const Entry& other = m_Controls[b];
+            if (b == a || other.Widget->isHidden() || (other.Frame && entry.Group == static_cast<int>(b)))
+                continue;
+            const QRect next = Painted(other);
+            const bool sameLine = next.top() <= own.bottom() && own.top() <= next.bottom();
+            if (sameLine && next.x() > own.x() && next.x() - kTrimGapPx < end)
+                end = next.x() - kTrimGapPx;
+        }
+        if (end < own.x() + own.width() && end - own.x() >= own.width() / 2)
+            entry.Widget->setGeometry(own.x(), own.y(), end - own.x(), own.height());
+    }
 }
 
 int PadLayoutSurface::IndexOf(const QWidget& control) const
@@ -71,7 +93,7 @@ void PadLayoutSurface::SetControlRect(int index, const TwipRect& rect)
     Apply(entry);
 }
 
-void PadLayoutSurface::Apply(const Entry& entry) const
+QRect PadLayoutSurface::Painted(const Entry& entry) const
 {
     const int left = ToPixels(entry.Rect.Left);
     const int top = ToPixels(entry.Rect.Top);
@@ -79,7 +101,12 @@ void PadLayoutSurface::Apply(const Entry& entry) const
     const int height = ToPixels(entry.Rect.Bottom()) - top;
     if (entry.Gutter && width > 2 * kButtonGutterPx)
         width -= kButtonGutterPx;
-    entry.Widget->setGeometry(left, top, std::max(0, width), std::max(0, height));
+    return {left, top, std::max(0, width), std::max(0, height)};
+}
+
+void PadLayoutSurface::Apply(const Entry& entry) const
+{
+    entry.Widget->setGeometry(Painted(entry));
 }
 
 TwipRect PadLayoutSurface::FormRect() const

@@ -2,6 +2,8 @@
 
 #include "pad/LayoutSurface.h"
 
+#include <QRect>
+
 #include <functional>
 #include <vector>
 
@@ -11,9 +13,14 @@ class QWidget;
 // The layout engine's view of the pad window. The engine works in twips; the
 // surface keeps every control's rectangle in twips as the engine set it (so
 // that nothing is lost to rounding between layouts) and places the widget at
-// that rectangle in pixels (15 twips to a pixel). Push buttons stand 555
-// twips apart in the tables but are 600 wide; they are drawn a gutter
-// narrower than their cell so that neighbours never paint over each other.
+// that rectangle in pixels (15 twips to a pixel).
+//
+// What the widget paints may be narrower than its cell: buttons stand 555
+// twips apart in the tables but are 600 wide, and scroll bars end where the
+// next control begins, so both are drawn a gutter narrower. Where a table
+// still lets a control run into the next one on its line, or into a group
+// frame it does not belong to, TrimOverlaps() ends the painted width short
+// of it; the cell the engine set stays as it was.
 //
 // The pad's rectangle is its place on the screen, its client width and its
 // client height plus one status-bar height (the room a caption takes in the
@@ -28,8 +35,14 @@ public:
     PadLayoutSurface(QWidget& form, QStatusBar& statusBar);
 
     // Registers a control of the pad, in the pad's order; its rectangle
-    // starts as the widget stands. A gutter control is drawn narrower.
-    void AddControl(QWidget& control, bool gutter);
+    // starts as the widget stands. A gutter control is drawn narrower. A
+    // frame is drawn behind the controls of its group; group is the index
+    // of the frame a control belongs to (-1 none).
+    void AddControl(QWidget& control, bool gutter, bool frame = false, int group = -1);
+    // Shortens the painted width of shown controls that would run into a
+    // shown control to their right on the same line, or into a frame of
+    // another group (never below half the cell). Run after a layout.
+    void TrimOverlaps();
 
     // The pad-specific steps the engine asks for.
     std::function<void(bool visible)> OnMicroscopePicture;
@@ -61,7 +74,12 @@ private:
         QWidget* Widget;
         TwipRect Rect;
         bool Gutter;
+        bool Frame;
+        int Group;
     };
+    static constexpr int kTrimGapPx = 2;
+    // The rectangle the widget takes for its cell, before any trim.
+    QRect Painted(const Entry& entry) const;
     void Apply(const Entry& entry) const;
     void PlaceStatusBar() const;
 

@@ -55,6 +55,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 using ZOSCOPELib::Scope;
 
@@ -183,6 +184,8 @@ void frmZoControl::CreateControls()
     StatusBar1->setObjectName("StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
     m_Surface = std::make_unique<PadLayoutSurface>(*this, *StatusBar1);
+    m_Surface->OnAlignPictures = [this](int layoutType) { AlignPictures(layoutType); };
+    m_Surface->OnMicroscopePicture = [this](bool visible) { imgMic->setVisible(visible); };
 
     for (const PadControlInfo& info : PadControls()) {
         QWidget* control = nullptr;
@@ -199,11 +202,14 @@ void frmZoControl::CreateControls()
             imgTitle->setObjectName("imgTitle");
             break;
         case PadKind::Text: {
+            // A flat readout: the tables leave the position boxes little height.
             auto* text = new QLineEdit(this);
             text->setReadOnly(true);
             text->setFocusPolicy(Qt::NoFocus);
+            text->setFrame(false);
             text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            text->setTextMargins(2, 0, 2, 0);
+            text->setStyleSheet("QLineEdit { border: 1px solid palette(mid); border-radius: 2px;"
+                                " background: palette(base); padding: 0 3px; }");
             control = text;
             break;
         }
@@ -236,8 +242,10 @@ void frmZoControl::CreateControls()
         if (!info.Icon.empty())
             static_cast<QAbstractButton*>(control)->setIcon(QIcon(":/pad/icons/" + Q(info.Icon) + ".svg"));
         control->resize(control->sizeHint().width(), PadLayoutSurface::ToPixels(info.Height));
-        const bool button = qobject_cast<usrPButton*>(control) != nullptr;
-        m_Surface->AddControl(*control, button);
+        // Buttons and scroll bars leave a gutter to their right neighbour.
+        const bool gutter = qobject_cast<usrPButton*>(control) || qobject_cast<usrXscrollZo*>(control);
+        const bool frame = info.Kind == PadKind::Frame;
+        m_Surface->AddControl(*control, gutter, frame, GroupFrameIndex(info.Group));
     }
     imgMic = new PadPicture(":/pad/icons/microscope.svg", this);
     imgMic->setObjectName("imgMic");
@@ -424,6 +432,65 @@ void frmZoControl::ShowDesigned()
         {(m_Surface->ScreenWidth() - width) / 2, (m_Surface->ScreenHeight() - height) / 2, width, height});
 }
 
+void frmZoControl::AlignPictures(int layoutType)
+{
+    imgTitle->setGeometry(picTittle->rect().adjusted(1, 1, -1, -1));
+    if (layoutType == 2)
+        PlaceMicroscopePicture();
+}
+
+void frmZoControl::PlaceMicroscopePicture()
+{
+    // The microscope stands in the room between the controls on the left
+    // (rows 1..28) and the column on the right (rows 46..68), above the
+    // position readouts and the TIRF frame (rows 29..33).
+    constexpr int kLayout = 2;
+    constexpr int kMargin = 120;
+    const auto visibleRect = [this](int row) -> std::optional<TwipRect> {
+        const std::string& name = LayoutTable[kLayout][static_cast<std::size_t>(row)][kLayoutName];
+        const auto index = m_Layout ? m_Layout->func_FindVisibleControl(name) : std::nullopt;
+        if (!index)
+            return std::nullopt;
+        const TwipRect rect = m_Surface->ControlRect(*index);
+        return rect.Width > 0 && rect.Height > 0 ? std::optional<TwipRect>(rect) : std::nullopt;
+    };
+    int left = kMargin;
+    int right = std::numeric_limits<int>::max();
+    int top = kMargin;
+    int bottom = std::numeric_limits<int>::max();
+    for (int row = 1; row <= 28; ++row)
+        if (const auto rect = visibleRect(row))
+            left = std::max(left, rect->Right() + kMargin);
+    for (int row = 46; row <= kLayoutRows; ++row)
+        if (const auto rect = visibleRect(row))
+            right = std::min(right, rect->Left - kMargin);
+    for (int row = 29; row <= 33; ++row)
+        if (const auto rect = visibleRect(row))
+            bottom = std::min(bottom, rect->Top - kMargin);
+    if (right == std::numeric_limits<int>::max())
+        right = left + 3000;
+    if (bottom == std::numeric_limits<int>::max())
+        bottom = top + 4500;
+    const int index = m_Surface->IndexOf(*imgMic);
+    m_Surface->SetControlRect(index, {left, top, std::max(0, right - left), std::max(0, bottom - top)});
+}
+
+int frmZoControl::GroupFrameIndex(PadGroup group) const
+{
+    const char* name = group == PadGroup::DIA            ? "fraDIA"
+                       : group == PadGroup::Fluorescence ? "fraFluorescence"
+                       : group == PadGroup::TIRF         ? "fraTIRF"
+                                                         : nullptr;
+    const QWidget* frame = name ? findChild<QWidget*>(name, Qt::FindDirectChildrenOnly) : nullptr;
+    return frame ? m_Surface->IndexOf(*frame) : -1;
+}
+
+void frmZoControl::sub_ApplyLayoutChange()
+{
+    m_Layout->sub_CheckLayoutChange();
+    m_Surface->TrimOverlaps();
+}
+
 bool frmZoControl::ChangeGui() const
 {
     return m_Switches.ChangeGui();
@@ -459,10 +526,10 @@ void frmZoControl::Form_Activate()
         sub_SetVisible();
         if (!ChangeGui())
             ShowDesigned();
-        else if (!g_LayoutPending)
-            m_Layout->sub_SetLayout();
+        else
+            g_LayoutPending = true; // the first activation always places the pad
     }
-    m_Layout->sub_CheckLayoutChange();
+    sub_ApplyLayoutChange();
     m_HotKeyEnabled = true;
 }
 
@@ -522,6 +589,7 @@ void frmZoControl::sub_SetVisible()
         }
         control->setVisible(visible);
     }
+    m_Surface->TrimOverlaps();
 }
 
 // ============================================================== initialisation
@@ -566,7 +634,7 @@ void frmZoControl::sub_ReadStatus()
         if (ChangeGui())
             ParkOffScreen();
         sub_SetVisible();
-        m_Layout->sub_CheckLayoutChange();
+        sub_ApplyLayoutChange();
     }
     // Their use may have changed with the shutter connections.
     sub_InitAuxShutter();

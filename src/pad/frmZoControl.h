@@ -2,6 +2,7 @@
 
 #include "model/clsPadParameters.h"
 #include "pad/ListDeviceBinding.h"
+#include "pad/PadControlTable.h"
 #include "pad/ParameterBinding.h"
 #include "pad/PadLayoutSurface.h"
 #include "pad/PadLayoutSwitches.h"
@@ -223,7 +224,15 @@ private:
     void BindMountedStates();
     void ParkOffScreen();
     void ShowDesigned();
+    // The pictures that are not table rows: the title mark inside picTittle,
+    // the microscope of layout 2 in the room beside the controls.
+    void AlignPictures(int layoutType);
+    void PlaceMicroscopePicture();
     bool ChangeGui() const;
+    int GroupFrameIndex(PadGroup group) const;
+    // The layout when one is pending (layouts switched on), then the trim of
+    // what the tables let run into each other.
+    void sub_ApplyLayoutChange();
     int EffectiveLayout() const;
     bool IsShownDevice(int device) const;
 

@@ -1,0 +1,210 @@
+// The eight layouts applied to the real pad on the built-in instrument: the
+// controls keep clear of each other, the group frames hold their groups, the
+// window fits what it shows, and hidden controls give up their room.
+
+#include "PadFixture.h"
+
+#include "pad/LayoutEngine.h"
+#include "pad/LayoutTables.h"
+#include "pad/PadControlTable.h"
+#include "pad/PadLayoutSurface.h"
+
+#include <QGroupBox>
+#include <QStatusBar>
+
+#include <charconv>
+#include <sstream>
+
+namespace zotest {
+namespace {
+
+std::string Describe(const QWidget* w)
+{
+    const QRect g = w->geometry();
+    std::ostringstream out;
+    out << w->objectName().toStdString() << " [" << g.x() << "," << g.y() << " " << g.width() << "x" << g.height()
+        << "]";
+    return out.str();
+}
+
+// Two rectangles share more than an edge. The tables let some edges meet
+// within 15 twips, which is a pixel once rounded.
+bool Overlap(const QRect& a, const QRect& b)
+{
+    const QRect common = a & b;
+    return common.width() > 1 && common.height() > 1;
+}
+
+int ToInt(const std::string& text)
+{
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+class PadLayouts : public PadTest {
+protected:
+    void ApplyLayout(int type, const std::string& description = "")
+    {
+        g_ChangeGui = 1;
+        g_LayoutType = static_cast<int16_t>(type);
+        Load(description);
+    }
+
+    // The controls the pad shows that a layout places (the status bar, the
+    // title mark and the frames aside).
+    std::vector<QWidget*> Shown() const
+    {
+        std::vector<QWidget*> shown;
+        for (QWidget* w : pad->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (!w->isHidden() && w != static_cast<QWidget*>(pad->StatusBar1) && !qobject_cast<QGroupBox*>(w) && !w->objectName().isEmpty())
+                shown.push_back(w);
+        return shown;
+    }
+
+    std::vector<QGroupBox*> ShownFrames() const
+    {
+        std::vector<QGroupBox*> frames;
+        for (QGroupBox* f : pad->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly))
+            if (!f->isHidden())
+                frames.push_back(f);
+        return frames;
+    }
+
+    static PadGroup GroupOfFrame(const QString& name)
+    {
+        return name == "fraDIA" ? PadGroup::DIA : name == "fraFluorescence" ? PadGroup::Fluorescence : PadGroup::TIRF;
+    }
+
+    void ExpectClearAndInside()
+    {
+        const std::vector<QWidget*> shown = Shown();
+        const QRect client(0, 0, pad->width(), pad->height() - PadLayoutSurface::kStatusBarHeightPx);
+        int right = 0;
+        int bottom = 0;
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const QRect a = shown[i]->geometry();
+            EXPECT_TRUE(client.contains(a)) << Describe(shown[i]) << " outside the window " << client.width() << "x"
+                                            << client.height();
+            right = std::max(right, a.right());
+            bottom = std::max(bottom, a.bottom());
+            for (std::size_t j = i + 1; j < shown.size(); ++j)
+                EXPECT_FALSE(Overlap(a, shown[j]->geometry())) << Describe(shown[i]) << " / " << Describe(shown[j]);
+        }
+        // The window closes around what it shows: on the right and below
+        // it leaves its fixed 135 twips and the margin the controls keep on
+        // the left and on top (at most 360 twips in the tables).
+        constexpr int kMostRoom = (135 + 360) / 15 + PadLayoutSurface::kButtonGutterPx + 2;
+        EXPECT_LE(client.width() - right, kMostRoom) << "room right of " << right << " in " << client.width();
+        EXPECT_LE(client.height() - bottom, kMostRoom) << "room below " << bottom << " in " << client.height();
+
+        for (QGroupBox* frame : ShownFrames()) {
+            const QRect f = frame->geometry();
+            if (!client.intersects(f))
+                continue; // a frame the layout keeps outside the window
+            for (QWidget* w : shown) {
+                const PadControlInfo* info = FindPadControl(w->objectName().toStdString());
+                const bool member = info && info->Group == GroupOfFrame(frame->objectName());
+                if (member)
+                    EXPECT_TRUE(f.contains(w->geometry())) << Describe(w) << " outside " << Describe(frame);
+                else
+                    EXPECT_FALSE(Overlap(f, w->geometry())) << Describe(w) << " inside " << Describe(frame);
+            }
+        }
+    }
+};
+
+class EveryLayout : public PadLayouts, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EveryLayout, ControlsKeepClearOfEachOtherInsideTheWindowAndTheirFrames)
+{
+    ApplyLayout(GetParam());
+    ASSERT_FALSE(g_LayoutPending) << "the first activation applied the layout";
+    EXPECT_EQ(Find("imgMic")->isHidden(), GetParam() != 2);
+    ExpectClearAndInside();
+}
+
+TEST_P(EveryLayout, WithDevicesUnmountedTheLayoutClosesUpAndStaysClear)
+{
+    const std::string unmounted = "[Mounted]\nCondenser = 0\nFilterTurret2 = 0\nBarrierWheel = 0\nPiezoZ = 0\n"
+                                  "FKSUnit = 0\nTIRF = 0\n";
+    // An instrument without a laser modulator has its controls switched off.
+    g_GUIControl[gcAOM] = false;
+    ApplyLayout(GetParam());
+    const QSize full = pad->size();
+    pad.reset();
+    g_Zo.reset();
+    ApplyLayout(GetParam(), unmounted);
+    ExpectClearAndInside();
+    if (GetParam() != 1) {
+        // Layout 1 keeps its table; the others give hidden controls' room
+        // away. Layout 5 keeps its five lines and its right-hand column
+        // with these devices, so it only must not grow.
+        EXPECT_LE(pad->width(), full.width());
+        EXPECT_LE(pad->height(), full.height());
+        if (GetParam() != 5) {
+            EXPECT_LT(pad->width() * pad->height(), full.width() * full.height()) << "nothing closed up";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, EveryLayout, ::testing::Range(1, 9));
+
+TEST_F(PadLayouts, TheFirstLayoutPlacesEveryControlAtItsTableRow)
+{
+    ApplyLayout(1);
+    for (int row = 1; row <= kLayoutRows; ++row) {
+        const auto& fields = LayoutTable[1][static_cast<std::size_t>(row)];
+        QWidget* control = Find(fields[kLayoutName].c_str());
+        if (!control || control->isHidden() || fields[kLayoutName].starts_with("fra"))
+            continue;
+        const int index = pad->Surface().IndexOf(*control);
+        ASSERT_GE(index, 0) << fields[kLayoutName];
+        const TwipRect rect = pad->Surface().ControlRect(index);
+        const int raise = fields[kLayoutName].starts_with("cbo") ? LayoutEngine::kComboRaise : 0;
+        EXPECT_EQ(rect.Left, ToInt(fields[kLayoutLeft])) << fields[kLayoutName];
+        EXPECT_EQ(rect.Bottom(), ToInt(fields[kLayoutBottom]) - raise) << fields[kLayoutName];
+        EXPECT_EQ(rect.Width, ToInt(fields[kLayoutWidth])) << fields[kLayoutName];
+    }
+}
+
+TEST_F(PadLayouts, WithoutLayoutSwitchingThePadKeepsItsDesignWhateverTheType)
+{
+    g_ChangeGui = 0;
+    g_LayoutType = 6;
+    Load();
+    EXPECT_EQ(pad->size(), pad->DesignedSize());
+    const QRect objective = Find("cboOBJ")->geometry();
+    // Where layout 1 puts it: Left 750, Bottom 1215 less the raise, in pixels.
+    EXPECT_EQ(objective.x(), 50);
+    EXPECT_EQ(objective.y() + objective.height(), (1215 - LayoutEngine::kComboRaise) / 15);
+    EXPECT_TRUE(g_LayoutPending) << "no layout was applied";
+}
+
+TEST_F(PadLayouts, ASwitchedOffFrameIsParkedOutsideThePad)
+{
+    g_GUIControl[gcDIAFrame] = false;
+    ApplyLayout(4);
+    QWidget* frame = Find("fraDIA");
+    EXPECT_TRUE(frame->isHidden());
+    EXPECT_FALSE(QRect(QPoint(0, 0), pad->size()).intersects(frame->geometry()));
+    EXPECT_TRUE(Find("chkDIAShutter")->isHidden());
+}
+
+TEST_F(PadLayouts, APendingChangeIsAppliedOnTheNextActivation)
+{
+    ApplyLayout(1);
+    const QSize first = pad->size();
+    g_LayoutType = 7;
+    pad->Form_Activate();
+    EXPECT_EQ(pad->size(), first) << "nothing pending";
+    g_LayoutPending = true;
+    pad->Form_Deactivate();
+    pad->Form_Activate();
+    EXPECT_FALSE(g_LayoutPending);
+    EXPECT_LT(pad->width(), first.width()) << "layout 7 is tall and narrow";
+    EXPECT_GT(pad->height(), first.height());
+}
+
+} // namespace
+} // namespace zotest

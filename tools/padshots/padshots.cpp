@@ -1,0 +1,100 @@
+// Renders the control pad on a simulated microscope, once per layout, into
+// PNG files: padshots <output folder> [instrument description] [layouts]
+// [switched-off controls]. Layouts are given as digits ("18" = layouts 1
+// and 8; default all eight); switched-off controls as "GUIControl" keys
+// separated by commas ("AOM,LASER").
+// The program folder is the tool's own (the build puts Language/ there); the
+// simulator keeps its state in a temporary folder.
+
+#include "core/UiServices.h"
+#include "core/mdlGlobals.h"
+#include "core/mdlLanguage.h"
+#include "core/mdlSettings.h"
+#include "model/clsZo.h"
+#include "pad/frmZoControl.h"
+#include "sdk/ZoScope.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStringList>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace {
+
+// Nothing is asked and nothing waits while the pictures are taken.
+class QuietUi : public UiServices {
+public:
+    int ShowMessageBox(const std::string& text, int) override
+    {
+        std::fprintf(stderr, "message: %s\n", text.c_str());
+        return ID_NO;
+    }
+    void SetBusyPointer(bool) override {}
+    void FlushInput() override {}
+    void SetProgress(int) override {}
+    void Sleep(int) override {}
+    void RefreshAllLanguage() override {}
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: padshots <output folder> [instrument description] [layouts]\n");
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    const std::string description = argc > 2 ? argv[2] : "";
+    const std::string layouts = argc > 3 && argv[3][0] != '\0' ? argv[3] : "12345678";
+    const QStringList switchedOff = argc > 4 ? QString(argv[4]).split(',', Qt::SkipEmptyParts) : QStringList();
+    QDir().mkpath(output);
+
+    QuietUi ui;
+    g_UiServices = &ui;
+    g_AppPath = QCoreApplication::applicationDirPath().toStdString();
+    NormalizeAppPath();
+    sub_ReadLanguage();
+    g_GUIControl.fill(true);
+    for (const QString& key : switchedOff) {
+        const int flag = GUIControlIndex(key.toStdString());
+        if (flag >= 0)
+            g_GUIControl[static_cast<std::size_t>(flag)] = false;
+    }
+    g_ChangeGui = 1;
+    QTemporaryDir state;
+
+    for (const char digit : layouts) {
+        g_LayoutType = static_cast<int16_t>(digit - '0');
+        ZOSCOPELib::ScopeOptions options;
+        options.clock = std::make_shared<ZOSCOPELib::ManualClock>();
+        options.stateFolder = state.path().toStdString();
+        options.instrumentFile = description;
+        g_Zo.reset();
+        g_Zo->Scope = ZOSCOPELib::CreateScope(options);
+        if (!g_Zo->func_Connect(0) || !g_Zo->func_ControlInfo())
+            return 1;
+        auto pad = std::make_unique<frmZoControl>();
+        pad->sub_SetInitialStatus();
+        pad->show();
+        pad->Form_Activate();
+        pad->FlushReadouts();
+        app.processEvents();
+        const QString file = QString("%1/pad-layout-%2%3.png")
+                                 .arg(output)
+                                 .arg(g_LayoutType)
+                                 .arg(description.empty() && switchedOff.isEmpty() ? "" : "-unmounted");
+        if (!pad->grab().save(file))
+            return 1;
+        std::printf("%s %dx%d\n", file.toLocal8Bit().constData(), pad->width(), pad->height());
+        pad.reset();
+    }
+    g_Zo.reset();
+    return 0;
+}
