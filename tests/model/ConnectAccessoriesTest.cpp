@@ -36,11 +36,11 @@ protected:
 TEST_F(ConnectAccessories, ShuttersAreReadByTheShutterWiredToEachConnector)
 {
     // The built-in instrument: epi shutter (maker 2) on connector 1, the
-    // microscope's own DIA shutter also on 1, AUX shutter (maker 3) on 2.
+    // microscope's own DIA shutter also on 1, AUX shutter (maker 2) on 2.
     EXPECT_EQ(shutter().Use(0), clsConnectShutter::UseEpi);
     EXPECT_EQ(shutter().Maker(0), 2);
     EXPECT_EQ(shutter().Use(1), clsConnectShutter::UseAUX);
-    EXPECT_EQ(shutter().Maker(1), 3);
+    EXPECT_EQ(shutter().Maker(1), 2);
     EXPECT_EQ(shutter().Use(2), 0) << "outside the two connectors";
 }
 
@@ -98,7 +98,7 @@ TEST_F(ConnectAccessories, AFailedShutterConnectionIsReportedAndRetriedByTheNext
     EXPECT_FALSE(shutter().Busy());
     EXPECT_EQ(shutter().func_WriteSdk(), "");
     EXPECT_EQ(Wiring(scope().EpiShutter()), std::make_pair(1, 1));
-    EXPECT_EQ(Wiring(scope().AuxShutter()), std::make_pair(2, 3));
+    EXPECT_EQ(Wiring(scope().AuxShutter()), std::make_pair(2, 2));
 }
 
 TEST_F(ConnectAccessories, AReadDuringTheShutterWriteReturnsAtOnce)
@@ -117,11 +117,11 @@ TEST_F(ConnectAccessories, AReadDuringTheShutterWriteReturnsAtOnce)
         subscriptions.push_back(device->IsMounted()->OnInfoChanged.Subscribe(reread));
         subscriptions.push_back(device->IsMounted()->OnValueChanged.Subscribe(reread));
     }
-    shutter().SetMaker(1, 2);
+    shutter().SetMaker(1, 1);
     EXPECT_EQ(shutter().func_WriteSdk(), "");
     EXPECT_GT(reports, 0);
     EXPECT_EQ(Wiring(scope().EpiShutter()), std::make_pair(1, 2));
-    EXPECT_EQ(Wiring(scope().AuxShutter()), std::make_pair(2, 2));
+    EXPECT_EQ(Wiring(scope().AuxShutter()), std::make_pair(2, 1));
     EXPECT_EQ(shutter().Use(0), clsConnectShutter::UseEpi);
 }
 
