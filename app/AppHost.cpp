@@ -21,6 +21,8 @@ AppHost::AppHost(ScopeFactory factory, QtUiServices* ui)
 
 AppHost::~AppHost()
 {
+    for (const QPointer<QWidget>& window : m_unloaded)
+        delete window.data();
     delete m_main.data();
     delete m_splash.data();
 }
@@ -62,6 +64,7 @@ void AppHost::UnloadSplash()
     // It may be on its way through its own close event.
     m_splash->hide();
     m_splash->deleteLater();
+    m_unloaded.emplace_back(m_splash.data());
     m_splash = nullptr;
 }
 
@@ -97,6 +100,7 @@ void AppHost::UnloadMainWindow()
     m_closingFromCode = false;
     // The next load makes a fresh window; this one may still be on the stack.
     m_main->deleteLater();
+    m_unloaded.emplace_back(m_main.data());
     m_main = nullptr;
 }
 

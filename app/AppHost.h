@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QtUiServices;
 
@@ -58,6 +59,9 @@ private:
     QtUiServices* m_ui;
     QPointer<frmSplash> m_splash;
     QPointer<DeviceMonitor> m_main;
+    // Unloaded windows wait for the event loop to delete them; any that are
+    // still there when the host goes are deleted with it.
+    std::vector<QPointer<QWidget>> m_unloaded;
     ScopePump m_pump;
     int m_exitCode = -1;
     bool m_closingFromCode = false;
