@@ -50,6 +50,9 @@ frmSplash::frmSplash(QWidget* parent)
     ProBar->setStyleSheet(SplashPicture::ProgressStyle());
 
     Timer1->setInterval(100);
+    // The wait is there to get the splash painted; a coarse timer would
+    // stretch it by up to 5 %.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
 
     if (const QScreen* where = screen())
