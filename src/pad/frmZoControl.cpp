@@ -23,6 +23,7 @@
 #include "model/clsModeRotation.h"
 #include "model/clsObjective.h"
 #include "model/clsZo.h"
+#include "model/StartupHost.h"
 #include "model/mdlStartup.h"
 #include "pad/FlagScope.h"
 #include "pad/FrameThrottle.h"
@@ -1301,8 +1302,9 @@ void frmZoControl::picExit_Click()
 
 void frmZoControl::closeEvent(QCloseEvent* event)
 {
-    // The close box asks first; closing from code (or after picExit asked) does not.
-    if (event->spontaneous() && !m_CloseConfirmed && !func_ConfirmClose()) {
+    // A close the program did not ask for is the user's (the close box):
+    // it asks first. Unloading from code, or after picExit asked, does not.
+    if (!m_UnloadingFromCode && !m_CloseConfirmed && !func_ConfirmClose()) {
         event->ignore();
         return;
     }
@@ -1310,12 +1312,35 @@ void frmZoControl::closeEvent(QCloseEvent* event)
     Form_Unload();
 }
 
+void frmZoControl::sub_Unload()
+{
+    m_UnloadingFromCode = true;
+    close();
+    m_UnloadingFromCode = false;
+}
+
+void frmZoControl::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The first showing activates the pad even where no window manager
+    // reports an activation; that is what gives the pad its place.
+    if (m_FirstActivation)
+        Form_Activate();
+}
+
 void frmZoControl::Form_Unload()
 {
     if (m_Unloaded)
         return;
     m_Unloaded = true;
-    sub_Shutdown();
+    if (g_StartupHost) {
+        sub_Shutdown();
+        return;
+    }
+    // A pad shown without the program around it (a tool) only lets go of
+    // what it holds.
+    sub_UnloadOtherWindows();
+    sub_ReleaseParameters();
 }
 
 void frmZoControl::sub_UnloadOtherWindows()

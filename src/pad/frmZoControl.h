@@ -111,6 +111,8 @@ public:
     bool HotKeyEnabled() const { return m_HotKeyEnabled; }
     bool SettingsOpen() const { return m_SettingsOpen; }
 
+    // Unloads the pad from code: no question, then the program's shutdown.
+    void sub_Unload();
     // Steps of the unload that only the pad knows (the shutdown runs them).
     void sub_UnloadOtherWindows();
     void sub_ReleaseParameters();
@@ -214,6 +216,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -351,6 +354,7 @@ private:
     bool m_CheckingShutters = false;
     bool m_CheckingCameras = false;
     bool m_CloseConfirmed = false;
+    bool m_UnloadingFromCode = false;
     bool m_Unloaded = false;
     int32_t m_ErgoPrevious = 0;
 

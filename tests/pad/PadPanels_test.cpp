@@ -432,6 +432,22 @@ TEST_F(PadPanels, TheCloseBoxAsksAndNoKeepsTheProgramRunning)
     Find<usrPButton>("picExit")->click();
     EXPECT_TRUE(pad->isVisible());
     EXPECT_TRUE(host.steps.empty());
+
+    // Any close the program did not ask for is the user's.
+    ui.QueueAnswer(UiServices::ID_NO);
+    EXPECT_FALSE(pad->close());
+    EXPECT_EQ(ui.Boxes().size(), 3u);
+    EXPECT_TRUE(host.steps.empty());
+}
+
+TEST_F(PadPanels, UnloadingFromCodeAsksNothingAndShutsDown)
+{
+    Load();
+    pad->sub_Unload();
+    EXPECT_TRUE(ui.Boxes().empty());
+    EXPECT_FALSE(pad->isVisible());
+    ASSERT_FALSE(host.steps.empty());
+    EXPECT_EQ(host.steps.back(), "end process 0");
 }
 
 TEST_F(PadPanels, YesOnPicExitRunsTheShutdownOnce)
