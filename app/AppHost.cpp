@@ -70,10 +70,10 @@ void AppHost::UnloadSplash()
 
 void AppHost::LoadMainWindow()
 {
-    m_main = new DeviceMonitor(*g_Zo->Scope);
-    m_main->installEventFilter(this);
-    // The device list reads everything while it loads.
-    g_UiServices->SetProgress(100);
+    // The pad asks before its close box closes it and runs the shutdown
+    // when it unloads; its initialisation takes the splash to 100.
+    m_main = new frmZoControl;
+    m_main->sub_SetInitialStatus();
 }
 
 void AppHost::ShowMainWindow()
@@ -81,6 +81,7 @@ void AppHost::ShowMainWindow()
     if (!m_main)
         return;
     m_main->show();
+    m_main->activateWindow();
     if (m_exitWhenShown) {
         QTimer::singleShot(0, this, [this] {
             std::puts("shown");
@@ -94,10 +95,8 @@ void AppHost::UnloadMainWindow()
 {
     if (!m_main)
         return;
-    // Closing from code asks nothing; the close event runs the unload.
-    m_closingFromCode = true;
-    m_main->close();
-    m_closingFromCode = false;
+    // Unloading from code asks nothing; the pad's unload runs the shutdown.
+    m_main->sub_Unload();
     // The next load makes a fresh window; this one may still be on the stack.
     m_main->deleteLater();
     m_unloaded.emplace_back(m_main.data());
@@ -112,6 +111,8 @@ void AppHost::RemoveKeyboardHook()
 
 void AppHost::UnloadOtherWindows()
 {
+    if (m_main)
+        m_main->sub_UnloadOtherWindows();
     // Whatever else is open (the stage, TIRF and settings windows once they
     // exist) closes; each window's owner decides what closing frees.
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -124,7 +125,7 @@ void AppHost::UnloadOtherWindows()
 void AppHost::ReleaseParameters()
 {
     if (m_main)
-        m_main->ReleaseParameters();
+        m_main->sub_ReleaseParameters();
 }
 
 void AppHost::EndProcess(int exitCode)
@@ -134,18 +135,4 @@ void AppHost::EndProcess(int exitCode)
     // start one looks at ExitCode() first.
     if (QThread::currentThread()->loopLevel() > 0)
         QCoreApplication::exit(exitCode);
-}
-
-bool AppHost::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::Close || watched != m_main)
-        return QObject::eventFilter(watched, event);
-    // Any close that the program did not ask for is the user's.
-    auto* close = static_cast<QCloseEvent*>(event);
-    if (!m_closingFromCode && !func_ConfirmClose()) {
-        close->ignore();
-        return true;
-    }
-    sub_Shutdown();
-    return false;
 }

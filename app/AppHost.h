@@ -1,8 +1,9 @@
 #pragma once
 
-#include "DeviceMonitor.h"
 #include "ScopePump.h"
 #include "frmSplash.h"
+
+#include "pad/frmZoControl.h"
 
 #include "model/StartupHost.h"
 
@@ -16,8 +17,7 @@
 class QtUiServices;
 
 // The windows behind the start-up, shutdown and restart sequences: the
-// splash, the main window (for now the device list that the control pad
-// will replace) and the SDK's event pump.
+// splash, the main window (the control pad) and the SDK's event pump.
 class AppHost : public QObject, public StartupHost {
     Q_OBJECT
 public:
@@ -49,21 +49,15 @@ public:
     void ReleaseParameters() override;
     void EndProcess(int exitCode) override;
 
-protected:
-    // The main window's close box asks first; every close of it unloads it.
-    // A close that the program asks for (UnloadMainWindow) asks nothing.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     ScopeFactory m_factory;
     QtUiServices* m_ui;
     QPointer<frmSplash> m_splash;
-    QPointer<DeviceMonitor> m_main;
+    QPointer<frmZoControl> m_main;
     // Unloaded windows wait for the event loop to delete them; any that are
     // still there when the host goes are deleted with it.
     std::vector<QPointer<QWidget>> m_unloaded;
     ScopePump m_pump;
     int m_exitCode = -1;
-    bool m_closingFromCode = false;
     bool m_exitWhenShown = false;
 };

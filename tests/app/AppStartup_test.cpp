@@ -10,7 +10,7 @@
 #include <ZoVersion.h>
 
 #include <QProgressBar>
-#include <QTableWidget>
+#include "widgets/usrComboBox.h"
 #include <QTimer>
 
 namespace zotest {
@@ -84,9 +84,10 @@ TEST_F(AppTest, StartUpConnectsBehindTheSplashAndShowsTheMainWindow)
     EXPECT_FALSE(ui.BusyPointer().back());
     EXPECT_EQ(ui.Progress().back(), 100);
     EXPECT_TRUE(ui.Boxes().empty());
-    auto* table = qobject_cast<QTableWidget*>(host->MainWindow());
-    ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->rowCount(), 24);
+    // The control pad, with the devices of the simulated microscope.
+    auto* pad = qobject_cast<frmZoControl*>(host->MainWindow());
+    ASSERT_NE(pad, nullptr);
+    EXPECT_EQ(pad->cboOBJ->count(), 6);
     EXPECT_EQ(host->ExitCode(), -1);
 }
 
