@@ -94,7 +94,7 @@ public:
     void sub_SetVisible();
     // Captions, tooltips and the texts of the lists that come from the
     // language file.
-    void sub_RefreshLanguage();
+    Q_INVOKABLE void sub_RefreshLanguage();
 
     void m_mipZPos_OnValueChanged();
     void m_mipPiezoPos_OnValueChanged();

@@ -13,7 +13,7 @@ public:
     bool IsRefreshLocked() const { return m_IsRefreshLocked; }
     void SetIsRefreshLocked(bool locked) { m_IsRefreshLocked = locked; }
 
-    void sub_RefreshLanguage();
+    Q_INVOKABLE void sub_RefreshLanguage();
     // The pad reports a change of a device's mounted state or configuration.
     void sub_RefreshForm();
     // Refresh requests that got through the lock (the pages follow later).

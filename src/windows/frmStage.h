@@ -9,5 +9,5 @@ class frmStage : public QWidget {
 public:
     explicit frmStage(QWidget* parent = nullptr);
 
-    void sub_RefreshLanguage();
+    Q_INVOKABLE void sub_RefreshLanguage();
 };

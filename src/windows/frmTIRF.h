@@ -9,5 +9,5 @@ class frmTIRF : public QWidget {
 public:
     explicit frmTIRF(QWidget* parent = nullptr);
 
-    void sub_RefreshLanguage();
+    Q_INVOKABLE void sub_RefreshLanguage();
 };

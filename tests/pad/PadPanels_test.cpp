@@ -6,7 +6,9 @@
 
 #include "core/UiServices.h"
 #include "core/mdlCommon.h"
+#include "model/clsCondenser.h"
 #include "model/clsConnectFilter.h"
+#include "model/clsEXFilter.h"
 #include "pad/LayoutEngine.h"
 #include "pad/PadListTexts.h"
 #include "settings/frmSettingMain.h"
@@ -375,6 +377,55 @@ TEST_F(PadPanels, PluggingAShutterInOrOutUpdatesTheModelAndThePanel)
     EXPECT_TRUE(ui.Boxes().empty());
     // Plugging is not a command of the pad's.
     EXPECT_TRUE(WritesSinceMark().empty());
+}
+
+TEST_F(PadPanels, AShutterCheckThatFailsIsReportedWithMessage12AndThePadGoesOn)
+{
+    Load();
+    sim->control().FailCall("AuxShutter", "GetConnection", NotAnswering, 1);
+    sim->control().Plug(3, false);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text.rfind(func_GetMessage(12), 0), 0u) << ui.Boxes()[0].text;
+    EXPECT_GT(ui.Boxes()[0].text.size(), func_GetMessage(12).size()) << "the check's own text follows";
+    EXPECT_TRUE(Find("chkEpi")->isHidden());
+    EXPECT_TRUE(pad->isEnabled());
+}
+
+TEST_F(PadPanels, AfterASettingsChangeOnlyTheDevicesWhoseFlagIsSetAreReadAgain)
+{
+    Load();
+    auto* condenser = Find<usrComboBox>("cboCON");
+    auto* wheel = Find<usrComboBox>("cboEX");
+    ASSERT_EQ(condenser->itemText(0).toStdString(), "1: Open");
+    // The settings dialog writes new codes; the instrument's own reports are
+    // switched off here, so only the re-read can bring them to the pad.
+    pad->m_mipCon.Release();
+    pad->m_mipEX.Release();
+    g_Zo->Condenser->SetCode(0, 4);
+    g_Zo->EXFilter->SetCode(0, 5);
+    EXPECT_EQ(g_Zo->Condenser->func_WriteSdk(), "");
+    EXPECT_EQ(g_Zo->EXFilter->func_WriteSdk(), "");
+    ASSERT_TRUE(g_RefreshCondenser);
+    g_RefreshEXFilter = false; // as if only the condenser had changed
+
+    pad->sub_ReadStatus();
+    EXPECT_EQ(condenser->itemText(0).toStdString(), "1: Ph3");
+    EXPECT_EQ(wheel->itemText(0).toStdString(), "1: 340/26") << "not re-read without its flag";
+    EXPECT_FALSE(g_RefreshCondenser);
+    EXPECT_TRUE(pad->m_mipCon.IsBound());
+    EXPECT_EQ(ui.BusyPointer(), (std::vector<bool>{true, false}));
+}
+
+TEST_F(PadPanels, ALanguageChangeReachesThePadByName)
+{
+    Load();
+    g_LangFrmZoControl.BtnExit = "Leave";
+    g_LangFrmZoControl.CboPath[1] = "Ocular";
+    ASSERT_TRUE(QMetaObject::invokeMethod(pad.get(), "sub_RefreshLanguage"));
+    EXPECT_EQ(Find<usrPButton>("picExit")->text(), "Leave");
+    EXPECT_EQ(Find<usrComboBox>("cboPath")->itemText(0), "Ocular");
+    EXPECT_TRUE(WritesSinceMark().empty());
+    sub_ReadLanguage();
 }
 
 TEST_F(PadPanels, ACameraControllerPluggedInIsMounted)
