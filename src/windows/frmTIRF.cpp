@@ -13,3 +13,5 @@ void frmTIRF::sub_RefreshLanguage()
 {
     setWindowTitle(QString::fromStdString(g_LangGUITitle.TIRF));
 }
+
+void frmTIRF::sub_SetMemory() {}

@@ -10,4 +10,8 @@ public:
     explicit frmTIRF(QWidget* parent = nullptr);
 
     Q_INVOKABLE void sub_RefreshLanguage();
+
+    // The pad changed the TIRF memory table: the window rebuilds its list.
+    // The list comes with the window's memories; until then there is none.
+    void sub_SetMemory();
 };
