@@ -105,7 +105,8 @@ void AppHost::UnloadMainWindow()
 
 void AppHost::RemoveKeyboardHook()
 {
-    // The device list installs no keyboard hook; the control pad will.
+    if (m_main)
+        m_main->sub_RemoveKeyboardHook();
     g_KeyboardHook = 0;
 }
 

@@ -34,7 +34,12 @@
 #include "pad/PadListTexts.h"
 #include "pad/PadNumbers.h"
 #include "pad/PadPicture.h"
+#include "pad/PadScope.h"
 #include "pad/PadTrap.h"
+#include "pad/clsPadFunctions.h"
+#include "pad/clsPadKeyboard.h"
+#include "pad/clsPadMemories.h"
+#include "pad/clsPadStepping.h"
 #include "settings/frmSettingMain.h"
 #include "widgets/ApplyFont.h"
 #include "widgets/RealValue.h"
@@ -62,17 +67,14 @@ using ZOSCOPELib::Scope;
 
 namespace {
 
-// The SDK root object; a pad without a connection fails every call quietly.
 Scope& S()
 {
-    if (!g_Zo->Scope)
-        throw ZOSCOPELib::SdkError("ZoControl", ZOSCOPELib::NotConnected, "no microscope is connected");
-    return *g_Zo->Scope;
+    return func_PadScope();
 }
 
 bool Mounted(int index)
 {
-    return g_Zo->IsMounted(index) == 1;
+    return func_PadMounted(index);
 }
 
 QString Q(std::string_view text)
@@ -90,34 +92,6 @@ void Progress(int value)
 constexpr int kDeviceFilterTurret1 = 8;
 constexpr int kDeviceFilterTurret2 = 9;
 
-// The step multiplier of a step-size button's state, from the settings file.
-double Increment(int axis, int state)
-{
-    if (state < 1 || state > 3)
-        return 1.0;
-    const auto& texts = g_IncrementValue[static_cast<std::size_t>(axis)];
-    return zo::ParseNumber(texts[static_cast<std::size_t>(state - 1)]).value_or(1.0);
-}
-
-ZOSCOPELib::AxisDevice& AxisDeviceOf(frmZoControl::Axis axis)
-{
-    switch (axis) {
-    case frmZoControl::AxisX:
-        return S().XAxis();
-    case frmZoControl::AxisY:
-        return S().YAxis();
-    case frmZoControl::AxisZ:
-        return S().ZDrive();
-    case frmZoControl::AxisPiezo:
-        return S().PiezoZ();
-    case frmZoControl::AxisTIRF:
-        return S().TIRF();
-    case frmZoControl::AxisFKS:
-    case frmZoControl::AxisCount:
-        break;
-    }
-    return S().FKSUnit().Offset();
-}
 
 // "X: 1520.3 µm": what a position text box shows.
 QString ReadoutText(const char* caption, double value)
@@ -132,6 +106,26 @@ void Take(QWidget& pad, Kind*& control, const char* name)
 }
 
 } // namespace
+
+ZOSCOPELib::AxisDevice& frmZoControl::AxisDeviceOf(Axis axis)
+{
+    switch (axis) {
+    case AxisX:
+        return S().XAxis();
+    case AxisY:
+        return S().YAxis();
+    case AxisZ:
+        return S().ZDrive();
+    case AxisPiezo:
+        return S().PiezoZ();
+    case AxisTIRF:
+        return S().TIRF();
+    case AxisFKS:
+    case AxisCount:
+        break;
+    }
+    return S().FKSUnit().Offset();
+}
 
 // ============================================================== load
 
@@ -163,6 +157,12 @@ frmZoControl::frmZoControl(QWidget* parent) : QWidget(parent)
 
     sub_ApplyFont(this, g_Font);
     sub_RefreshLanguage();
+    // The keyboard hook for the program's own windows, then the memory lists.
+    g_KeyboardHook = m_Keyboard->Install();
+    sub_SetMemoryXY();
+    sub_SetMemoryZ();
+    sub_SetMemoryPiezo();
+    sub_SetMemoryTIRF();
     BindMountedStates();
 
     g_LayoutPending = true;
@@ -328,10 +328,12 @@ void frmZoControl::CreateControls()
     Take(pad, spnStageZ, "spnStageZ");
     Take(pad, spnStagePiezo, "spnStagePiezo");
 
-    spnStageXY->setXCaption("X");
-    spnStageXY->setYCaption("Y");
-    spnStageZ->setCaption("Z");
-    spnStagePiezo->setCaption("PZ");
+    // A memory entry is read back at these captions: each holds one ":",
+    // and the Y caption begins with "Y".
+    spnStageXY->setXCaption("X:");
+    spnStageXY->setYCaption("Y:");
+    spnStageZ->setCaption("Z:");
+    spnStagePiezo->setCaption("PZ:");
     sbTIRFAngle->setSmallStep(0.1);
     // The laser modulator has no device behind it on the pad: its controls
     // take part in the layouts and the display switches only.
@@ -368,6 +370,13 @@ void frmZoControl::CreatePanels()
     };
     m_DIALampOn->AfterValue = [this](bool on) { m_mipDIALampIsOn_OnValue(on); };
     m_FKSOn->AfterValue = [this](bool on) { m_mipFKS_OnValue(on); };
+
+    m_Stepping = std::make_unique<clsPadStepping>(*this);
+    m_Memories = std::make_unique<clsPadMemories>(*this);
+    m_Functions = std::make_unique<clsPadFunctions>(*this, *m_Stepping,
+                                                    [this](int16_t subPage) { sub_OpenKeySettings(subPage); });
+    m_Keyboard = std::make_unique<clsPadKeyboard>([this] { return m_HotKeyEnabled; },
+                                                  [this](int virtualKey) { HotKeyDownEvent(virtualKey); });
 }
 
 void frmZoControl::ConnectCommands()
@@ -383,7 +392,6 @@ void frmZoControl::ConnectCommands()
     scrolls(sbDIALamp, &frmZoControl::sbDIALamp_Change);
     scrolls(sbTIRFAngle, &frmZoControl::sbTIRFAngle_Change);
     scrolls(sbFKS, &frmZoControl::sbFKS_Change);
-    connect(btnStageTIRF, &usrMPButton::clicked, this, &frmZoControl::btnStageTIRF_Click);
     connect(picALF, &usrPButton::clicked, this, &frmZoControl::picALF_Click);
     connect(picCNTLDia, &usrPButton::clicked, this, &frmZoControl::picCNTLDia_Click);
     connect(picStatus, &usrPButton::clicked, this, &frmZoControl::picStatus_Click);
@@ -904,6 +912,7 @@ void frmZoControl::InitAxis(Axis axis, int mounted, ParameterBinding& member, vo
         }
         member.Bind(device.Position(), [this, handler] { (this->*handler)(); });
         (this->*handler)();
+        m_Stepping->sub_AxisInitialised(axis);
     });
 }
 
@@ -1062,24 +1071,35 @@ void frmZoControl::ShowReadouts()
     }
 }
 
+void frmZoControl::sub_StagePositionChanged(Axis axis, const ParameterBinding& member)
+{
+    TrapErrors([&] {
+        const int32_t value = member.Value();
+        SetReadout(axis, value * m_Factor[axis]);
+        // The stage window's readouts and maps follow the raw position.
+        if (m_Stage)
+            m_Stage->sub_SetAxisPosition(axis, value);
+    });
+}
+
 void frmZoControl::m_mipXPos_OnValueChanged()
 {
-    SetReadout(AxisX, m_mipXPos.Value() * m_Factor[AxisX]);
+    sub_StagePositionChanged(AxisX, m_mipXPos);
 }
 
 void frmZoControl::m_mipYPos_OnValueChanged()
 {
-    SetReadout(AxisY, m_mipYPos.Value() * m_Factor[AxisY]);
+    sub_StagePositionChanged(AxisY, m_mipYPos);
 }
 
 void frmZoControl::m_mipZPos_OnValueChanged()
 {
-    TrapErrors([&] { SetReadout(AxisZ, m_mipZPos.Value() * m_Factor[AxisZ]); });
+    sub_StagePositionChanged(AxisZ, m_mipZPos);
 }
 
 void frmZoControl::m_mipPiezoPos_OnValueChanged()
 {
-    TrapErrors([&] { SetReadout(AxisPiezo, m_mipPiezoPos.Value() * m_Factor[AxisPiezo]); });
+    sub_StagePositionChanged(AxisPiezo, m_mipPiezoPos);
 }
 
 void frmZoControl::m_mipTIRFPos_OnValueChanged()
@@ -1133,9 +1153,79 @@ void frmZoControl::m_mipFKS_OnValue(bool on)
 
 void frmZoControl::m_mipErgoSwitch_OnValueChanged()
 {
-    // What the switch opens belongs to the keyboard and ergo functions; the
-    // pad keeps the value it saw last.
-    m_ErgoPrevious = m_mipErgoSwitch.Value();
+    // Only pressing the switch opens the dialog; holding or letting go does not.
+    const int32_t value = m_mipErgoSwitch.Value();
+    if (value == 1 && m_ErgoPrevious == 0)
+        sub_OpenKeySettings(0);
+    m_ErgoPrevious = value;
+}
+
+void frmZoControl::sub_OpenKeySettings(int16_t subPage)
+{
+    if (m_SettingsOpen)
+        return;
+    constexpr int16_t kKeyPage = 3;
+    g_DefaultGUIFunction = kKeyPage;
+    g_DefaultGUIPage[kKeyPage] = subPage;
+    // The dialog opens after the event that asked for it has returned.
+    TimerErgo->start();
+}
+
+// ============================================================== keyboard
+
+void frmZoControl::HotKeyDownEvent(int virtualKey)
+{
+    const int index = clsPadKeyboard::func_ShortcutIndex(virtualKey);
+    if (index >= 0)
+        sub_RunFunction(g_ShortcutKey[static_cast<std::size_t>(index)]);
+}
+
+void frmZoControl::sub_RunFunction(int code)
+{
+    m_Functions->sub_RunFunction(code);
+}
+
+void frmZoControl::sub_RemoveKeyboardHook()
+{
+    m_Keyboard->Remove();
+    g_KeyboardHook = 0;
+}
+
+// ============================================================== memories
+
+void frmZoControl::sub_SetMemoryXY()
+{
+    m_Memories->sub_SetMemory(clsPadMemories::MemXY);
+}
+
+void frmZoControl::sub_SetMemoryZ()
+{
+    m_Memories->sub_SetMemory(clsPadMemories::MemZ);
+}
+
+void frmZoControl::sub_SetMemoryPiezo()
+{
+    m_Memories->sub_SetMemory(clsPadMemories::MemPiezo);
+}
+
+void frmZoControl::sub_SetMemoryTIRF()
+{
+    m_Memories->sub_SetMemory(clsPadMemories::MemTIRF);
+}
+
+void frmZoControl::picMEMXY_Click()
+{
+    m_Memories->sub_Store(clsPadMemories::MemXY);
+}
+
+void frmZoControl::picMEMZ_Click()
+{
+    m_Memories->sub_Store(clsPadMemories::MemZ);
+}
+
+void frmZoControl::picMEMPiezo_Click()
+{
+    m_Memories->sub_Store(clsPadMemories::MemPiezo);
 }
 
 void frmZoControl::m_mipKMX1_OnValueChanged()
@@ -1195,8 +1285,7 @@ void frmZoControl::sub_ShowRotationStopper()
 
 void frmZoControl::sub_ObjectiveChanged()
 {
-    // The stage steps follow the objective in use once stepping is built
-    // (per-position magnification and aperture are ready above).
+    m_Stepping->sub_RecomputeStepFactors();
 }
 
 // ============================================================== user commands
@@ -1228,11 +1317,6 @@ void frmZoControl::sbTIRFAngle_Change(double value)
 void frmZoControl::sbFKS_Change(double value)
 {
     TrapErrors([&] { S().FKSUnit().Offset().MoveAbsolute(func_DeviceValue(value, 1.0)); });
-}
-
-void frmZoControl::btnStageTIRF_Click()
-{
-    sbTIRFAngle->setSmallStep(Increment(saTIRF, btnStageTIRF->state()) * m_Factor[AxisTIRF]);
 }
 
 void frmZoControl::picALF_Click()
@@ -1339,6 +1423,7 @@ void frmZoControl::Form_Unload()
     }
     // A pad shown without the program around it (a tool) only lets go of
     // what it holds.
+    sub_RemoveKeyboardHook();
     sub_UnloadOtherWindows();
     sub_ReleaseParameters();
 }

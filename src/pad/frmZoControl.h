@@ -22,6 +22,10 @@ class QLineEdit;
 class QStatusBar;
 class QTimer;
 class clsCodeNames;
+class clsPadFunctions;
+class clsPadKeyboard;
+class clsPadMemories;
+class clsPadStepping;
 class clsComponent;
 class clsPositionCodes;
 class frmSettingMain;
@@ -34,6 +38,7 @@ class usrXYspin;
 class usrXscrollZo;
 class usrZspin;
 namespace ZOSCOPELib {
+class AxisDevice;
 class Scope;
 class TurretDevice;
 } // namespace ZOSCOPELib
@@ -100,6 +105,24 @@ public:
     void m_mipPiezoPos_OnValueChanged();
     void m_mipCNTLDIA_OnValueChanged();
 
+    // ---- position memories (the stage and TIRF windows call these) ----------
+    // Rebuild a memory list from its table, keeping the selected slot.
+    void sub_SetMemoryXY();
+    void sub_SetMemoryZ();
+    void sub_SetMemoryPiezo();
+    void sub_SetMemoryTIRF();
+    // The store buttons: the position shown into the selected slot.
+    void picMEMXY_Click();
+    void picMEMZ_Click();
+    void picMEMPiezo_Click();
+
+    // ---- keyboard ----------------------------------------------------------------
+    // Runs the function assigned to a shortcut key (virtual-key number
+    // 33..40 or 116..123); other keys do nothing.
+    void HotKeyDownEvent(int virtualKey);
+    // Takes the keyboard hook out (the unload); the pad's keys act no more.
+    void sub_RemoveKeyboardHook();
+
     // The model's lookup of the pad's parameters (observation-mode capture).
     ZOSCOPELib::ParameterPtr func_PadParameter(Item item) override;
 
@@ -124,6 +147,8 @@ public:
     double ObjectiveNA(int position) const;
     enum Axis { AxisX, AxisY, AxisZ, AxisPiezo, AxisTIRF, AxisFKS, AxisCount };
     double DisplayFactor(Axis axis) const { return m_Factor[axis]; }
+    // The drive of an axis (the FKS axis is the FKS unit's offset drive).
+    static ZOSCOPELib::AxisDevice& AxisDeviceOf(Axis axis);
     // Puts positions that arrived within the current screen frame into the
     // controls now (before reading a position back from a control).
     void FlushReadouts();
@@ -291,6 +316,12 @@ private:
     void m_mipDIALampIsOn_OnValue(bool on);
     void m_mipFKS_OnValue(bool on);
     void m_mipErgoSwitch_OnValueChanged();
+    // The settings dialog on its key page (start page 3 and the given
+    // sub-page), opened by TimerErgo once the current event is over; nothing
+    // while the dialog is open.
+    void sub_OpenKeySettings(int16_t subPage);
+    // The function dispatcher.
+    void sub_RunFunction(int code);
     void m_mipKMX1_OnValueChanged();
     void m_mipKMX2_OnValueChanged();
     void m_mipShutterMounted_OnInfoChanged();
@@ -307,7 +338,6 @@ private:
     void sbDIALamp_Change(double value);
     void sbTIRFAngle_Change(double value);
     void sbFKS_Change(double value);
-    void btnStageTIRF_Click();
     void picALF_Click();
     void picCNTLDia_Click();
     void picStatus_Click();
@@ -318,6 +348,8 @@ private:
 
     // ---- readouts -------------------------------------------------------------
     void SetReadout(Axis axis, double displayValue);
+    // A stage axis reported a position: the readout, and the stage window.
+    void sub_StagePositionChanged(Axis axis, const ParameterBinding& member);
     void ShowReadouts();
 
     // ---- unload ---------------------------------------------------------------
@@ -344,6 +376,12 @@ private:
     std::array<double, AxisCount> m_Factor{1.0, 1.0, 1.0, 1.0, 0.1, 1.0};
     std::array<std::optional<double>, AxisCount> m_PendingReadout;
     std::unique_ptr<FrameThrottle> m_Readouts;
+
+    // Stepping, memories, the function dispatcher and the keyboard hook.
+    std::unique_ptr<clsPadStepping> m_Stepping;
+    std::unique_ptr<clsPadMemories> m_Memories;
+    std::unique_ptr<clsPadFunctions> m_Functions;
+    std::unique_ptr<clsPadKeyboard> m_Keyboard;
 
     bool m_FirstActivation = true;
     bool m_DIALampResync = true;

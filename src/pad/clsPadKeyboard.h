@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+
+#include <cstdint>
+#include <functional>
+
+class QEvent;
+
+// The pad's keyboard hook: an application-wide event filter that sees every
+// key of the program's windows and hands a key press to the pad while the
+// pad is the active window. A latch makes a held key act once: the first
+// press is handed over and sets it; auto-repeated presses pass while it is
+// set; the next real release of any key clears it. Keys always go on to the
+// window they were meant for.
+class clsPadKeyboard : public QObject {
+    Q_OBJECT
+public:
+    using Enabled = std::function<bool()>;
+    using KeyDown = std::function<void(int virtualKey)>;
+
+    clsPadKeyboard(Enabled enabled, KeyDown keyDown, QObject* parent = nullptr);
+    ~clsPadKeyboard() override;
+
+    // Installs the filter on the application; returns its handle (never 0).
+    std::intptr_t Install();
+    void Remove();
+    bool Installed() const { return m_Installed; }
+    bool Latched() const { return m_Latched; }
+
+    // The virtual-key number of a Qt key: 33..40 for PageUp, PageDown, End,
+    // Home, Left, Up, Right, Down; 116..123 for F5..F12; 0 for any other.
+    static int func_VirtualKey(int qtKey);
+    // The index of a virtual key in the shortcut table (the order of the
+    // settings file's keys), -1 for a key without a shortcut.
+    static int func_ShortcutIndex(int virtualKey);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Enabled m_Enabled;
+    KeyDown m_KeyDown;
+    bool m_Installed = false;
+    bool m_Latched = false;
+};
