@@ -7,8 +7,8 @@ namespace ZOSCOPELib::sim {
 
 // ---------------------------------------------------------------- motion
 
-AxisMotion::AxisMotion(DeviceCore& core, std::function<AxisSpec&()> spec)
-    : m_core(core), m_spec(std::move(spec)), m_position(m_spec().position)
+AxisMotion::AxisMotion(DeviceCore& core, std::function<AxisDescription&()> description)
+    : m_core(core), m_description(std::move(description)), m_position(m_description().position)
 {
     m_parameter = core.MakeParameter(
         "Position", [this] { return Current(); }, [this] { return Range(); });
@@ -17,7 +17,7 @@ AxisMotion::AxisMotion(DeviceCore& core, std::function<AxisSpec&()> spec)
 
 Limits AxisMotion::Range() const
 {
-    const AxisSpec& s = m_spec();
+    const AxisDescription& s = m_description();
     return {s.lower, s.upper, s.resolution};
 }
 
@@ -34,7 +34,7 @@ int32_t AxisMotion::Current() const
 
 void AxisMotion::MoveTo(int32_t target)
 {
-    const AxisSpec& s = m_spec();
+    const AxisDescription& s = m_description();
     if (target < s.lower || target > s.upper)
         throw SdkError("ZOSCOPELib." + m_core.object, OutOfRange,
                        std::to_string(target) + " is outside " + std::to_string(s.lower) + ".." +
@@ -87,7 +87,7 @@ int64_t AxisMotion::Due() const
 // ---------------------------------------------------------------- piezo
 
 SimPiezo::SimPiezo(Hub& hub)
-    : SimAxis(hub, IdxPiezoZ, "PiezoZ", [&hub]() -> AxisSpec& { return hub.Config().axes.at(IdxPiezoZ); })
+    : SimAxis(hub, IdxPiezoZ, "PiezoZ", [&hub]() -> AxisDescription& { return hub.Config().axes.at(IdxPiezoZ); })
 {
 }
 
@@ -115,7 +115,7 @@ void SimPiezo::SetConnection(int32_t value)
 // ---------------------------------------------------------------- TIRF
 
 SimTIRF::SimTIRF(Hub& hub)
-    : SimAxis(hub, IdxTIRF, "TIRF", [&hub]() -> AxisSpec& { return hub.Config().axes.at(IdxTIRF); }),
+    : SimAxis(hub, IdxTIRF, "TIRF", [&hub]() -> AxisDescription& { return hub.Config().axes.at(IdxTIRF); }),
       m_on(m_core, "IsOn", 0), m_erg(m_core, "ERG", 0)
 {
 }
@@ -153,7 +153,7 @@ void SimTIRF::SetERG(int32_t value)
 
 SimFKS::SimFKS(Hub& hub)
     : SimDevice(hub, IdxFKSUnit, "FKSUnit"), m_status(m_core, "Status", 0),
-      m_offset(hub, IdxFKSUnit, "FKSUnit.Offset", [&hub]() -> AxisSpec& { return hub.Config().fksOffset; })
+      m_offset(hub, IdxFKSUnit, "FKSUnit.Offset", [&hub]() -> AxisDescription& { return hub.Config().fksOffset; })
 {
 }
 

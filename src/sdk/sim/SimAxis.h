@@ -12,7 +12,7 @@ public:
     // Positions are reported this often while the axis travels.
     static constexpr int64_t ReportIntervalUs = 50'000;
 
-    AxisMotion(DeviceCore& core, std::function<AxisSpec&()> spec);
+    AxisMotion(DeviceCore& core, std::function<AxisDescription&()> description);
 
     int32_t Current() const;
     void MoveTo(int32_t target); // OutOfRange outside the limits
@@ -28,7 +28,7 @@ public:
 
 private:
     DeviceCore& m_core;
-    std::function<AxisSpec&()> m_spec;
+    std::function<AxisDescription&()> m_description;
     int32_t m_position;
     int32_t m_start = 0;
     int32_t m_target = 0;
@@ -42,8 +42,8 @@ private:
 template <class Iface>
 class SimAxis : public SimDevice<Iface> {
 public:
-    SimAxis(Hub& hub, int index, std::string object, std::function<AxisSpec&()> spec)
-        : SimDevice<Iface>(hub, index, std::move(object)), m_motion(this->m_core, std::move(spec))
+    SimAxis(Hub& hub, int index, std::string object, std::function<AxisDescription&()> description)
+        : SimDevice<Iface>(hub, index, std::move(object)), m_motion(this->m_core, std::move(description))
     {
     }
 

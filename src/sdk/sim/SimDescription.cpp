@@ -113,7 +113,7 @@ Description Description::Default()
     d.unitVersions = {"3.10", "2.04", "1.12", "1.08", "2.20", "1.01", "1.30"};
 
     auto turret = [&d](int index, int32_t count, std::vector<int32_t> codes, int32_t delayMs) {
-        TurretSpec t;
+        TurretDescription t;
         t.count = count;
         t.codes = std::move(codes);
         t.codes.resize(static_cast<std::size_t>(count), 0);
@@ -273,7 +273,7 @@ void Description::Apply(std::string_view text, const std::string& origin)
                 Fail(origin, l.line, "unknown device \"" + l.key + "\"");
             mounted[static_cast<std::size_t>(idx)] = integer(0, 1) == 1;
         } else if (device >= 0 && turrets.count(device)) {
-            TurretSpec& t = turrets[device];
+            TurretDescription& t = turrets[device];
             if (is("Positions")) {
                 t.count = integer(1, device == IdxLightPath ? 8 : 12);
                 t.codes.resize(static_cast<std::size_t>(t.count), 0);
@@ -302,7 +302,7 @@ void Description::Apply(std::string_view text, const std::string& origin)
                 unknown();
             }
         } else if ((device >= 0 && axes.count(device)) || SameName(sec, "FKSOffset") || device == IdxDiaLamp) {
-            AxisSpec& a = device == IdxDiaLamp ? lamp : device >= 0 ? axes[device] : fksOffset;
+            AxisDescription& a = device == IdxDiaLamp ? lamp : device >= 0 ? axes[device] : fksOffset;
             if (is("Lower")) {
                 a.lower = integer(-2000000000, 2000000000);
             } else if (is("Upper")) {
@@ -322,7 +322,7 @@ void Description::Apply(std::string_view text, const std::string& origin)
                 Fail(origin, l.line, "Lower is above Upper");
             a.position = std::clamp(a.position, a.lower, a.upper);
         } else if (device >= 0 && shutters.count(device)) {
-            ShutterSpec& s = shutters[device];
+            ShutterDescription& s = shutters[device];
             if (is("BuiltIn"))
                 s.builtIn = integer(0, 1) == 1;
             else if (is("Connector"))
@@ -332,7 +332,7 @@ void Description::Apply(std::string_view text, const std::string& origin)
             else
                 unknown();
         } else if (device >= 0 && cameras.count(device)) {
-            CameraSpec& c = cameras[device];
+            CameraDescription& c = cameras[device];
             if (is("CameraType"))
                 c.type = integer(-1, 99);
             else if (is("CameraMaker"))

@@ -26,7 +26,7 @@ enum DeviceIndex : int {
 const char* DeviceObjectName(int index);
 int DeviceIndexOf(std::string_view objectName); // -1 when unknown
 
-struct TurretSpec {
+struct TurretDescription {
     int32_t count = 6;
     std::vector<int32_t> codes;     // per position, 0 = nothing known
     std::vector<int32_t> escape;    // nosepiece only
@@ -36,7 +36,7 @@ struct TurretSpec {
     int32_t level = 1;              // filter turrets only
 };
 
-struct AxisSpec {
+struct AxisDescription {
     int32_t lower = 0;
     int32_t upper = 0;
     double resolution = 1;  // nanometres per device unit
@@ -44,18 +44,18 @@ struct AxisSpec {
     int32_t position = 0;
 };
 
-struct ShutterSpec {
+struct ShutterDescription {
     bool builtIn = false;   // a built-in shutter reports maker 1 and needs no wiring
     int32_t connector = 0;  // 1 or 2 while wired (a built-in shutter reports it too)
     int32_t maker = 0;
 };
 
-struct CameraSpec {
+struct CameraDescription {
     int32_t type = 0;
     int32_t maker = 0;
 };
 
-struct MicroscopeSpec {
+struct MicroscopeDescription {
     std::string name;
     bool available = true;
 };
@@ -78,24 +78,24 @@ struct Databases {
 struct Description {
     int32_t systemType = 5;
     std::array<bool, DeviceCount> mounted{};
-    std::vector<MicroscopeSpec> microscopes; // entries after the simulator (entry 0)
+    std::vector<MicroscopeDescription> microscopes; // entries after the simulator (entry 0)
     std::vector<std::string> unitVersions;
 
     // Turrets by presence index (nosepiece, condenser, both filter turrets,
     // both wheels, light path) and the illuminator's ND wheel.
-    std::map<int, TurretSpec> turrets;
-    TurretSpec ndWheel;
+    std::map<int, TurretDescription> turrets;
+    TurretDescription ndWheel;
     int32_t alfMode = 0;
     int32_t rotationStopper = 0;
 
     // Axes by presence index (X, Y, Z, piezo, TIRF) and the FKS offset drive.
-    std::map<int, AxisSpec> axes;
-    AxisSpec fksOffset;
+    std::map<int, AxisDescription> axes;
+    AxisDescription fksOffset;
     int32_t piezoConnection = 1;
 
-    std::map<int, ShutterSpec> shutters; // DIA, epi, AUX
-    std::map<int, CameraSpec> cameras;   // KMX1, KMX2
-    AxisSpec lamp;                       // level range and start level
+    std::map<int, ShutterDescription> shutters; // DIA, epi, AUX
+    std::map<int, CameraDescription> cameras;   // KMX1, KMX2
+    AxisDescription lamp;                       // level range and start level
 
     ErgoControllerDevice::KeyCodes ergoKeys{};
     int32_t ergoSwitchEnabled = 1;

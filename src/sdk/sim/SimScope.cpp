@@ -64,7 +64,7 @@ SimScope::SimScope(std::shared_ptr<const Clock> clock, Description base, std::st
 
     auto axis = [&hub](int index) {
         return std::make_unique<SimPlainAxis>(hub, index, DeviceObjectName(index),
-                                              [&hub, index]() -> AxisSpec& { return hub.Config().axes.at(index); });
+                                              [&hub, index]() -> AxisDescription& { return hub.Config().axes.at(index); });
     };
     m_lamp = std::make_unique<SimLamp>(hub);
     m_irlux = std::make_unique<SimIlluminator>(hub);

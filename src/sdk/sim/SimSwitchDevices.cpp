@@ -74,7 +74,7 @@ void SimShutter::Release(int32_t connector)
         [&] {
             if (connector < 1 || connector > 2)
                 Refuse(m_core, OutOfRange, "the connector is 1 or 2");
-            ShutterSpec& w = Wiring();
+            ShutterDescription& w = Wiring();
             if (w.connector != connector)
                 return;
             if (w.builtIn) {
@@ -92,7 +92,7 @@ void SimShutter::Release(int32_t connector)
 
 SimIlluminator::SimIlluminator(Hub& hub)
     : SimDevice(hub, IdxIrlux, "Irlux"), m_opened(m_core, "IsOpened", 0),
-      m_nd(m_core, "NDPosition", [&hub]() -> TurretSpec& { return hub.Config().ndWheel; })
+      m_nd(m_core, "NDPosition", [&hub]() -> TurretDescription& { return hub.Config().ndWheel; })
 {
 }
 
@@ -146,7 +146,7 @@ SimLamp::SimLamp(Hub& hub)
 
 Limits SimLamp::DeviceLimits() const
 {
-    const AxisSpec& lamp = m_core.hub.Config().lamp;
+    const AxisDescription& lamp = m_core.hub.Config().lamp;
     return {lamp.lower, lamp.upper, 1};
 }
 

@@ -21,7 +21,7 @@ public:
     void Release(int32_t connector) override;
 
 private:
-    ShutterSpec& Wiring() { return m_core.hub.Config().shutters.at(m_core.index); }
+    ShutterDescription& Wiring() { return m_core.hub.Config().shutters.at(m_core.index); }
     StateValue m_opened;
 };
 
@@ -90,7 +90,7 @@ public:
     const SimParameterPtr& PortValue() const { return m_value; }
 
 private:
-    CameraSpec& Camera() { return m_core.hub.Config().cameras.at(m_core.index); }
+    CameraDescription& Camera() { return m_core.hub.Config().cameras.at(m_core.index); }
     SimParameterPtr m_value;
 };
 

@@ -7,8 +7,8 @@ namespace ZOSCOPELib::sim {
 
 // ---------------------------------------------------------------- motion
 
-TurretMotion::TurretMotion(DeviceCore& core, std::string member, std::function<TurretSpec&()> spec)
-    : m_core(core), m_spec(std::move(spec)), m_position(std::clamp(m_spec().position, 1, m_spec().count))
+TurretMotion::TurretMotion(DeviceCore& core, std::string member, std::function<TurretDescription&()> description)
+    : m_core(core), m_description(std::move(description)), m_position(std::clamp(m_description().position, 1, m_description().count))
 {
     m_parameter = core.MakeParameter(
         std::move(member), [this] { return Current(); }, [this] { return Limits{1, Count(), 1}; });
@@ -26,7 +26,7 @@ void TurretMotion::MoveTo(int32_t position)
     const int32_t from = m_position;
     const int32_t forward = ((position - from) % Count() + Count()) % Count();
     const int32_t steps = std::max(1, std::min(forward, Count() - forward));
-    const int64_t duration = static_cast<int64_t>(steps) * m_spec().delayMs * 1000;
+    const int64_t duration = static_cast<int64_t>(steps) * m_description().delayMs * 1000;
     m_target = position;
     if (duration == 0) {
         m_moving = false;
@@ -72,7 +72,7 @@ int32_t SimPositionItem::Position()
 
 int32_t SimPositionItem::Code()
 {
-    return Call("Code", "", [this] { return m_turret.Spec().codes.at(static_cast<std::size_t>(m_position - 1)); });
+    return Call("Code", "", [this] { return m_turret.Described().codes.at(static_cast<std::size_t>(m_position - 1)); });
 }
 
 void SimPositionItem::SetCode(int32_t code)
@@ -84,7 +84,7 @@ void SimPositionItem::SetCode(int32_t code)
         if (code < 0 || code > last)
             throw SdkError("ZOSCOPELib." + m_turret.Core().object, OutOfRange,
                            "model code " + std::to_string(code) + " is outside 0.." + std::to_string(last));
-        int32_t& slot = m_turret.Spec().codes.at(static_cast<std::size_t>(m_position - 1));
+        int32_t& slot = m_turret.Described().codes.at(static_cast<std::size_t>(m_position - 1));
         if (slot == code)
             return;
         slot = code;
@@ -95,7 +95,7 @@ void SimPositionItem::SetCode(int32_t code)
 int32_t SimPositionItem::EscapeEnabled()
 {
     return Call("EscapeEnabled", "", [this] {
-        const auto& escape = m_turret.Spec().escape;
+        const auto& escape = m_turret.Described().escape;
         return static_cast<std::size_t>(m_position) <= escape.size() ? escape[static_cast<std::size_t>(m_position - 1)]
                                                                       : 0;
     });
@@ -104,7 +104,7 @@ int32_t SimPositionItem::EscapeEnabled()
 void SimPositionItem::SetEscapeEnabled(int32_t enabled)
 {
     Call("SetEscapeEnabled", TraceArgs(enabled), [&] {
-        auto& escape = m_turret.Spec().escape;
+        auto& escape = m_turret.Described().escape;
         if (static_cast<std::size_t>(m_position) > escape.size())
             throw SdkError("ZOSCOPELib." + m_turret.Core().object, InvalidArgument, "this turret has no escape flags");
         const int32_t value = enabled != 0 ? 1 : 0;
@@ -118,7 +118,7 @@ void SimPositionItem::SetEscapeEnabled(int32_t enabled)
 ObjectiveRecord SimPositionItem::Objective()
 {
     return Call("Objective", "", [this] {
-        const int32_t code = m_turret.Spec().codes.at(static_cast<std::size_t>(m_position - 1));
+        const int32_t code = m_turret.Described().codes.at(static_cast<std::size_t>(m_position - 1));
         const auto& objectives = m_turret.Core().hub.Config().databases.objectives;
         const auto it = objectives.find(code);
         return it == objectives.end() ? ObjectiveRecord{} : it->second;
@@ -128,7 +128,7 @@ ObjectiveRecord SimPositionItem::Objective()
 // ---------------------------------------------------------------- turret
 
 SimTurretBase::SimTurretBase(DeviceCore& core)
-    : m_turretCore(core), m_motion(core, "Position", [&core]() -> TurretSpec& {
+    : m_turretCore(core), m_motion(core, "Position", [&core]() -> TurretDescription& {
           return core.hub.Config().turrets.at(core.index);
       })
 {
@@ -157,7 +157,7 @@ void SimTurretBase::InfoChanged()
 // ---------------------------------------------------------------- nosepiece
 
 SimNosepiece::SimNosepiece(Hub& hub, std::function<AxisDevice*()> zDrive)
-    : SimTurret(hub, IdxNosepiece), m_zDrive(std::move(zDrive)), m_focus(static_cast<std::size_t>(Spec().count), -1)
+    : SimTurret(hub, IdxNosepiece), m_zDrive(std::move(zDrive)), m_focus(static_cast<std::size_t>(Described().count), -1)
 {
 }
 
@@ -225,7 +225,7 @@ void SimNosepiece::ExecuteALF()
 
 int32_t SimFilterTurret::Level()
 {
-    return Core().Call("Level", "", [this] { return Spec().level; });
+    return Core().Call("Level", "", [this] { return Described().level; });
 }
 
 void SimFilterTurret::SetLevel(int32_t level)
@@ -233,9 +233,9 @@ void SimFilterTurret::SetLevel(int32_t level)
     Core().Call("SetLevel", TraceArgs(level), [&] {
         if (level < 1 || level > 2)
             throw SdkError("ZOSCOPELib." + Core().object, OutOfRange, "the level is 1 or 2");
-        if (Spec().level == level)
+        if (Described().level == level)
             return;
-        Spec().level = level;
+        Described().level = level;
         InfoChanged();
     });
 }
@@ -243,7 +243,7 @@ void SimFilterTurret::SetLevel(int32_t level)
 int32_t SimLightPath::PortKind(int32_t position)
 {
     return Core().Call("PortKind", TraceArgs(position), [&] {
-        const auto& kinds = Spec().portKinds;
+        const auto& kinds = Described().portKinds;
         if (position < 1 || position > static_cast<int32_t>(kinds.size()))
             throw SdkError("ZOSCOPELib." + Core().object, OutOfRange, "no position " + std::to_string(position));
         return kinds[static_cast<std::size_t>(position - 1)];

@@ -15,9 +15,9 @@ namespace ZOSCOPELib::sim {
 // clock.
 class TurretMotion final : public Mover {
 public:
-    TurretMotion(DeviceCore& core, std::string member, std::function<TurretSpec&()> spec);
+    TurretMotion(DeviceCore& core, std::string member, std::function<TurretDescription&()> description);
 
-    int32_t Count() const { return m_spec().count; }
+    int32_t Count() const { return m_description().count; }
     int32_t Current() const { return m_moving ? 0 : m_position; }
     int32_t Settled() const { return m_position; } // the last position reached
     void MoveTo(int32_t position);                  // OutOfRange outside 1..Count
@@ -28,7 +28,7 @@ public:
 
 private:
     DeviceCore& m_core;
-    std::function<TurretSpec&()> m_spec;
+    std::function<TurretDescription&()> m_description;
     int32_t m_position;
     int32_t m_target = 0;
     bool m_moving = false;
@@ -63,7 +63,7 @@ public:
     SimTurretBase(DeviceCore& core);
     virtual ~SimTurretBase() = default;
 
-    TurretSpec& Spec() const { return m_turretCore.hub.Config().turrets.at(m_turretCore.index); }
+    TurretDescription& Described() const { return m_turretCore.hub.Config().turrets.at(m_turretCore.index); }
     DeviceCore& Core() const { return m_turretCore; }
     TurretMotion& Motion() { return m_motion; }
     PositionItem& ItemAt(int32_t position);
@@ -110,7 +110,7 @@ public:
     }
 
 protected:
-    Limits DeviceLimits() const override { return {1, Spec().count, 1}; }
+    Limits DeviceLimits() const override { return {1, Described().count, 1}; }
 };
 
 class SimNosepiece final : public SimTurret<NosepieceDevice> {
