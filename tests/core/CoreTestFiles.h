@@ -1,30 +1,16 @@
 #pragma once
-// Small file helpers and the German-locale guard for the core tests.
+// The German-locale guard and scoped environment variables for the core tests.
 
 #include <clocale>
 #include <cstdlib>
 #include <optional>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "ProgramFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace zotest {
-
-inline void WriteText(const std::filesystem::path& file, const std::string& text)
-{
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << text;
-}
-
-inline std::string ReadText(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // Puts the whole C locale into German (decimal comma) for the life of the
 // object. A machine without the locale fails the test: the readers' locale

@@ -4,9 +4,7 @@
 #include "core/ProfileDocument.h"
 #include "core/clsIniEdit.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +13,8 @@ using zotest::ReadText;
 using zotest::WriteText;
 
 namespace {
+
+using Texts = std::vector<std::string>;
 
 class IniEditTest : public ::testing::Test {
 protected:
@@ -27,6 +27,14 @@ protected:
     {
         WriteText(file, text);
         ini.SetIniFilePath(file.string());
+    }
+    // The values of keys of one section, "-" where absent.
+    static Texts Strings(clsIniEdit& from, const char* section, std::initializer_list<const char*> keys)
+    {
+        Texts values;
+        for (const char* key : keys)
+            values.push_back(from.GetString(section, key, "-"));
+        return values;
     }
     // Temporary files left in the folder after a write.
     int TempFiles() const
@@ -57,11 +65,8 @@ TEST_F(IniEditTest, NamesCompareWithoutLetterCaseButKeepTrailingBlanks)
 TEST_F(IniEditTest, ValuesAreTrimmedAndUnquoted)
 {
     Use("; comment\n[S]\n  a =  x y  \r\nb=\"  padded \"\nc=\nd\n\"e\"=1\n");
-    EXPECT_EQ(ini.GetString("S", "a ", "-"), "x y");
-    EXPECT_EQ(ini.GetString("S", "b", "-"), "  padded ");
-    EXPECT_EQ(ini.GetString("S", "c", "-"), "") << "a present empty value is not the default";
-    EXPECT_EQ(ini.GetString("S", "d", "-"), "");
-    EXPECT_EQ(ini.GetString("S", "missing", "-"), "-");
+    // A present empty value ("c", "d") is not the default.
+    EXPECT_EQ(Strings(ini, "S", {"a ", "b", "c", "d", "missing"}), (Texts{"x y", "  padded ", "", "", "-"}));
     EXPECT_EQ(ini.GetString("Other", "a", "-"), "-");
 }
 
@@ -75,11 +80,7 @@ TEST_F(IniEditTest, FirstOccurrenceOfASectionOrKeyCounts)
 TEST_F(IniEditTest, BackslashNBecomesLineBreaksWithEmptyPartsDropped)
 {
     Use("[M]\n1=A\\nB\n2=A\\n\\nB\n3=A\\n\n4=plain\n5=\\nB\n");
-    EXPECT_EQ(ini.GetString("M", "1", ""), "A\r\nB");
-    EXPECT_EQ(ini.GetString("M", "2", ""), "A\r\nB");
-    EXPECT_EQ(ini.GetString("M", "3", ""), "A");
-    EXPECT_EQ(ini.GetString("M", "4", ""), "plain");
-    EXPECT_EQ(ini.GetString("M", "5", ""), "\r\nB");
+    EXPECT_EQ(Strings(ini, "M", {"1", "2", "3", "4", "5"}), (Texts{"A\r\nB", "A\r\nB", "A", "plain", "\r\nB"}));
     EXPECT_EQ(ini.GetString("M", "none", "X\\nY"), "X\r\nY") << "the default goes through the same rule";
 }
 
@@ -92,15 +93,10 @@ TEST_F(IniEditTest, LongValuesAreCutLikeAFixedBuffer)
 TEST_F(IniEditTest, GetIntTakesTheLeadingInteger)
 {
     Use("[I]\nneg=-5\nmix=12abc\nlead= 7\nplus=+8\ntext=abc\nempty=\nhuge=99999999999\nsmall=-99999999999\nfrac=3.9\n");
-    EXPECT_EQ(ini.GetInt("I", "neg", 1), -5);
-    EXPECT_EQ(ini.GetInt("I", "mix", 1), 12);
-    EXPECT_EQ(ini.GetInt("I", "lead", 1), 7);
-    EXPECT_EQ(ini.GetInt("I", "plus", 1), 8);
-    EXPECT_EQ(ini.GetInt("I", "text", 1), 0);
-    EXPECT_EQ(ini.GetInt("I", "empty", 1), 0);
-    EXPECT_EQ(ini.GetInt("I", "huge", 1), 2147483647);
-    EXPECT_EQ(ini.GetInt("I", "small", 1), -2147483647 - 1);
-    EXPECT_EQ(ini.GetInt("I", "frac", 1), 3);
+    std::vector<int32_t> got;
+    for (const char* key : {"neg", "mix", "lead", "plus", "text", "empty", "huge", "small", "frac"})
+        got.push_back(ini.GetInt("I", key, 1));
+    EXPECT_EQ(got, (std::vector<int32_t>{-5, 12, 7, 8, 0, 0, 2147483647, -2147483647 - 1, 3}));
     EXPECT_EQ(ini.GetInt("I", "missing", 42), 42);
 }
 
@@ -126,37 +122,17 @@ TEST_F(IniEditTest, NameListsFillTheCallersArrayAndFailWhenItIsShort)
 
 TEST_F(IniEditTest, WritingOneKeyKeepsEveryOtherLine)
 {
-    const std::string before = "; settings, edited by hand\r\n"
-                               "[GUILayout]\r\n"
-                               "Type=1\r\n"
-                               "ChangeGui =1   ; hand-made\r\n"
-                               "\r\n"
-                               "[Unknown]\r\n"
-                               "Spelling=KeepMe\r\n";
-    Use(before);
+    const std::string head = "; settings, edited by hand\r\n[GUILayout]\r\n";
+    const std::string rest = "ChangeGui =1   ; hand-made\r\n";
+    const std::string unknown = "\r\n[Unknown]\r\nSpelling=KeepMe\r\n";
+    Use(head + "Type=1\r\n" + rest + unknown);
     EXPECT_EQ(ini.WriteString("guilayout", "TYPE", "5"), 1);
-    EXPECT_EQ(ReadText(file), "; settings, edited by hand\r\n"
-                              "[GUILayout]\r\n"
-                              "Type=5\r\n"
-                              "ChangeGui =1   ; hand-made\r\n"
-                              "\r\n"
-                              "[Unknown]\r\n"
-                              "Spelling=KeepMe\r\n")
+    EXPECT_EQ(ReadText(file), head + "Type=5\r\n" + rest + unknown)
         << "only the value changed, the key kept its spelling, the CR LF endings stayed";
 
     EXPECT_EQ(ini.WriteString("GUILayout", "New", "x"), 1);
     EXPECT_EQ(ini.WriteString("Added", "k", "v"), 1);
-    EXPECT_EQ(ReadText(file), "; settings, edited by hand\r\n"
-                              "[GUILayout]\r\n"
-                              "Type=5\r\n"
-                              "ChangeGui =1   ; hand-made\r\n"
-                              "New=x\r\n"
-                              "\r\n"
-                              "[Unknown]\r\n"
-                              "Spelling=KeepMe\r\n"
-                              "\r\n"
-                              "[Added]\r\n"
-                              "k=v\r\n");
+    EXPECT_EQ(ReadText(file), head + "Type=5\r\n" + rest + "New=x\r\n" + unknown + "\r\n[Added]\r\nk=v\r\n");
     EXPECT_EQ(TempFiles(), 0);
 }
 
@@ -172,15 +148,12 @@ TEST_F(IniEditTest, EmptyKeyOrValueWritesNothing)
 TEST_F(IniEditTest, WrittenValuesReadBackUnchanged)
 {
     Use("");
-    const std::string values[] = {"  blanks around  ", "\"quoted\"", "two\r\nlines", "a=b;c", "Ünïcode 12,5"};
-    int i = 0;
-    for (const std::string& v : values)
-        ASSERT_EQ(ini.WriteString("S", "k" + std::to_string(i++), v), 1) << v;
+    const Texts values = {"  blanks around  ", "\"quoted\"", "two\r\nlines", "a=b;c", "Ünïcode 12,5"};
+    for (int i = 0; i < 5; ++i)
+        ASSERT_EQ(ini.WriteString("S", "k" + std::to_string(i), values[i]), 1) << values[i];
     clsIniEdit fresh;
     fresh.SetIniFilePath(file.string());
-    i = 0;
-    for (const std::string& v : values)
-        EXPECT_EQ(fresh.GetString("S", "k" + std::to_string(i++), "-"), v);
+    EXPECT_EQ(Strings(fresh, "S", {"k0", "k1", "k2", "k3", "k4"}), values);
 }
 
 TEST_F(IniEditTest, KeysTheFormatCannotHoldAreRefused)
@@ -248,21 +221,11 @@ TEST_F(IniEditTest, BatchWritesTheFileOnce)
 
 TEST_F(IniEditTest, AFailedWriteLeavesTheOldFileWholeAndLosesTheChange)
 {
-    // A file-size limit makes writing the temporary file fail, for any user
-    // (root included).
     const std::string before = "[S]\nk=old\n" + std::string(200, ';') + "\n";
     Use(before);
     EXPECT_EQ(ini.GetString("S", "k", ""), "old");
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved {};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit tight = saved;
-    tight.rlim_cur = 64;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const int32_t result = ini.WriteString("S", "k", "new");
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
+    int32_t result = -1;
+    zotest::WithFileSizeLimit(64, [&] { result = ini.WriteString("S", "k", "new"); });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(ReadText(file), before);
     EXPECT_EQ(TempFiles(), 0) << "the temporary file is removed";

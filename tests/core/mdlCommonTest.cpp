@@ -19,13 +19,10 @@ protected:
 TEST_F(MessageTest, MissingTextShowsTheNumberMinusOne)
 {
     g_Messages[1] = "Close the program?";
-    EXPECT_EQ(func_GetMessage(2), "Close the program?");
-    EXPECT_EQ(func_GetMessage(56), "55");
-    EXPECT_EQ(func_GetMessage(1), "0");
-    EXPECT_EQ(func_GetMessage(257), "256");
-    EXPECT_EQ(func_GetMessage(0), "");
-    EXPECT_EQ(func_GetMessage(258), "");
-    EXPECT_EQ(func_GetMessage(-3), "");
+    std::vector<std::string> texts;
+    for (const int number : {2, 56, 1, 257, 0, 258, -3})
+        texts.push_back(func_GetMessage(number));
+    EXPECT_EQ(texts, (std::vector<std::string>{"Close the program?", "55", "0", "256", "", "", ""}));
 }
 
 TEST_F(MessageTest, ShowMessageJoinsTheExtraTextAndReturnsTheAnswer)
@@ -79,26 +76,16 @@ TEST(CommonTest, ValidNames)
 
 TEST(CommonTest, DashHexAndBase62)
 {
-    EXPECT_EQ(func_DashLine(0), "");
-    EXPECT_EQ(func_DashLine(-2), "");
-    EXPECT_EQ(func_DashLine(3), "---");
+    EXPECT_EQ(func_DashLine(0) + func_DashLine(-2) + "|" + func_DashLine(3), "|---");
     EXPECT_EQ(func_HexPad(255, 4), "00FF");
     EXPECT_EQ(func_HexPad(0x12345, 3), "12345") << "longer results are not cut";
     EXPECT_EQ(func_HexPad(0, 0), "0");
     EXPECT_EQ(func_HexPad(-1, 2), "FFFFFFFF");
 
-    EXPECT_EQ(func_Base62Value(""), 0);
-    EXPECT_EQ(func_Base62Value("0"), 0);
-    EXPECT_EQ(func_Base62Value("9x"), 9);
-    EXPECT_EQ(func_Base62Value("A"), 10);
-    EXPECT_EQ(func_Base62Value("Z"), 35);
-    EXPECT_EQ(func_Base62Value("a"), 36);
-    EXPECT_EQ(func_Base62Value("z"), 61);
-    EXPECT_EQ(func_Base62Value(" "), -1);
-    EXPECT_EQ(func_Base62Value(":"), -2);
-    EXPECT_EQ(func_Base62Value("{"), -3);
-    EXPECT_EQ(func_Base62Value("\xC3"), -3);
-    EXPECT_EQ(func_Base62Value("_"), -4);
+    const std::pair<const char*, int> values[] = {{"", 0},   {"0", 0},  {"9x", 9},  {"A", 10},    {"Z", 35}, {"a", 36},
+                                                  {"z", 61}, {" ", -1}, {":", -2},  {"{", -3}, {"\xC3", -3}, {"_", -4}};
+    for (const auto& [text, value] : values)
+        EXPECT_EQ(func_Base62Value(text), value) << text;
     for (int v = 0; v < 62; ++v)
         EXPECT_EQ(func_Base62Value(func_Base62Char(v)), v);
     EXPECT_EQ(func_Base62Char(61), "z");

@@ -36,10 +36,7 @@ protected:
         g_AppPath = (dir / "app").string();
         config = dir / "config";
         xdg.emplace("XDG_CONFIG_HOME", config.string());
-        ResetSettingsVariables();
-        ResetLanguageVariables();
-        g_LanguageFlag = 0;
-        g_UseLanguagePath.clear();
+        TearDown();
     }
     void TearDown() override
     {
@@ -47,6 +44,11 @@ protected:
         ResetLanguageVariables();
         g_LanguageFlag = 0;
         g_UseLanguagePath.clear();
+    }
+    static void EnglishAndGerman()
+    {
+        g_LanguageTable[0] = {"ZoLanguage_EN.INI", "1033"};
+        g_LanguageTable[1] = {"ZoLanguage_DE.INI", "1031"};
     }
     void Language(const std::string& file, const std::string& text) { WriteText(dir / "app" / "Language" / file, text); }
     fs::path SelectionFile() const { return config / "Ostrel/Shared/Data/Zo/ZoUseLanguage.INI"; }
@@ -61,8 +63,7 @@ protected:
 TEST_F(LanguageTest, StoredChoiceWinsAndAnEmptyRowFallsBackToEnglish)
 {
     WriteText(SelectionFile(), "[Language]\nFlag=3\n");
-    g_LanguageTable[0] = {"ZoLanguage_EN.INI", "1033"};
-    g_LanguageTable[1] = {"ZoLanguage_DE.INI", "1031"};
+    EnglishAndGerman();
     Language("ZoLanguage_EN.INI", "[GUITitle]\nControlMain=English pad\n");
     Language("ZoLanguage_DE.INI", "[GUITitle]\nControlMain=Deutsches Pult\n");
     ScopedEnv lang("LC_ALL", "de_DE.UTF-8");
@@ -81,8 +82,7 @@ TEST_F(LanguageTest, StoredChoiceWinsAndAnEmptyRowFallsBackToEnglish)
 
 TEST_F(LanguageTest, WithoutAChoiceTheSystemLocalePicksTheRowAndIsWrittenAtExit)
 {
-    g_LanguageTable[0] = {"ZoLanguage_EN.INI", "1033"};
-    g_LanguageTable[1] = {"ZoLanguage_DE.INI", "1031"};
+    EnglishAndGerman();
     g_LanguageTable[2] = {"Other_DE.INI", "1031"};
     ScopedEnv all("LC_ALL", std::nullopt);
     ScopedEnv messages("LC_MESSAGES", "de_DE.UTF-8");
@@ -112,21 +112,13 @@ TEST_F(LanguageTest, ConfigFolderDefaultsToDotConfigBelowHome)
 
 TEST(SystemLocaleTest, LocaleNamesMapToWindowsNumbers)
 {
-    EXPECT_EQ(LocaleIdFromName("en_US.UTF-8"), 1033);
-    EXPECT_EQ(LocaleIdFromName("en_GB"), 2057);
-    EXPECT_EQ(LocaleIdFromName("de_DE@euro"), 1031);
-    EXPECT_EQ(LocaleIdFromName("de_LU.ISO-8859-1"), 4103);
-    EXPECT_EQ(LocaleIdFromName("de_BE"), 1031) << "an unlisted territory falls back to the language";
-    EXPECT_EQ(LocaleIdFromName("fr_FR"), 1036);
-    EXPECT_EQ(LocaleIdFromName("it_IT"), 1040);
-    EXPECT_EQ(LocaleIdFromName("ja_JP.UTF-8"), 1041);
-    EXPECT_EQ(LocaleIdFromName("zh_CN.GB2312"), 2052);
-    EXPECT_EQ(LocaleIdFromName("es_ES"), 3082);
-    EXPECT_EQ(LocaleIdFromName("nl_NL"), 1043);
-    EXPECT_EQ(LocaleIdFromName("C"), 1033);
-    EXPECT_EQ(LocaleIdFromName("POSIX"), 1033);
-    EXPECT_EQ(LocaleIdFromName("C.UTF-8"), 1033);
-    EXPECT_EQ(LocaleIdFromName("xx_YY"), 0);
+    // de_BE: an unlisted territory falls back to the language.
+    const std::pair<const char*, int> cases[] = {
+        {"en_US.UTF-8", 1033}, {"en_GB", 2057}, {"de_DE@euro", 1031}, {"de_LU.ISO-8859-1", 4103}, {"de_BE", 1031},
+        {"fr_FR", 1036},       {"it_IT", 1040}, {"ja_JP.UTF-8", 1041}, {"zh_CN.GB2312", 2052},   {"es_ES", 3082},
+        {"nl_NL", 1043},       {"C", 1033},     {"POSIX", 1033},      {"C.UTF-8", 1033},        {"xx_YY", 0}};
+    for (const auto& [name, id] : cases)
+        EXPECT_EQ(LocaleIdFromName(name), id) << name;
 
     ScopedEnv all("LC_ALL", "ja_JP.UTF-8");
     ScopedEnv lang("LANG", "de_DE.UTF-8");
@@ -208,8 +200,7 @@ protected:
     void Load(const char* file, int16_t row)
     {
         g_AppPath = (zotest::TestEnv::SourceDir() / "resources").string();
-        g_LanguageTable[0] = {"ZoLanguage_EN.INI", "1033"};
-        g_LanguageTable[1] = {"ZoLanguage_DE.INI", "1031"};
+        EnglishAndGerman();
         g_LanguageFlag = row;
         ASSERT_EQ(LanguageFilePath(), g_AppPath + "/Language/" + file);
         sub_ReadLanguage();
@@ -276,17 +267,10 @@ TEST_F(InstalledLanguageTest, GermanFileIsCompleteAndTranslated)
 TEST_F(InstalledLanguageTest, ShortcutTableCarriesTheKeyboardFunctions)
 {
     Load("ZoLanguage_EN.INI", 1);
-    std::set<int> dispatcher = {1};
-    for (int c = 5; c <= 12; ++c)
-        dispatcher.insert(c);
-    for (int c = 14; c <= 23; ++c)
-        dispatcher.insert(c);
-    for (int c = 26; c <= 88; ++c)
-        dispatcher.insert(c);
-    for (int c = 901; c <= 909; ++c)
-        dispatcher.insert(c);
-    for (int c = 991; c <= 998; ++c)
-        dispatcher.insert(c);
+    std::set<int> dispatcher;
+    for (const auto& [first, last] : {std::pair{1, 1}, {5, 12}, {14, 23}, {26, 88}, {901, 909}, {991, 998}})
+        for (int c = first; c <= last; ++c)
+            dispatcher.insert(c);
 
     std::set<int> codes;
     std::set<std::pair<std::string, std::string>> functions;
@@ -347,8 +331,7 @@ TEST_F(InstalledLanguageTest, ControllerTablesAndChoiceListsAreConsistent)
     const auto limitFits = [](std::span<const std::string> list) {
         return zo::IsNumericText(list[0]) && zo::LeadingInt(list[0]) + 2 <= static_cast<int>(list.size());
     };
-    EXPECT_TRUE(limitFits(g_LangCameraSetting.Maker));
-    EXPECT_TRUE(limitFits(g_LangCameraSetting.User));
+    EXPECT_TRUE(limitFits(g_LangCameraSetting.Maker) && limitFits(g_LangCameraSetting.User));
     EXPECT_TRUE(limitFits(g_LangShutterSetting.Maker));
     EXPECT_EQ(g_LangShutterSetting.User[0], "3") << "uses 0 none, 1 epi, 2 DIA, 3 AUX";
     EXPECT_EQ(zo::LeadingInt(g_LangFrmSelFileItem.FileItem[0]), 15);

@@ -17,6 +17,16 @@ namespace {
 
 const std::string kError = "Read Control INI error!";
 
+// The ControlVisible entries one flag of "GUIControl" drives.
+std::set<int> Entries(int flag)
+{
+    std::set<int> entries;
+    for (const int8_t e : kGUIControl[static_cast<size_t>(flag)].entries)
+        if (e >= 0)
+            entries.insert(e);
+    return entries;
+}
+
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -32,6 +42,7 @@ protected:
         WriteText(File(), text);
         sub_ReadControlIni();
     }
+    static std::tuple<int, int> Layout() { return {g_LayoutType, g_ChangeGui}; }
     int ErrorBoxes() const
     {
         const auto texts = ui.BoxTexts();
@@ -48,66 +59,54 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefaultWithoutAMessage)
     sub_ReadControlIni();
     EXPECT_EQ(g_AppPath, dir.string() + "/");
     EXPECT_TRUE(ui.Boxes().empty());
-    EXPECT_EQ(g_DeviceNo, 0);
-    EXPECT_EQ(g_LayoutType, 1);
-    EXPECT_EQ(g_ChangeGui, 0);
+    EXPECT_EQ(std::tuple(g_DeviceNo, g_LayoutType, g_ChangeGui, g_DefaultGUIFunction), std::tuple(0, 1, 0, 0));
     EXPECT_TRUE(std::all_of(g_GUIControl.begin(), g_GUIControl.end(), [](bool b) { return b; }));
     EXPECT_TRUE(std::all_of(g_ShortcutKey.begin(), g_ShortcutKey.end(), [](int16_t k) { return k == 0; }));
     for (const auto* slots : {&g_MemX, &g_MemY, &g_MemZ, &g_MemPiezo, &g_MemTIRF})
         EXPECT_TRUE(std::all_of(slots->begin(), slots->end(), [](const std::string& s) { return s.empty(); }));
     EXPECT_EQ(g_MemFKS, (std::array<double, 6>{}));
-    EXPECT_EQ(g_DefaultGUIFunction, 0);
     EXPECT_EQ(g_DefaultGUIPage, (std::array<int16_t, 6>{}));
     EXPECT_EQ(g_IncrementFlag, (std::array<bool, 3>{true, true, true}));
     for (const auto& steps : g_IncrementValue)
         EXPECT_EQ(steps, (std::array<std::string, 3>{"1", "10", "100"}));
     EXPECT_EQ(g_DefaultIncreValue, (std::array<double, 3>{0.1, 0.025, 0.025}));
     EXPECT_EQ(g_Magnification, (std::array<int16_t, 10>{1, 3, 6, 12, 25, 50, 100, 200, 400, 800}));
-    EXPECT_EQ(g_StageInfoSpeed, 1);
-    EXPECT_EQ(g_StageInfoTolerance, 5);
-    EXPECT_EQ(g_SpinInfoSpeed, 1);
-    EXPECT_EQ(g_SpinInfoTolerance, 5);
+    EXPECT_EQ(std::tuple(g_StageInfoSpeed, g_StageInfoTolerance, g_SpinInfoSpeed, g_SpinInfoTolerance),
+              std::tuple(1, 5, 1, 5));
     EXPECT_EQ(g_LanguageTable[0][0], "");
 }
 
 TEST_F(SettingsTest, OutOfRangeValuesAreCorrected)
 {
     Read("[GUILayout]\nType=9\nChangeGui =5\n[ShortcutKey]\nPageUp=-1\nF12=907\nhome=15\n");
-    EXPECT_EQ(g_LayoutType, 1);
-    EXPECT_EQ(g_ChangeGui, 0);
+    EXPECT_EQ(Layout(), std::tuple(1, 0));
     EXPECT_EQ(g_ShortcutKey[0], 0);
     EXPECT_EQ(g_ShortcutKey[15], 907);
     EXPECT_EQ(g_ShortcutKey[6], 15) << "key names compare without letter case";
 
     Read("[GUILayout]\nType=8\nChangeGui =1\n");
-    EXPECT_EQ(g_LayoutType, 8);
-    EXPECT_EQ(g_ChangeGui, 1);
-
+    EXPECT_EQ(Layout(), std::tuple(8, 1));
     Read("[GUILayout]\nType=0\nChangeGui=1\n");
-    EXPECT_EQ(g_LayoutType, 1);
-    EXPECT_EQ(g_ChangeGui, 0) << "\"ChangeGui\" without the blank is not the switch";
+    EXPECT_EQ(Layout(), std::tuple(1, 0)) << "\"ChangeGui\" without the blank is not the switch";
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
 TEST_F(SettingsTest, BooleanTextsOtherThanTrueOrFalseMeanTrue)
 {
     Read("[GUIControl]\nOBJ=yes\nALF=\nFKS=false\nPATH=FALSE\nEX=TrUe\nBA=0\n[IncrementFlag]\nStageZ=False\n");
-    EXPECT_TRUE(g_GUIControl[gcOBJ]);
-    EXPECT_TRUE(g_GUIControl[gcALF]);
-    EXPECT_FALSE(g_GUIControl[gcFKS]);
-    EXPECT_FALSE(g_GUIControl[gcPATH]);
-    EXPECT_TRUE(g_GUIControl[gcEX]);
-    EXPECT_TRUE(g_GUIControl[gcBA]);
+    std::vector<bool> flags;
+    for (const int flag : {gcOBJ, gcALF, gcFKS, gcPATH, gcEX, gcBA})
+        flags.push_back(g_GUIControl[flag]);
+    EXPECT_EQ(flags, (std::vector<bool>{true, true, false, false, true, true}));
     EXPECT_EQ(g_IncrementFlag, (std::array<bool, 3>{true, false, true}));
 }
 
 TEST_F(SettingsTest, MemoriesThatAreNotNumbersReadAsEmptyOrZero)
 {
     Read("[MemZ]\n1=abc\n2=12.5\n3=12,5\n20=-3\n[MemFKS]\n1=40000\n2=39999.5\n3=-1\n4=abc\n6=7\n");
-    EXPECT_EQ(g_MemZ[0], "");
-    EXPECT_EQ(g_MemZ[1], "12.5");
-    EXPECT_EQ(g_MemZ[2], "") << "a decimal comma is not a number in the file";
-    EXPECT_EQ(g_MemZ[19], "-3");
+    // A decimal comma (3) is not a number in the file.
+    EXPECT_EQ((std::vector<std::string>{g_MemZ[0], g_MemZ[1], g_MemZ[2], g_MemZ[19]}),
+              (std::vector<std::string>{"", "12.5", "", "-3"}));
     EXPECT_EQ(g_MemFKS, (std::array<double, 6>{0, 39999.5, 0, 0, 0, 7}));
     EXPECT_TRUE(ui.Boxes().empty());
 }
@@ -174,9 +173,7 @@ TEST_F(SettingsTest, WritingKeepsHandEditedKeysAndOtherLines)
     sub_ReadControlIni();
     EXPECT_EQ(g_DefaultGUIFunction, 2);
     EXPECT_EQ(g_DefaultGUIPage, (std::array<int16_t, 6>{0, 0, 3, 0, 0, 0})) << "only the group of Function keeps its page";
-    EXPECT_EQ(g_MemZ[0], "100");
-    EXPECT_EQ(g_MemZ[2], "-2.25");
-    EXPECT_EQ(g_LayoutType, 4);
+    EXPECT_EQ(std::tuple(g_MemZ[0], g_MemZ[2], g_LayoutType), std::tuple("100", "-2.25", 4));
 }
 
 TEST_F(SettingsTest, AFreshFileHoldsOnlyTheWrittenKeys)
@@ -217,8 +214,7 @@ TEST_F(SettingsTest, WriteAndReadBackUnderAGermanLocale)
     ResetSettingsVariables();
     sub_ReadControlIni();
     EXPECT_EQ(g_MemFKS, written);
-    EXPECT_EQ(g_MemTIRF[0], "34.5");
-    EXPECT_EQ(g_DeviceNo, -1);
+    EXPECT_EQ(std::tuple(g_MemTIRF[0], g_DeviceNo), std::tuple("34.5", -1));
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
@@ -242,11 +238,7 @@ TEST_F(SettingsTest, ApplyGUIControlSpreadsEachFlagOverItsControls)
         for (int e = 0; e < kControlVisibleCount; ++e)
             if (!ControlVisible[e])
                 hidden.insert(e);
-        std::set<int> expected;
-        for (const int8_t e : kGUIControl[flag].entries)
-            if (e >= 0)
-                expected.insert(e);
-        EXPECT_EQ(hidden, expected) << kGUIControl[flag].key;
+        EXPECT_EQ(hidden, Entries(flag)) << kGUIControl[flag].key;
     }
     g_GUIControl.fill(false);
     sub_ApplyGUIControl();
@@ -256,13 +248,7 @@ TEST_F(SettingsTest, ApplyGUIControlSpreadsEachFlagOverItsControls)
 
 TEST_F(SettingsTest, FlagsDriveTheControlsOfTheirDevice)
 {
-    const auto entries = [](const char* key) {
-        std::set<int> s;
-        for (const int8_t e : kGUIControl[static_cast<size_t>(GUIControlIndex(key))].entries)
-            if (e >= 0)
-                s.insert(e);
-        return s;
-    };
+    const auto entries = [](const char* key) { return Entries(GUIControlIndex(key)); };
     EXPECT_EQ(entries("obj"), (std::set<int>{37, 51}));
     EXPECT_EQ(entries("TIRF"), (std::set<int>{6, 10, 18, 27, 53, 67}));
     EXPECT_EQ(entries("DIALAMP"), (std::set<int>{0, 3, 9}));

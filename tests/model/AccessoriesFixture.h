@@ -3,13 +3,39 @@
 // language file loaded and the scripted UI services installed, for the tests
 // of the accessories, modes, keys and setup files.
 
+#include "ProgramFolder.h"
 #include "ScriptedUi.h"
 #include "SimFixture.h"
 #include "TestEnv.h"
 
+#include "core/mdlCommon.h"
 #include "core/mdlGlobals.h"
 #include "core/mdlLanguage.h"
+#include "core/mdlSettings.h"
+#include "model/clsBAFilter.h"
+#include "model/clsCondenser.h"
+#include "model/clsConnectFilter.h"
+#include "model/clsConnectKMX.h"
+#include "model/clsConnectMicroscope.h"
+#include "model/clsConnectPiezoStage.h"
+#include "model/clsConnectShutter.h"
+#include "model/clsDBBAFilter.h"
+#include "model/clsDBObjective.h"
+#include "model/clsDbCondenser.h"
+#include "model/clsDbEXFilter.h"
+#include "model/clsDbFilter.h"
+#include "model/clsEXFilter.h"
+#include "model/clsErgoKey.h"
+#include "model/clsFilter1.h"
+#include "model/clsFilter2.h"
+#include "model/clsModeALF.h"
+#include "model/clsModeRotation.h"
+#include "model/clsObjective.h"
+#include "model/clsObservationMode.h"
 #include "model/clsPadParameters.h"
+#include "model/clsRemoteKey.h"
+#include "model/clsShortcutKey.h"
+#include "model/clsVersion.h"
 #include "model/clsZo.h"
 
 #include <gtest/gtest.h>
@@ -49,13 +75,7 @@ public:
 
 class ConnectedZo : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        g_AppPath = TestEnv::RuntimeDir().string();
-        NormalizeAppPath();
-        g_LanguageFlag = 0;
-        sub_ReadLanguage();
-    }
+    static void SetUpTestSuite() { UseBuiltLanguage(); }
 
     void SetUp() override { Connect(""); }
 
@@ -90,6 +110,9 @@ protected:
         g_RefreshObservationMode = false;
         g_RefreshPiezoStage = false;
     }
+
+    // The report line of a rejected setup-file element: message and item.
+    static std::string Line(int message, const std::string& item) { return func_GetMessage(message) + "[" + item + "]"; }
 
     // Feeds one setup-file element, written as XML text, to a component.
     static std::string ReadElement(clsComponent& component, const char* xml)

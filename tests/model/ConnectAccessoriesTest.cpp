@@ -3,16 +3,6 @@
 
 #include "AccessoriesFixture.h"
 
-#include "core/mdlCommon.h"
-#include "model/clsConnectKMX.h"
-#include "model/clsConnectMicroscope.h"
-#include "model/clsConnectPiezoStage.h"
-#include "model/clsConnectShutter.h"
-#include "model/clsModeALF.h"
-#include "model/clsModeRotation.h"
-
-#include <pugixml.hpp>
-
 using namespace ZOSCOPELib;
 
 namespace {
@@ -21,6 +11,15 @@ class ConnectAccessories : public zotest::ConnectedZo {
 protected:
     clsConnectShutter& shutter() { return *zo->ConnectShutter; }
     clsConnectKMX& kmx() { return *zo->ConnectKMX; }
+
+    // Use and maker of connector (controller) 1, then of 2.
+    template <class Component>
+    static std::vector<int32_t> UsesAndMakers(const Component& c)
+    {
+        return {c.Use(0), c.Maker(0), c.Use(1), c.Maker(1)};
+    }
+    std::vector<int32_t> Shutters() { return UsesAndMakers(shutter()); }
+    std::vector<int32_t> Cameras() { return UsesAndMakers(kmx()); }
 
     // The connector and maker a shutter device reports.
     std::pair<int32_t, int32_t> Wiring(ShutterDevice& device)
@@ -37,33 +36,26 @@ TEST_F(ConnectAccessories, ShuttersAreReadByTheShutterWiredToEachConnector)
 {
     // The built-in instrument: epi shutter (maker 2) on connector 1, the
     // microscope's own DIA shutter also on 1, AUX shutter (maker 2) on 2.
-    EXPECT_EQ(shutter().Use(0), clsConnectShutter::UseEpi);
-    EXPECT_EQ(shutter().Maker(0), 2);
-    EXPECT_EQ(shutter().Use(1), clsConnectShutter::UseAUX);
-    EXPECT_EQ(shutter().Maker(1), 2);
+    EXPECT_EQ(Shutters(), (std::vector<int32_t>{clsConnectShutter::UseEpi, 2, clsConnectShutter::UseAUX, 2}));
     EXPECT_EQ(shutter().Use(2), 0) << "outside the two connectors";
 }
 
-TEST_F(ConnectAccessories, TheMicroscopesOwnDiaShutterOccupiesNoConnector)
+TEST_F(ConnectAccessories, TheMicroscopesOwnDiaShutterOccupiesNoConnectorAndNoShutterClearsBoth)
 {
     Connect("[DiaShutter]\nBuiltIn = 1\nConnector = 2\nMaker = 1\n"
             "[AuxShutter]\nConnector = 0\nMaker = 0\n");
     shutter().SetUse(1, clsConnectShutter::UseAUX);
     shutter().SetMaker(1, 2);
     EXPECT_EQ(shutter().func_ReadSdk(), "");
-    EXPECT_EQ(shutter().Use(1), 0);
-    EXPECT_EQ(shutter().Maker(1), 0);
+    EXPECT_EQ(std::tuple(shutter().Use(1), shutter().Maker(1)), std::tuple(0, 0));
     EXPECT_EQ(zo->IsMounted(4), 0) << "the unwired AUX shutter is absent";
-}
 
-TEST_F(ConnectAccessories, NoShutterAtAllClearsBothConnectors)
-{
+    // No shutter at all clears both connectors.
     Connect("[Mounted]\nDiaShutter = 0\nEpiShutter = 0\nAuxShutter = 0\n");
     shutter().SetUse(0, 1);
     shutter().SetMaker(0, 2);
     EXPECT_EQ(shutter().func_ReadSdk(), "");
-    EXPECT_EQ(shutter().Use(0), 0);
-    EXPECT_EQ(shutter().Maker(0), 0);
+    EXPECT_EQ(Shutters(), (std::vector<int32_t>{0, 0, 0, 0}));
 }
 
 TEST_F(ConnectAccessories, AShutterWriteRewiresAndRereadsWhichShuttersArePresent)
@@ -86,15 +78,14 @@ TEST_F(ConnectAccessories, AShutterWriteRewiresAndRereadsWhichShuttersArePresent
     EXPECT_FALSE(g_LayoutPending);
 
     EXPECT_EQ(shutter().func_ReadSdk(), "");
-    EXPECT_EQ(shutter().Use(1), clsConnectShutter::UseDIA);
-    EXPECT_EQ(shutter().Maker(1), 2);
+    EXPECT_EQ(Shutters(), (std::vector<int32_t>{clsConnectShutter::UseEpi, 2, clsConnectShutter::UseDIA, 2}));
 }
 
 TEST_F(ConnectAccessories, AFailedShutterConnectionIsReportedAndRetriedByTheNextSend)
 {
     shutter().SetMaker(0, 1);
     control().FailCall("EpiShutter", "Connect", NotAnswering, 1);
-    EXPECT_EQ(shutter().func_WriteSdk(), func_GetMessage(97) + "[1]");
+    EXPECT_EQ(shutter().func_WriteSdk(), Line(97, "1"));
     EXPECT_FALSE(shutter().Busy());
     EXPECT_EQ(shutter().func_WriteSdk(), "");
     EXPECT_EQ(Wiring(scope().EpiShutter()), std::make_pair(1, 1));
@@ -127,32 +118,26 @@ TEST_F(ConnectAccessories, AReadDuringTheShutterWriteReturnsAtOnce)
 
 TEST_F(ConnectAccessories, ShutterEntriesOfASetupFileAreCommittedAsAPair)
 {
-    const std::string line = func_GetMessage(97);
+    const std::vector<int32_t> committed = {clsConnectShutter::UseDIA, 2, clsConnectShutter::UseAUX, 1};
     // The first entry alone is only staged.
     EXPECT_EQ(ReadElement(shutter(), "<VALUE ID='1' BRAND='2' TYPE='2'/>"), "");
     EXPECT_EQ(shutter().Use(0), clsConnectShutter::UseEpi);
     EXPECT_EQ(ReadElement(shutter(), "<value id='2' brand='1' type='3'/>"), "");
-    EXPECT_EQ(shutter().Use(0), clsConnectShutter::UseDIA);
-    EXPECT_EQ(shutter().Maker(0), 2);
-    EXPECT_EQ(shutter().Use(1), clsConnectShutter::UseAUX);
-    EXPECT_EQ(shutter().Maker(1), 1);
+    EXPECT_EQ(Shutters(), committed);
 
     // Both connectors the same use: nothing is committed.
     EXPECT_EQ(ReadElement(shutter(), "<VALUE ID='1' BRAND='2' TYPE='1'/>"), "");
-    EXPECT_EQ(ReadElement(shutter(), "<VALUE ID='2' BRAND='2' TYPE='1'/>"), line + "[2]");
-    EXPECT_EQ(shutter().Use(0), clsConnectShutter::UseDIA);
-    EXPECT_EQ(shutter().Use(1), clsConnectShutter::UseAUX);
+    EXPECT_EQ(ReadElement(shutter(), "<VALUE ID='2' BRAND='2' TYPE='1'/>"), Line(97, "2"));
+    EXPECT_EQ(Shutters(), committed);
 
     // Both without a use is no conflict.
     EXPECT_EQ(ReadElement(shutter(), "<VALUE ID='1' BRAND='0' TYPE='0'/>"), "");
     EXPECT_EQ(ReadElement(shutter(), "<VALUE ID='2' BRAND='0' TYPE='0'/>"), "");
-    EXPECT_EQ(shutter().Use(0), 0);
-    EXPECT_EQ(shutter().Use(1), 0);
+    EXPECT_EQ(Shutters(), (std::vector<int32_t>{0, 0, 0, 0}));
 }
 
 TEST_F(ConnectAccessories, ARejectedShutterEntryKeepsItsConnectorWhileTheOtherIsTaken)
 {
-    const std::string line = func_GetMessage(97);
     struct Case {
         const char* first;
         const char* why;
@@ -164,14 +149,13 @@ TEST_F(ConnectAccessories, ARejectedShutterEntryKeepsItsConnectorWhileTheOtherIs
                           Case{"TYPE='1'", "BRAND missing"}}) {
         Connect("");
         const std::string first = std::string("<VALUE ID='1' ") + c.first + "/>";
-        EXPECT_EQ(ReadElement(shutter(), first.c_str()), line + "[1]") << c.why;
-        EXPECT_EQ(ReadElement(shutter(), "<VALUE ID='2' BRAND='2' TYPE='2'/>"), "") << c.why;
-        EXPECT_EQ(shutter().Use(0), clsConnectShutter::UseEpi) << c.why;
-        EXPECT_EQ(shutter().Maker(0), 2) << c.why;
-        EXPECT_EQ(shutter().Use(1), clsConnectShutter::UseDIA) << c.why;
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(ReadElement(shutter(), first.c_str()), Line(97, "1"));
+        EXPECT_EQ(ReadElement(shutter(), "<VALUE ID='2' BRAND='2' TYPE='2'/>"), "");
+        EXPECT_EQ(Shutters(), (std::vector<int32_t>{clsConnectShutter::UseEpi, 2, clsConnectShutter::UseDIA, 2}));
     }
-    EXPECT_EQ(ReadElement(shutter(), "<VALUE ID='3' BRAND='2' TYPE='2'/>"), line + "[3]");
-    EXPECT_EQ(ReadElement(shutter(), "<VALUE BRAND='2' TYPE='2'/>"), line + "[-1]");
+    EXPECT_EQ(ReadElement(shutter(), "<VALUE ID='3' BRAND='2' TYPE='2'/>"), Line(97, "3"));
+    EXPECT_EQ(ReadElement(shutter(), "<VALUE BRAND='2' TYPE='2'/>"), Line(97, "-1"));
 }
 
 // ---------------------------------------------------------------- cameras
@@ -180,10 +164,8 @@ TEST_F(ConnectAccessories, CamerasAreReadFromPresentControllers)
 {
     Connect("[KMX1]\nCameraType = 1\nCameraMaker = 2\n[KMX2]\nCameraType = -1\nCameraMaker = 2\n");
     kmx().func_ReadSdk();
-    EXPECT_EQ(kmx().Use(0), 1);
-    EXPECT_EQ(kmx().Maker(0), 2);
-    EXPECT_EQ(kmx().Use(1), 0) << "an unknown camera type counts as none";
-    EXPECT_EQ(kmx().Maker(1), 0) << "and then no maker is kept";
+    // An unknown camera type counts as none, and then no maker is kept.
+    EXPECT_EQ(Cameras(), (std::vector<int32_t>{1, 2, 0, 0}));
 
     Connect("[Mounted]\nKMX1 = 0\n");
     kmx().func_ReadSdk();
@@ -202,24 +184,22 @@ TEST_F(ConnectAccessories, OnlyChangedCameraSettingsAreWritten)
 
     kmx().SetUse(1, 4);
     control().FailCall("KMX2", "SetCamera", NotAnswering, 1);
-    EXPECT_EQ(kmx().func_WriteSdk(), func_GetMessage(98) + "[2]");
+    EXPECT_EQ(kmx().func_WriteSdk(), Line(98, "2"));
     EXPECT_EQ(kmx().func_WriteSdk(), "") << "the failed item is sent again";
     EXPECT_EQ(scope().KMX2().CameraType(), 4);
 }
 
 TEST_F(ConnectAccessories, CameraEntriesNeedMakerAndTypeTogether)
 {
-    const std::string line = func_GetMessage(98);
-    EXPECT_EQ(ReadElement(kmx(), "<VALUE ID='2' BRAND='3' TYPE='0'/>"), line + "[2]");
-    EXPECT_EQ(ReadElement(kmx(), "<VALUE ID='2' BRAND='0' TYPE='2'/>"), line + "[2]");
-    EXPECT_EQ(ReadElement(kmx(), "<VALUE ID='2' BRAND='1' TYPE='6'/>"), line + "[2]") << "above the type limit";
-    EXPECT_EQ(ReadElement(kmx(), "<VALUE ID='0' BRAND='1' TYPE='1'/>"), line + "[0]");
+    // TYPE 6 is above the type limit.
+    for (const char* xml : {"<VALUE ID='2' BRAND='3' TYPE='0'/>", "<VALUE ID='2' BRAND='0' TYPE='2'/>",
+                            "<VALUE ID='2' BRAND='1' TYPE='6'/>"})
+        EXPECT_EQ(ReadElement(kmx(), xml), Line(98, "2")) << xml;
+    EXPECT_EQ(ReadElement(kmx(), "<VALUE ID='0' BRAND='1' TYPE='1'/>"), Line(98, "0"));
     EXPECT_EQ(kmx().Use(1), 0) << "rejected entries change nothing";
     EXPECT_EQ(ReadElement(kmx(), "<VALUE ID='2' BRAND='3' TYPE='5'/>"), "");
-    EXPECT_EQ(kmx().Maker(1), 3);
-    EXPECT_EQ(kmx().Use(1), 5);
     EXPECT_EQ(ReadElement(kmx(), "<VALUE ID='1' BRAND='0' TYPE='0'/>"), "");
-    EXPECT_EQ(kmx().Use(0), 0);
+    EXPECT_EQ(Cameras(), (std::vector<int32_t>{0, 0, 5, 3}));
 }
 
 // ---------------------------------------------------------------- piezo stage
@@ -250,8 +230,8 @@ TEST_F(ConnectAccessories, ThePiezoSettingExistsOnlyOnSystemTypesFiveAndSix)
 TEST_F(ConnectAccessories, APiezoEntryTakesOnlyTheThreeConnectionValues)
 {
     clsConnectPiezoStage& piezo = *zo->ConnectPiezoStage;
-    EXPECT_EQ(ReadElement(piezo, "<CONNECTED STATUS='2'/>"), func_GetMessage(108) + "[2]");
-    EXPECT_EQ(ReadElement(piezo, "<CONNECTED STATUS='on'/>"), func_GetMessage(108) + "[on]");
+    EXPECT_EQ(ReadElement(piezo, "<CONNECTED STATUS='2'/>"), Line(108, "2"));
+    EXPECT_EQ(ReadElement(piezo, "<CONNECTED STATUS='on'/>"), Line(108, "on"));
     EXPECT_EQ(piezo.Connected(), 1);
     EXPECT_EQ(ReadElement(piezo, "<connected status=' -1 '/>"), "");
     EXPECT_EQ(piezo.Connected(), -1);
@@ -265,11 +245,10 @@ TEST_F(ConnectAccessories, MicroscopeNamesAreCapitalisedAndMarkedWhenUnavailable
             "Microscope.3 = Spare, unavailable\n");
     const clsConnectMicroscope& list = *zo->ConnectMicroscope;
     EXPECT_EQ(list.func_MicroscopeCount(), 3);
-    EXPECT_EQ(list.func_MicroscopeName(1), "Left Scope  Two");
-    EXPECT_EQ(list.func_MicroscopeName(2), "NoName");
-    EXPECT_EQ(list.func_MicroscopeName(3), "Not Available");
-    EXPECT_EQ(list.func_MicroscopeName(4), "");
-    EXPECT_EQ(list.func_MicroscopeName(-1), "");
+    std::vector<std::string> names;
+    for (const int32_t i : {1, 2, 3, 4, -1})
+        names.push_back(list.func_MicroscopeName(i));
+    EXPECT_EQ(names, (std::vector<std::string>{"Left Scope  Two", "NoName", "Not Available", "", ""}));
 }
 
 // ---------------------------------------------------------------- nosepiece modes
@@ -297,11 +276,9 @@ TEST_F(ConnectAccessories, NosepieceModesAreSentWhenChangedAndRetriedAfterAFailu
     alf.SetIsALFOn(1);
     rotation.SetIsRotationOn(1);
     control().FailCall("Nosepiece", "SetRotationStopper", NotAnswering, 1);
-    EXPECT_EQ(zo->func_Send(), func_GetMessage(102) + "[1]");
-    EXPECT_FALSE(alf.Busy);
-    EXPECT_FALSE(rotation.Busy);
-    EXPECT_EQ(scope().Nosepiece().ALFMode(), 1);
-    EXPECT_EQ(scope().Nosepiece().RotationStopper(), 0);
+    EXPECT_EQ(zo->func_Send(), Line(102, "1"));
+    EXPECT_FALSE(alf.Busy || rotation.Busy);
+    EXPECT_EQ(std::tuple(scope().Nosepiece().ALFMode(), scope().Nosepiece().RotationStopper()), std::tuple(1, 0));
 
     control().FailCall("Nosepiece", "SetALFMode", NotAnswering); // ALF is not sent again
     EXPECT_EQ(zo->func_Send(), "");
@@ -335,10 +312,10 @@ TEST_F(ConnectAccessories, NosepieceModeEntriesAreTrueOrFalse)
     clsModeALF& alf = *zo->ModeALF;
     EXPECT_EQ(ReadElement(alf, "<VALUE STATUS='tRUE'/>"), "");
     EXPECT_EQ(alf.IsALFOn(), 1);
-    EXPECT_EQ(ReadElement(alf, "<VALUE STATUS='yes'/>"), func_GetMessage(101) + "[yes]");
-    EXPECT_EQ(ReadElement(alf, "<VALUE/>"), func_GetMessage(101) + "[]");
+    EXPECT_EQ(ReadElement(alf, "<VALUE STATUS='yes'/>"), Line(101, "yes"));
+    EXPECT_EQ(ReadElement(alf, "<VALUE/>"), Line(101, ""));
     EXPECT_EQ(alf.IsALFOn(), 1);
-    EXPECT_EQ(ReadElement(*zo->ModeRotation, "<VALUE STATUS='1'/>"), func_GetMessage(102) + "[1]");
+    EXPECT_EQ(ReadElement(*zo->ModeRotation, "<VALUE STATUS='1'/>"), Line(102, "1"));
     EXPECT_EQ(ReadElement(*zo->ModeRotation, "<VALUE STATUS='False'/>"), "");
 }
 

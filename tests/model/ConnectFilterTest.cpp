@@ -4,9 +4,6 @@
 
 #include "OpticsFixture.h"
 
-#include "core/mdlCommon.h"
-#include "core/mdlGlobals.h"
-
 using namespace ZOSCOPELib;
 using Strings = std::vector<std::string>;
 

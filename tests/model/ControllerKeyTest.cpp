@@ -2,14 +2,6 @@
 
 #include "AccessoriesFixture.h"
 
-#include "core/mdlCommon.h"
-#include "core/mdlSettings.h"
-#include "model/clsErgoKey.h"
-#include "model/clsRemoteKey.h"
-#include "model/clsShortcutKey.h"
-
-#include <pugixml.hpp>
-
 #include <vector>
 
 using namespace ZOSCOPELib;
@@ -20,6 +12,18 @@ class ControllerKeys : public zotest::ConnectedZo {
 protected:
     clsErgoKey& ergo() { return *zo->ErgoKey; }
     clsRemoteKey& remote() { return *zo->RemoteKey; }
+
+    // The ergo keys 1 to 7, then the switchable keys as rows A and B.
+    std::vector<int32_t> Keys()
+    {
+        std::vector<int32_t> keys;
+        for (int k = 0; k < 7; ++k)
+            keys.push_back(ergo().Key(k));
+        for (int k = 0; k < 2; ++k)
+            for (const int row : {clsErgoKey::RowA, clsErgoKey::RowB})
+                keys.push_back(ergo().KeyAB(k, row));
+        return keys;
+    }
 
     // The elements a component writes, as "NAME ID FUNCTION" lines.
     static std::vector<std::string> Written(clsComponent& component)
@@ -40,18 +44,11 @@ protected:
 
 TEST_F(ControllerKeys, TheErgoCodesAreReadInTheControllersOrder)
 {
-    // The built-in controller holds 15 16 17 21 22 70 71 72 73 79.
-    EXPECT_EQ(ergo().Key(0), 15);
-    EXPECT_EQ(ergo().Key(4), 22);
-    EXPECT_EQ(ergo().KeyAB(0, clsErgoKey::RowA), 70);
-    EXPECT_EQ(ergo().KeyAB(0, clsErgoKey::RowB), 71);
-    EXPECT_EQ(ergo().KeyAB(1, clsErgoKey::RowA), 72);
-    EXPECT_EQ(ergo().KeyAB(1, clsErgoKey::RowB), 73);
-    EXPECT_EQ(ergo().Key(5), 79);
+    // The built-in controller holds 15 16 17 21 22 70 71 72 73 79; keys 6 and
+    // switchable key 2 (row 2) are outside.
+    EXPECT_EQ(Keys(), (std::vector<int32_t>{15, 16, 17, 21, 22, 79, 0, 70, 71, 72, 73}));
     EXPECT_TRUE(ergo().IsSwitchEnable());
-    EXPECT_EQ(ergo().Key(6), 0);
-    EXPECT_EQ(ergo().KeyAB(2, 0), 0);
-    EXPECT_EQ(ergo().KeyAB(0, 2), 0);
+    EXPECT_EQ(std::tuple(ergo().KeyAB(2, 0), ergo().KeyAB(0, 2)), std::tuple(0, 0));
 }
 
 TEST_F(ControllerKeys, AnErgoWriteAlwaysSendsTheSwitchButKeysOnlyWhenChanged)
@@ -89,8 +86,7 @@ TEST_F(ControllerKeys, RestoringTheErgoKeysTakesBackTheSwitchToo)
     ergo().SetKeyAB(0, clsErgoKey::RowA, 41);
     ergo().SetIsSwitchEnable(false);
     zo->sub_RestData();
-    EXPECT_EQ(ergo().Key(2), 17);
-    EXPECT_EQ(ergo().KeyAB(0, clsErgoKey::RowA), 70);
+    EXPECT_EQ(Keys(), (std::vector<int32_t>{15, 16, 17, 21, 22, 79, 0, 70, 71, 72, 73}));
     EXPECT_TRUE(ergo().IsSwitchEnable());
 }
 
@@ -106,24 +102,21 @@ TEST_F(ControllerKeys, WithoutTheErgoControllerNothingIsReadOrWritten)
 
 TEST_F(ControllerKeys, ErgoElementsGoByIdAndTheSwitchableKeysTakeTwoCodes)
 {
-    const std::string line = func_GetMessage(104);
-    EXPECT_EQ(ReadElement(ergo(), "<KEYAB ID='7' FUNCTION='12,34'/>"), "");
-    EXPECT_EQ(ergo().KeyAB(1, clsErgoKey::RowA), 12);
-    EXPECT_EQ(ergo().KeyAB(1, clsErgoKey::RowB), 34);
-    EXPECT_EQ(ReadElement(ergo(), "<key id='6' function=' 5 , 6 '/>"), "") << "either element name";
-    EXPECT_EQ(ergo().KeyAB(0, clsErgoKey::RowB), 6);
-    EXPECT_EQ(ReadElement(ergo(), "<KEY ID='8' FUNCTION='44'/>"), "");
-    EXPECT_EQ(ergo().Key(5), 44);
-    EXPECT_EQ(ReadElement(ergo(), "<KEY ID='3' FUNCTION='45'/>"), "");
-    EXPECT_EQ(ergo().Key(2), 45);
+    // Either element name; ID 6 and 7 are the switchable keys, 8 the last key.
+    for (const char* xml : {"<KEYAB ID='7' FUNCTION='12,34'/>", "<key id='6' function=' 5 , 6 '/>",
+                            "<KEY ID='8' FUNCTION='44'/>", "<KEY ID='3' FUNCTION='45'/>"})
+        EXPECT_EQ(ReadElement(ergo(), xml), "") << xml;
+    const std::vector<int32_t> loaded = {15, 16, 45, 21, 22, 44, 0, 5, 6, 12, 34};
+    EXPECT_EQ(Keys(), loaded);
 
-    EXPECT_EQ(ReadElement(ergo(), "<KEY ID='9' FUNCTION='1'/>"), line + "[9]");
-    EXPECT_EQ(ReadElement(ergo(), "<KEY ID='0' FUNCTION='1'/>"), line + "[0]");
-    EXPECT_EQ(ReadElement(ergo(), "<KEYAB ID='6' FUNCTION='7'/>"), line + "[6]") << "no comma";
-    EXPECT_EQ(ReadElement(ergo(), "<KEY ID='1' FUNCTION='x'/>"), line + "[1]");
-    EXPECT_EQ(ReadElement(ergo(), "<KEY FUNCTION='1'/>"), line + "[-1]");
-    EXPECT_EQ(ergo().KeyAB(0, clsErgoKey::RowA), 5) << "rejected elements change nothing";
-    EXPECT_EQ(ergo().Key(0), 15);
+    const std::pair<const char*, const char*> rejected[] = {{"<KEY ID='9' FUNCTION='1'/>", "9"},
+                                                            {"<KEY ID='0' FUNCTION='1'/>", "0"},
+                                                            {"<KEYAB ID='6' FUNCTION='7'/>", "6"}, // no comma
+                                                            {"<KEY ID='1' FUNCTION='x'/>", "1"},
+                                                            {"<KEY FUNCTION='1'/>", "-1"}};
+    for (const auto& [xml, id] : rejected)
+        EXPECT_EQ(ReadElement(ergo(), xml), Line(104, id)) << xml;
+    EXPECT_EQ(Keys(), loaded) << "rejected elements change nothing";
 }
 
 TEST_F(ControllerKeys, ErgoKeysAreWrittenByIdWithTheCommaFormForTheSwitchableOnes)
@@ -136,14 +129,13 @@ TEST_F(ControllerKeys, ErgoKeysAreWrittenByIdWithTheCommaFormForTheSwitchableOne
 
 TEST_F(ControllerKeys, RemoteKeysTakeFunctionsUpTo93)
 {
-    const std::string line = func_GetMessage(103);
-    EXPECT_EQ(ReadElement(remote(), "<KEY ID='2' FUNCTION='94'/>"), line + "[2]");
+    EXPECT_EQ(ReadElement(remote(), "<KEY ID='2' FUNCTION='94'/>"), Line(103, "2"));
     EXPECT_EQ(remote().Key(1), 0);
     EXPECT_EQ(ReadElement(remote(), "<KEY ID='2' FUNCTION='93'/>"), "");
     EXPECT_EQ(remote().Key(1), 93);
-    EXPECT_EQ(ReadElement(remote(), "<KEY ID='7' FUNCTION='1'/>"), line + "[7]");
-    EXPECT_EQ(ReadElement(remote(), "<KEY ID='1' FUNCTION='-1'/>"), line + "[1]");
-    EXPECT_EQ(ReadElement(remote(), "<KEY ID='abc' FUNCTION='1'/>"), line + "[abc]");
+    EXPECT_EQ(ReadElement(remote(), "<KEY ID='7' FUNCTION='1'/>"), Line(103, "7"));
+    EXPECT_EQ(ReadElement(remote(), "<KEY ID='1' FUNCTION='-1'/>"), Line(103, "1"));
+    EXPECT_EQ(ReadElement(remote(), "<KEY ID='abc' FUNCTION='1'/>"), Line(103, "abc"));
     remote().SetKey(5, 7);
     EXPECT_EQ(Written(remote()), (std::vector<std::string>{"KEY ID=1 FUNCTION=0", "KEY ID=2 FUNCTION=93",
                                                            "KEY ID=3 FUNCTION=0", "KEY ID=4 FUNCTION=0",

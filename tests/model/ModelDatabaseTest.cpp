@@ -4,9 +4,6 @@
 
 #include "OpticsFixture.h"
 
-#include "core/mdlCommon.h"
-#include "core/mdlGlobals.h"
-
 using namespace ZOSCOPELib;
 using namespace ZOSCOPELib::sim;
 using Strings = std::vector<std::string>;
@@ -21,10 +18,10 @@ TEST_F(ModelDatabases, ObjectiveRecordsAndListsAreRead)
     EXPECT_EQ(dbObjective().DatabasePresetCount(), 35);
     EXPECT_EQ(dbObjective().Mag().at(3), "10x");
     EXPECT_EQ(dbObjective().FKS().size(), 3u);
-    EXPECT_EQ(dbObjective().Name(3), "ZPA 10x");
-    EXPECT_EQ(dbObjective().Name(36), "") << "an unused code";
-    EXPECT_EQ(dbObjective().Name(301), "ZX 25x");
-    EXPECT_EQ(dbObjective().Name(310), "");
+    // 36 is an unused code, 310 beyond the user entries.
+    EXPECT_EQ(dbObjective().Name(3) + "|" + dbObjective().Name(36) + "|" + dbObjective().Name(301) + "|" +
+                  dbObjective().Name(310),
+              "ZPA 10x||ZX 25x|");
 
     clsDBObjective::Record record;
     dbObjective().sub_GetDbNosepiece(301, record);
@@ -64,11 +61,7 @@ TEST_F(ModelDatabases, OnlyChangedUserEntriesAreWrittenAndASecondSendWritesNothi
                                  "Database.DichroicMirrors.SetName(311, \"DM 600\")",
                                  "Database.BarrierFilters.SetName(311, \"650/40\")",
                                  "Database.ExcitationFilters.SetName(311, \"600/20\")"}));
-    EXPECT_TRUE(g_RefreshObjective);
-    EXPECT_TRUE(g_RefreshCondenser);
-    EXPECT_TRUE(g_RefreshFilterBlock);
-    EXPECT_TRUE(g_RefreshEXFilter);
-    EXPECT_TRUE(g_RefreshBAFilter);
+    EXPECT_EQ(RefreshFlags(), (std::vector<bool>{true, true, true, true, true}));
 
     MarkTrace();
     EXPECT_EQ(zo->func_Send(), "");
@@ -77,13 +70,12 @@ TEST_F(ModelDatabases, OnlyChangedUserEntriesAreWrittenAndASecondSendWritesNothi
     // What the microscope now holds.
     ModelDatabase& sdk = scope().Database();
     const ObjectiveRecord record = sdk.Objectives().Get(302);
-    EXPECT_EQ(record.Name, "ZX 50x");
+    EXPECT_EQ(std::tuple(record.Name, record.MagCode), std::tuple("ZX 50x", 5));
     EXPECT_DOUBLE_EQ(record.NA, 0.8);
-    EXPECT_EQ(record.MagCode, 5);
-    EXPECT_EQ(sdk.FilterBlocks().Name(301), "Mine");
     EXPECT_EQ(sdk.FilterBlocks().Composition(301), (FilterComposition{311, 311, 311}));
-    EXPECT_EQ(sdk.DichroicMirrors().Name(311), "DM 600");
-    EXPECT_EQ(sdk.ExcitationFilters().Name(311), "600/20");
+    EXPECT_EQ(sdk.FilterBlocks().Name(301) + "|" + sdk.DichroicMirrors().Name(311) + "|" +
+                  sdk.ExcitationFilters().Name(311),
+              "Mine|DM 600|600/20");
 }
 
 TEST_F(ModelDatabases, AClearedEntryIsStoredAsABlankAndReadsBackEmpty)
@@ -101,10 +93,8 @@ TEST_F(ModelDatabases, FilterNamesAreReadWithoutTheirWheelButNotWritten)
 {
     ConnectOptics("[Mounted]\nExcitationWheel = 0\nCondenser = 0\n"
                   "[Database.ExcitationFilters]\n305 = EX 555\n[Database.Condensers]\n301 = Mine\n");
-    EXPECT_EQ(dbEXFilter().Name(305), "EX 555");
-    EXPECT_EQ(dbEXFilter().Name(1), "340/26");
-    EXPECT_EQ(dbCondenser().Name(301), "") << "the condenser database needs the condenser";
-    EXPECT_EQ(dbCondenser().Name(1), "");
+    EXPECT_EQ(dbEXFilter().Name(305) + "|" + dbEXFilter().Name(1), "EX 555|340/26");
+    EXPECT_EQ(dbCondenser().Name(301) + dbCondenser().Name(1), "") << "the condenser database needs the condenser";
 
     dbEXFilter().SetName(306, "EX 600");
     dbCondenser().SetName(302, "Ph9");
@@ -117,14 +107,11 @@ TEST_F(ModelDatabases, FilterNamesAreReadWithoutTheirWheelButNotWritten)
 TEST_F(ModelDatabases, FilterBlocksNeedEitherTurret)
 {
     ConnectOptics("[Mounted]\nFilterTurret1 = 0\n");
-    EXPECT_EQ(dbFilter().Name(4), "GFP");
-    EXPECT_EQ(dbFilter().DatabasePresetCount(), 20);
-    EXPECT_EQ(dbFilter().DMDatabasePresetCount(), 10);
-    EXPECT_EQ(dbFilter().DMName(10), "DM Quad");
+    EXPECT_EQ(dbFilter().Name(4) + "|" + dbFilter().DMName(10), "GFP|DM Quad");
+    EXPECT_EQ(std::tuple(dbFilter().DatabasePresetCount(), dbFilter().DMDatabasePresetCount()), std::tuple(20, 10));
 
     ConnectOptics("[Mounted]\nFilterTurret1 = 0\nFilterTurret2 = 0\n");
-    EXPECT_EQ(dbFilter().Name(4), "");
-    EXPECT_EQ(dbFilter().DMName(10), "");
+    EXPECT_EQ(dbFilter().Name(4) + dbFilter().DMName(10), "");
     dbFilter().SetName(301, "Mine");
     EXPECT_EQ(zo->func_Send(), "");
     EXPECT_EQ(Writes(), Strings{});
@@ -167,8 +154,7 @@ TEST_F(ModelDatabases, RestoringTakesBackTheEdits)
     dbObjective().sub_GetDbNosepiece(300, record);
     EXPECT_EQ(record, clsDBObjective::Record{});
     EXPECT_EQ(dbFilter().CustomBA(305), 0);
-    EXPECT_EQ(dbFilter().DMName(319), "");
-    EXPECT_EQ(dbBAFilter().Name(319), "");
+    EXPECT_EQ(dbFilter().DMName(319) + dbBAFilter().Name(319), "");
 }
 
 } // namespace

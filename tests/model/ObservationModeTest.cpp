@@ -3,13 +3,6 @@
 
 #include "AccessoriesFixture.h"
 
-#include "core/mdlCommon.h"
-#include "model/clsConnectFilter.h"
-#include "model/clsConnectShutter.h"
-#include "model/clsObservationMode.h"
-
-#include <pugixml.hpp>
-
 #include <vector>
 
 using namespace ZOSCOPELib;
@@ -52,29 +45,36 @@ protected:
 
     std::string ReadElement(const char* xml) { return ConnectedZo::ReadElement(modes(), xml); }
 
+    // Cells of one slot: the flag (Mode) or the value (Value) of each column.
+    std::vector<int32_t> Flags(int slot, std::initializer_list<int> columns)
+    {
+        std::vector<int32_t> cells;
+        for (const int column : columns)
+            cells.push_back(modes().Mode(slot, column));
+        return cells;
+    }
+    std::vector<int32_t> Values(int slot, std::initializer_list<int> columns)
+    {
+        std::vector<int32_t> cells;
+        for (const int column : columns)
+            cells.push_back(modes().Value(slot, column));
+        return cells;
+    }
+
     zotest::FakePad pad;
-    const std::string line = func_GetMessage(105);
 };
 
 TEST_F(ObservationModes, TheSdksModesFillTheSlotsWithFlagsDerivedFromTheirValues)
 {
     // The built-in instrument: BF, PH and GFP; connector 1 is the epi shutter,
     // connector 2 the AUX shutter.
-    EXPECT_EQ(modes().Name(0), "BF");
-    EXPECT_EQ(modes().Name(2), "GFP");
-    EXPECT_EQ(modes().Name(3), "");
-    EXPECT_EQ(modes().Name(8), "");
-    // GFP: objective 4, turret 1 at 3, turret 2 not part of it, epi shutter open.
-    EXPECT_EQ(modes().Mode(2, 0), -1);
-    EXPECT_EQ(modes().Mode(2, 1), 0) << "condenser not set";
-    EXPECT_EQ(modes().FilterBlock(2, 0), 3);
-    EXPECT_EQ(modes().Mode(2, 3), -1);
-    EXPECT_EQ(modes().FilterBlock(2, 1), kNotSet);
-    EXPECT_EQ(modes().Mode(2, 4), 0);
-    EXPECT_EQ(modes().Mode(2, 13), -1) << "shutter 1 is the epi shutter, slot 9";
-    EXPECT_EQ(modes().Mode(2, 14), 0) << "shutter 2 is the AUX shutter, slot 11, not set";
+    EXPECT_EQ(modes().Name(0) + modes().Name(2) + "|" + modes().Name(3) + modes().Name(8), "BFGFP|");
+    // GFP: objective 4 (flag 0), condenser not set (1), turret 1 at 3 (3),
+    // turret 2 not part of it (4), shutter 1 the epi shutter, open (13),
+    // shutter 2 the AUX shutter, not set (14); 17 is outside the flags.
+    EXPECT_EQ(Flags(2, {0, 1, 3, 4, 13, 14, 17}), (std::vector<int32_t>{-1, 0, -1, 0, -1, 0, 0}));
+    EXPECT_EQ(std::tuple(modes().FilterBlock(2, 0), modes().FilterBlock(2, 1)), std::tuple(3, kNotSet));
     EXPECT_EQ(modes().Mode(0, 13), -1) << "a closed shutter (0) is part of the mode";
-    EXPECT_EQ(modes().Mode(2, 17), 0) << "outside the flags";
     EXPECT_EQ(modes().Value(2, 0), 4);
 }
 
@@ -82,10 +82,8 @@ TEST_F(ObservationModes, ExchangedTurretsSwapTheFilterBlockRows)
 {
     zo->ConnectFilter->SetFilterPosition(true);
     EXPECT_EQ(modes().func_ReadSdk(), "");
-    EXPECT_EQ(modes().FilterBlock(2, 0), kNotSet);
-    EXPECT_EQ(modes().FilterBlock(2, 1), 3);
-    EXPECT_EQ(modes().Mode(2, 3), 0);
-    EXPECT_EQ(modes().Mode(2, 4), -1);
+    EXPECT_EQ(std::tuple(modes().FilterBlock(2, 0), modes().FilterBlock(2, 1)), std::tuple(kNotSet, 3));
+    EXPECT_EQ(Flags(2, {3, 4}), (std::vector<int32_t>{0, -1}));
 }
 
 TEST_F(ObservationModes, TenSdkModesGiveEightSlotsAndTheNextChangedWriteDropsTheRest)
@@ -143,14 +141,14 @@ TEST_F(ObservationModes, SettingAFlagCapturesTheDeviceStateFromThePad)
     EXPECT_EQ(modes().Value(4, 5), kNotSet);
     EXPECT_EQ(modes().Mode(4, 1), 0);
 
-    // Shutters by the use of their connector: connector 1 is the epi shutter.
+    // Shutters by the use of their connector: connector 1 is the epi shutter;
+    // connector 2 without a use stores nothing.
     modes().SetMode(4, 13, -1);
     EXPECT_EQ(modes().Value(4, 9), 1);
     zo->ConnectShutter->SetUse(1, clsConnectShutter::UseNone);
     modes().SetMode(4, 14, -1);
     EXPECT_EQ(modes().Mode(4, 14), -1);
-    EXPECT_EQ(modes().Value(4, 10), kNotSet);
-    EXPECT_EQ(modes().Value(4, 11), kNotSet) << "no use, nothing stored";
+    EXPECT_EQ(Values(4, {10, 11}), (std::vector<int32_t>{kNotSet, kNotSet}));
 
     modes().SetMode(8, 0, -1); // outside the slots: ignored
     modes().SetMode(4, 17, -1);
@@ -184,8 +182,7 @@ TEST_F(ObservationModes, TheTurretExchangeRestoresTheStoredModesWithTheTurretsSw
     modes().SetMode(2, 0, -1); // an edit that must not reach the SDK
     EXPECT_EQ(modes().func_ReserveFL(), "");
     const ModeRecord gfp = sdk().GetMode("GFP");
-    EXPECT_EQ(gfp[1], kNotSet);
-    EXPECT_EQ(gfp[2], 3);
+    EXPECT_EQ(std::tuple(gfp[1], gfp[2]), std::tuple(kNotSet, 3));
     EXPECT_EQ(gfp[0], 4) << "the backup is stored, not the working copy";
     EXPECT_EQ(modes().Value(2, 0), 1) << "the working copy is left alone";
 
@@ -199,13 +196,13 @@ TEST_F(ObservationModes, FailuresAreReportedOnceAndWhatTheSdkHoldsIsReadBack)
 {
     modes().SetName(0, "BFX");
     control().FailCall("ObservationModes", "SetMode", NotAnswering, 1);
-    EXPECT_EQ(modes().func_WriteSdk(), line + "[9]");
+    EXPECT_EQ(modes().func_WriteSdk(), Line(105, "9"));
     EXPECT_EQ(SdkNames(), (std::vector<std::string>{"PH", "GFP"}));
     EXPECT_EQ(modes().Name(0), "PH");
 
     control().FailCall("ObservationModes", "GetMode", NotAnswering, 1);
     modes().SetName(0, "EDIT");
-    EXPECT_EQ(modes().func_ReadSdk(), line + "(ZOSCOPELib.ObservationModes:1004)");
+    EXPECT_EQ(modes().func_ReadSdk(), func_GetMessage(105) + "(ZOSCOPELib.ObservationModes:1004)");
     modes().sub_RestData();
     EXPECT_EQ(modes().Name(0), "PH") << "the backup was not refreshed by the failed read";
 }
@@ -216,9 +213,7 @@ TEST_F(ObservationModes, RestoringTakesBackEveryEdit)
     modes().SetName(1, "XX");
     modes().SetMode(1, 2, 0);
     modes().sub_RestData();
-    EXPECT_EQ(modes().Name(1), "PH");
-    EXPECT_EQ(modes().Mode(1, 2), -1);
-    EXPECT_EQ(modes().Value(1, 13), 1);
+    EXPECT_EQ(std::tuple(modes().Name(1), modes().Mode(1, 2), modes().Value(1, 13)), std::tuple("PH", -1, 1));
 }
 
 // ---------------------------------------------------------------- setup files
@@ -229,15 +224,10 @@ TEST_F(ObservationModes, AUserElementFillsItsSlotAndLeavesTheBackupForTheNextWri
                           "analyzer='0' SHUTTER1='1' SHUTTER2='0' FKSOFFSET='1234' unknown='x'/>"),
               "");
     EXPECT_EQ(modes().Name(4), "DAPI");
-    EXPECT_EQ(modes().Value(4, 0), 2);
-    EXPECT_EQ(modes().Mode(4, 0), -1);
     EXPECT_EQ(modes().FilterBlock(4, 0), 4);
-    EXPECT_EQ(modes().Mode(4, 4), 0);
-    EXPECT_EQ(modes().Value(4, 6), 0);
-    EXPECT_EQ(modes().Mode(4, 5), -1);
-    EXPECT_EQ(modes().Value(4, 9), 1) << "shutter 1: the epi shutter";
-    EXPECT_EQ(modes().Value(4, 11), 0) << "shutter 2: the AUX shutter";
-    EXPECT_EQ(modes().Value(4, 20), 1234);
+    EXPECT_EQ(Flags(4, {0, 4, 5}), (std::vector<int32_t>{-1, 0, -1}));
+    // Shutter 1 is the epi shutter (9), shutter 2 the AUX shutter (11).
+    EXPECT_EQ(Values(4, {0, 6, 9, 11, 20}), (std::vector<int32_t>{2, 0, 1, 0, 1234}));
 
     EXPECT_EQ(modes().func_WriteSdk(), "");
     EXPECT_EQ(sdk().GetMode("DAPI")[1], 4);
@@ -246,23 +236,21 @@ TEST_F(ObservationModes, AUserElementFillsItsSlotAndLeavesTheBackupForTheNextWri
 TEST_F(ObservationModes, ShutterCellsOfASavedFileAreNotReadBack)
 {
     EXPECT_EQ(ReadElement("<USER ID='3' EPISHUTTER='0' DIASHUTTER='1' AUXSHUTTER='1'/>"), "");
-    EXPECT_EQ(modes().Value(2, 9), 1);
-    EXPECT_EQ(modes().Value(2, 10), 0);
-    EXPECT_EQ(modes().Value(2, 11), kNotSet);
-    EXPECT_EQ(modes().Mode(2, 13), -1);
-    EXPECT_EQ(modes().Mode(2, 14), 0);
+    EXPECT_EQ(Values(2, {9, 10, 11}), (std::vector<int32_t>{1, 0, kNotSet}));
+    EXPECT_EQ(Flags(2, {13, 14}), (std::vector<int32_t>{-1, 0}));
 }
 
 TEST_F(ObservationModes, ABadAttributeStopsTheElementWithItsId)
 {
-    EXPECT_EQ(ReadElement("<USER NAME='A' ID='2'/>"), line + "[0]");
-    EXPECT_EQ(modes().Name(1), "PH");
-    EXPECT_EQ(ReadElement("<USER ID='2' NAME='ABCDE'/>"), line + "[2]");
-    EXPECT_EQ(modes().Name(1), "PH");
-    EXPECT_EQ(ReadElement("<USER ID='9' NAME='A'/>"), line + "[9]");
-    EXPECT_EQ(ReadElement("<USER ID='x'/>"), line + "[0]");
+    const std::pair<const char*, const char*> rejected[] = {
+        {"<USER NAME='A' ID='2'/>", "0"}, {"<USER ID='2' NAME='ABCDE'/>", "2"}, {"<USER ID='9' NAME='A'/>", "9"},
+        {"<USER ID='x'/>", "0"}};
+    for (const auto& [xml, id] : rejected) {
+        EXPECT_EQ(ReadElement(xml), Line(105, id)) << xml;
+        EXPECT_EQ(modes().Name(1), "PH") << xml;
+    }
     // Cells before the bad attribute keep their new values.
-    EXPECT_EQ(ReadElement("<USER ID='3' OBJECTIVE='6' CONDENSER='two' PATH='2'/>"), line + "[3]");
+    EXPECT_EQ(ReadElement("<USER ID='3' OBJECTIVE='6' CONDENSER='two' PATH='2'/>"), Line(105, "3"));
     EXPECT_EQ(modes().Value(2, 0), 6);
     EXPECT_EQ(modes().Value(2, 13), 2) << "GFP's light path as it was";
     EXPECT_EQ(ReadElement("<USER ID='4' NAME='ABCD'/>"), "") << "four characters are fine";

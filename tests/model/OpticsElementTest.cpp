@@ -4,9 +4,6 @@
 
 #include "OpticsFixture.h"
 
-#include "core/mdlCommon.h"
-
-#include <fstream>
 #include <sstream>
 
 using namespace ZOSCOPELib;
@@ -15,21 +12,22 @@ namespace {
 
 class OpticsElements : public zotest::OpticsZo {
 protected:
+    // An element a component refuses with the line of its message and item.
+    struct Rejected {
+        clsComponent& component;
+        const char* xml;
+        int message;
+        const char* item;
+    };
+    static void ExpectRejected(const Rejected& r) { EXPECT_EQ(ReadElement(r.component, r.xml), Line(r.message, r.item)) << r.xml; }
+
     std::string Read(clsComponent& component, const char* xml) { return ReadElement(component, xml); }
-    static std::string Line(int message, const std::string& item) { return func_GetMessage(message) + "[" + item + "]"; }
 
     std::string SaveModel(const std::string& name)
     {
         const std::string path = (zotest::TestEnv::FreshDir(name) / "setup.xml").string();
         EXPECT_EQ(zo->func_WriteXML(path), "");
         return path;
-    }
-    static std::string FileText(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
     }
 };
 
@@ -45,11 +43,12 @@ TEST_F(OpticsElements, AnItemChangesItsPositionOnlyWhenItIsValid)
     EXPECT_EQ(Read(objective(), "<ITEM POSITION='2' CODE='5'/>"), "");
     EXPECT_FALSE(objective().Esc(1)) << "a missing ESC reads False";
 
-    EXPECT_EQ(Read(objective(), "<ITEM POSITION='7' CODE='5'/>"), Line(85, "7"));
-    EXPECT_EQ(Read(objective(), "<ITEM POSITION='3' CODE='5' ESC='maybe'/>"), Line(85, "3"));
-    EXPECT_EQ(Read(condenser(), "<ITEM POSITION='6' CODE='1'/>"), Line(87, "6"));
-    EXPECT_EQ(Read(condenser(), "<ITEM POSITION='1' CODE='one'/>"), Line(87, "1"));
-    EXPECT_EQ(Read(condenser(), "<ITEM POSITION='1'/>"), Line(87, "1")) << "a missing CODE";
+    for (const Rejected& r : {Rejected{objective(), "<ITEM POSITION='7' CODE='5'/>", 85, "7"},
+                              Rejected{objective(), "<ITEM POSITION='3' CODE='5' ESC='maybe'/>", 85, "3"},
+                              Rejected{condenser(), "<ITEM POSITION='6' CODE='1'/>", 87, "6"},
+                              Rejected{condenser(), "<ITEM POSITION='1' CODE='one'/>", 87, "1"},
+                              Rejected{condenser(), "<ITEM POSITION='1'/>", 87, "1"}}) // a missing CODE
+        ExpectRejected(r);
     EXPECT_EQ(condenser().code(0), 1);
 
     // User filters reach 319, but a position names codes up to 309.
@@ -62,14 +61,15 @@ TEST_F(OpticsElements, AnItemChangesItsPositionOnlyWhenItIsValid)
 
 TEST_F(OpticsElements, AMissingPositionIsShownAsMinusOneOrAsMinusThreeHundred)
 {
-    EXPECT_EQ(Read(objective(), "<ITEM CODE='1'/>"), Line(85, "-1"));
-    EXPECT_EQ(Read(filter1(), "<ITEM CODE='1'/>"), Line(89, "-1"));
-    EXPECT_EQ(Read(dbFilter(), "<OPTION NAME='A' BA='1' EX='1' DM='1'/>"), Line(90, "-1"));
-    EXPECT_EQ(Read(dbCondenser(), "<OPTION NAME='A'/>"), Line(88, "-300"));
-    EXPECT_EQ(Read(dbEXFilter(), "<OPTION NAME='A'/>"), Line(94, "-300"));
-    EXPECT_EQ(Read(dbBAFilter(), "<OPTION NAME='A'/>"), Line(96, "-300"));
-    EXPECT_EQ(Read(dbObjective(), "<OPTION CODE='1141110FA02D000' NAME='A'/>"), Line(86, "-300"));
-    EXPECT_EQ(Read(dbCondenser(), "<OPTION POSITION=' x1 ' NAME='A'/>"), Line(88, "x1")) << "as it stood";
+    for (const Rejected& r : {Rejected{objective(), "<ITEM CODE='1'/>", 85, "-1"},
+                              Rejected{filter1(), "<ITEM CODE='1'/>", 89, "-1"},
+                              Rejected{dbFilter(), "<OPTION NAME='A' BA='1' EX='1' DM='1'/>", 90, "-1"},
+                              Rejected{dbCondenser(), "<OPTION NAME='A'/>", 88, "-300"},
+                              Rejected{dbEXFilter(), "<OPTION NAME='A'/>", 94, "-300"},
+                              Rejected{dbBAFilter(), "<OPTION NAME='A'/>", 96, "-300"},
+                              Rejected{dbObjective(), "<OPTION CODE='1141110FA02D000' NAME='A'/>", 86, "-300"},
+                              Rejected{dbCondenser(), "<OPTION POSITION=' x1 ' NAME='A'/>", 88, "x1"}}) // as it stood
+        ExpectRejected(r);
 }
 
 TEST_F(OpticsElements, DatabaseOptionsCheckTheirCodeAndNameLength)
@@ -87,14 +87,17 @@ TEST_F(OpticsElements, DatabaseOptionsCheckTheirCodeAndNameLength)
 
     // Filter blocks: POSITION is the code itself, and the composition comes along.
     EXPECT_EQ(Read(dbFilter(), "<OPTION POSITION='305' NAME='Mine' BA='12' EX='311' DM='3'/>"), "");
-    EXPECT_EQ(dbFilter().Name(305), "Mine");
-    EXPECT_EQ(dbFilter().CustomBA(305), 12);
-    EXPECT_EQ(dbFilter().CustomEX(305), 311);
-    EXPECT_EQ(dbFilter().CustomDM(305), 3);
-    EXPECT_EQ(Read(dbFilter(), "<OPTION POSITION='305' NAME='Other' BA='12' EX='311' DM='320'/>"), Line(90, "305"));
-    EXPECT_EQ(Read(dbFilter(), "<OPTION POSITION='305' NAME='Other' EX='311' DM='3'/>"), Line(90, "305"));
-    EXPECT_EQ(Read(dbFilter(), "<OPTION POSITION='5' NAME='Other' BA='1' EX='1' DM='3'/>"), Line(90, "5"));
-    EXPECT_EQ(dbFilter().Name(305), "Mine");
+    const auto block = [&] {
+        return std::tuple(dbFilter().Name(305), dbFilter().CustomBA(305), dbFilter().CustomEX(305),
+                          dbFilter().CustomDM(305));
+    };
+    EXPECT_EQ(block(), std::tuple("Mine", 12, 311, 3));
+    for (const Rejected& r :
+         {Rejected{dbFilter(), "<OPTION POSITION='305' NAME='Other' BA='12' EX='311' DM='320'/>", 90, "305"},
+          Rejected{dbFilter(), "<OPTION POSITION='305' NAME='Other' EX='311' DM='3'/>", 90, "305"},
+          Rejected{dbFilter(), "<OPTION POSITION='5' NAME='Other' BA='1' EX='1' DM='3'/>", 90, "5"}})
+        ExpectRejected(r);
+    EXPECT_EQ(block(), std::tuple("Mine", 12, 311, 3));
 }
 
 TEST_F(OpticsElements, TheObjectiveCodePacksNineFields)
@@ -166,9 +169,8 @@ TEST_F(OpticsElements, ElementsAreWrittenInTheirOrderWithEveryEntry)
     EXPECT_NE(xml.find("<OPTION POSITION=\"300\" NAME=\"\" BA=\"0\" EX=\"0\" DM=\"0\"/>"), std::string::npos);
     EXPECT_NE(xml.find("<OPTION POSITION=\"309\" NAME=\"Last\" BA=\"2\" EX=\"0\" DM=\"0\"/></FILTER1>"),
               std::string::npos);
-    EXPECT_EQ(std::distance(nosepiece.children().begin(), nosepiece.children().end()), 16);
-    EXPECT_EQ(std::distance(filter1Section.children().begin(), filter1Section.children().end()), 16);
-    EXPECT_EQ(std::distance(exSection.children().begin(), exSection.children().end()), 20);
+    const auto count = [](const pugi::xml_node& n) { return std::distance(n.children().begin(), n.children().end()); };
+    EXPECT_EQ(std::tuple(count(nosepiece), count(filter1Section), count(exSection)), std::tuple(16, 16, 20));
     EXPECT_STREQ(exSection.last_child().attribute("POSITION").value(), "20");
 }
 
@@ -211,7 +213,7 @@ TEST_F(OpticsElements, AWrittenModelReadsBackTheSame)
     EXPECT_EQ(dbFilter().CustomBA(300), 319);
     EXPECT_EQ(dbBAFilter().Name(319), "BA 700LP");
     EXPECT_FALSE(connectFilter().FilterPosition());
-    EXPECT_EQ(FileText(SaveModel("second")), FileText(first));
+    EXPECT_EQ(zotest::ReadText(SaveModel("second")), zotest::ReadText(first));
 }
 
 } // namespace

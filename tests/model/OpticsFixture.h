@@ -5,21 +5,6 @@
 
 #include "AccessoriesFixture.h"
 
-#include "model/clsBAFilter.h"
-#include "model/clsCondenser.h"
-#include "model/clsConnectFilter.h"
-#include "model/clsDBBAFilter.h"
-#include "model/clsDBObjective.h"
-#include "model/clsDbCondenser.h"
-#include "model/clsDbEXFilter.h"
-#include "model/clsDbFilter.h"
-#include "model/clsEXFilter.h"
-#include "model/clsFilter1.h"
-#include "model/clsFilter2.h"
-#include "model/clsObjective.h"
-
-#include <cstdlib>
-#include <fstream>
 #include <initializer_list>
 #include <regex>
 #include <string>
@@ -49,14 +34,14 @@ protected:
     }
 
     // Forget the calls traced so far.
-    void MarkTrace() { m_Seen = TraceLines().size(); }
+    void MarkTrace() { m_Seen = LinesContaining(m_Trace, "").size(); }
 
     // The SDK writes since the last mark, as "Object.Member(arguments)".
     std::vector<std::string> Writes()
     {
         static const std::regex write(R"(^\S+ (\S+\.Set[A-Za-z]*\(.*\)) (->|!!).*$)");
         std::vector<std::string> writes;
-        const std::vector<std::string> lines = TraceLines();
+        const std::vector<std::string> lines = LinesContaining(m_Trace, "");
         for (std::size_t i = m_Seen; i < lines.size(); ++i) {
             std::smatch match;
             if (std::regex_match(lines[i], match, write))
@@ -81,16 +66,14 @@ protected:
     // What the simulated instrument holds now.
     std::vector<int32_t>& Codes(int device) { return config().turrets.at(device).codes; }
 
-private:
-    std::vector<std::string> TraceLines() const
+    // The refresh flags of the five optics lists, in the order objective,
+    // condenser, filter block, excitation filter, barrier filter.
+    static std::vector<bool> RefreshFlags()
     {
-        std::vector<std::string> lines;
-        std::ifstream in(m_Trace);
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
+        return {g_RefreshObjective, g_RefreshCondenser, g_RefreshFilterBlock, g_RefreshEXFilter, g_RefreshBAFilter};
     }
 
+private:
     std::string m_Trace;
     std::size_t m_Seen = 0;
 };

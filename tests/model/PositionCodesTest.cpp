@@ -3,9 +3,6 @@
 
 #include "OpticsFixture.h"
 
-#include "core/mdlCommon.h"
-#include "core/mdlGlobals.h"
-
 using namespace ZOSCOPELib;
 using namespace ZOSCOPELib::sim;
 using Strings = std::vector<std::string>;
@@ -16,25 +13,17 @@ class PositionCodes : public zotest::OpticsZo {};
 
 TEST_F(PositionCodes, TheMountedCodesAreReadPerPosition)
 {
-    // The built-in instrument's turrets.
-    EXPECT_EQ(objective().code(0), 2);
-    EXPECT_EQ(objective().code(5), 22);
-    EXPECT_EQ(condenser().code(4), 6);
-    EXPECT_EQ(filter1().code(5), 19);
-    EXPECT_EQ(filter2().code(4), 20);
-    EXPECT_EQ(exFilter().code(7), 14);
-    EXPECT_EQ(baFilter().code(7), 13);
-    // Outside the positions of each device.
-    EXPECT_EQ(objective().code(6), 0);
-    EXPECT_EQ(condenser().code(5), 0);
-    EXPECT_EQ(exFilter().code(8), 0);
-    EXPECT_EQ(exFilter().code(-1), 0);
+    // The built-in instrument's turrets, and 0 outside the positions of each.
     condenser().SetCode(5, 3);
-    EXPECT_EQ(condenser().code(5), 0);
+    EXPECT_EQ((std::vector<int32_t>{objective().code(0), objective().code(5), condenser().code(4), filter1().code(5),
+                                    filter2().code(4), exFilter().code(7), baFilter().code(7)}),
+              (std::vector<int32_t>{2, 22, 6, 19, 20, 14, 13}));
+    EXPECT_EQ((std::vector<int32_t>{objective().code(6), condenser().code(5), exFilter().code(8), exFilter().code(-1)}),
+              (std::vector<int32_t>{0, 0, 0, 0}));
     // Model counts of the SDK databases.
-    EXPECT_EQ(condenser().DatabasePresetCount(), 6);
-    EXPECT_EQ(exFilter().DatabasePresetCount(), 15);
-    EXPECT_EQ(baFilter().DatabasePresetCount(), 15);
+    EXPECT_EQ(std::tuple(condenser().DatabasePresetCount(), exFilter().DatabasePresetCount(),
+                         baFilter().DatabasePresetCount()),
+              std::tuple(6, 15, 15));
 }
 
 TEST_F(PositionCodes, OnlyChangedPositionsAreWrittenAndASecondSendWritesNothing)
@@ -48,13 +37,8 @@ TEST_F(PositionCodes, OnlyChangedPositionsAreWrittenAndASecondSendWritesNothing)
     EXPECT_EQ(Writes(), (Strings{"Nosepiece.Item[3].SetCode(7)", "Nosepiece.Item[3].SetEscapeEnabled(0)",
                                  "Condenser.Item[1].SetCode(2)", "FilterTurret2.Item[6].SetCode(12)",
                                  "ExcitationWheel.Item[7].SetCode(2)"}));
-    EXPECT_EQ(Codes(IdxNosepiece)[2], 7);
-    EXPECT_EQ(Codes(IdxFilterTurret2)[5], 12);
-    EXPECT_TRUE(g_RefreshObjective);
-    EXPECT_TRUE(g_RefreshCondenser);
-    EXPECT_TRUE(g_RefreshFilterBlock);
-    EXPECT_TRUE(g_RefreshEXFilter);
-    EXPECT_FALSE(g_RefreshBAFilter);
+    EXPECT_EQ(std::tuple(Codes(IdxNosepiece)[2], Codes(IdxFilterTurret2)[5]), std::tuple(7, 12));
+    EXPECT_EQ(RefreshFlags(), (std::vector<bool>{true, true, true, true, false}));
 
     MarkTrace();
     EXPECT_EQ(zo->func_Send(), "");
@@ -74,12 +58,10 @@ TEST_F(PositionCodes, APositionNamingAClearedUserEntryIsSentAsNothingMounted)
     dbObjective().SetName(301, "");
     dbFilter().SetName(305, "   ");
     EXPECT_EQ(zo->func_Send(), "");
-    EXPECT_EQ(objective().code(1), 0);
+    EXPECT_EQ(std::tuple(objective().code(1), filter1().code(2)), std::tuple(0, 0));
     EXPECT_FALSE(objective().Esc(1)) << "nothing mounted, nothing to escape from";
-    EXPECT_EQ(filter1().code(2), 0);
-    EXPECT_EQ(Codes(IdxNosepiece)[1], 0);
-    EXPECT_EQ(config().turrets.at(IdxNosepiece).escape[1], 0);
-    EXPECT_EQ(Codes(IdxFilterTurret1)[2], 0);
+    EXPECT_EQ(std::tuple(Codes(IdxNosepiece)[1], config().turrets.at(IdxNosepiece).escape[1], Codes(IdxFilterTurret1)[2]),
+              std::tuple(0, 0, 0));
     EXPECT_EQ(scope().Database().Objectives().Get(301).Name, "") << "a free entry is kept as a blank";
 }
 
@@ -94,8 +76,7 @@ TEST_F(PositionCodes, AReadDuringTheWriteKeepsTheEditsBeingSent)
     objective().SetCode(1, 8);
     EXPECT_EQ(objective().func_WriteSdk(), "");
     EXPECT_EQ(reads, (Strings{"", ""})) << "one report per changed position, each answered at once";
-    EXPECT_EQ(Codes(IdxNosepiece)[0], 7);
-    EXPECT_EQ(Codes(IdxNosepiece)[1], 8);
+    EXPECT_EQ(std::tuple(Codes(IdxNosepiece)[0], Codes(IdxNosepiece)[1]), std::tuple(7, 8));
     EXPECT_EQ(objective().code(1), 8);
     EXPECT_FALSE(objective().Busy());
 }
@@ -113,8 +94,7 @@ TEST_F(PositionCodes, WritingADatabaseDoesNotLetARereadDropThePositionEdits)
     dbFilter().SetDMName(311, "DM 600");
     filter1().SetCode(0, 301);
     EXPECT_EQ(zo->func_Send(), "");
-    EXPECT_EQ(Codes(IdxNosepiece)[4], 302);
-    EXPECT_EQ(Codes(IdxFilterTurret1)[0], 301);
+    EXPECT_EQ(std::tuple(Codes(IdxNosepiece)[4], Codes(IdxFilterTurret1)[0]), std::tuple(302, 301));
 }
 
 TEST_F(PositionCodes, EscapeFlagsCountOnlyWithTheZDrive)
@@ -149,8 +129,7 @@ TEST_F(PositionCodes, AnAbsentDeviceIsNeitherReadWrittenNorRestored)
     EXPECT_EQ(zo->func_Send(), "");
     EXPECT_EQ(Writes(), Strings{});
     zo->sub_RestData();
-    EXPECT_EQ(condenser().code(0), 3);
-    EXPECT_EQ(baFilter().code(0), 4);
+    EXPECT_EQ(std::tuple(condenser().code(0), baFilter().code(0)), std::tuple(3, 4));
 }
 
 TEST_F(PositionCodes, RestoringTakesBackTheEdits)
@@ -160,10 +139,8 @@ TEST_F(PositionCodes, RestoringTakesBackTheEdits)
     filter1().SetCode(3, 2);
     exFilter().SetCode(7, 1);
     zo->sub_RestData();
-    EXPECT_EQ(objective().code(0), 2);
-    EXPECT_FALSE(objective().Esc(0));
-    EXPECT_EQ(filter1().code(3), 7);
-    EXPECT_EQ(exFilter().code(7), 14);
+    EXPECT_EQ(std::tuple(objective().code(0), objective().Esc(0), filter1().code(3), exFilter().code(7)),
+              std::tuple(2, false, 7, 14));
 }
 
 TEST_F(PositionCodes, EachFailingWriteGivesOneLineAndIsTriedAgainByTheNextSend)
@@ -174,15 +151,13 @@ TEST_F(PositionCodes, EachFailingWriteGivesOneLineAndIsTriedAgainByTheNextSend)
     objective().SetCode(2, 8);
     exFilter().SetCode(4, 2);
     EXPECT_EQ(zo->func_Send(), func_JoinLines(func_GetMessage(85) + "[2]", func_GetMessage(93) + "[5]"));
-    EXPECT_EQ(Codes(IdxNosepiece)[1], 3) << "not written";
-    EXPECT_EQ(Codes(IdxNosepiece)[2], 8);
+    EXPECT_EQ(std::tuple(Codes(IdxNosepiece)[1], Codes(IdxNosepiece)[2]), std::tuple(3, 8)) << "1 not written";
 
     MarkTrace();
     EXPECT_EQ(zo->func_Send(), "");
     EXPECT_EQ(Writes(), (Strings{"Nosepiece.Item[2].SetCode(7)", "Nosepiece.Item[2].SetEscapeEnabled(0)",
                                  "ExcitationWheel.Item[5].SetCode(2)"}));
-    EXPECT_EQ(Codes(IdxNosepiece)[1], 7);
-    EXPECT_EQ(Codes(IdxExcitationWheel)[4], 2);
+    EXPECT_EQ(std::tuple(Codes(IdxNosepiece)[1], Codes(IdxExcitationWheel)[4]), std::tuple(7, 2));
 }
 
 TEST_F(PositionCodes, AFailedReadNamesTheErrorAndKeepsTheBackup)

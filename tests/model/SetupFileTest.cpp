@@ -3,24 +3,9 @@
 
 #include "AccessoriesFixture.h"
 
-#include "core/mdlCommon.h"
-#include "core/mdlSettings.h"
-#include "model/clsConnectKMX.h"
-#include "model/clsConnectPiezoStage.h"
-#include "model/clsConnectShutter.h"
-#include "model/clsErgoKey.h"
-#include "model/clsModeALF.h"
-#include "model/clsModeRotation.h"
-#include "model/clsObservationMode.h"
-#include "model/clsRemoteKey.h"
 #include "model/clsSetupFile.h"
-#include "model/clsShortcutKey.h"
 
-#include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 
@@ -30,11 +15,7 @@ const std::vector<std::string> kSectionTags = {
     "NOSEPIECE", "CONDENSER",       "FILTER1", "FILTER2", "BAFILTER",    "EXFILTER",      "FLTURRET",  "ALF",
     "ROTATIONSTOPPER", "OBSERVATIONMODE", "SHUTTER", "CAMERA", "ERGOCONTROL", "REMOTECONTROL", "PIEZOSTAGE"};
 
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using zotest::ReadText;
 
 class SetupFiles : public zotest::ConnectedZo {
 protected:
@@ -46,9 +27,16 @@ protected:
 
     std::string Write(const std::string& name, const std::string& text)
     {
-        const fs::path path = folder / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
+        zotest::WriteText(folder / name, text);
+        return (folder / name).string();
+    }
+    // The boxes shown: the load report (message 55) with its lines, or one message.
+    std::vector<std::string> Report(std::initializer_list<std::string> lines) const
+    {
+        std::string text = func_GetMessage(55);
+        for (const std::string& line : lines)
+            text += "\r\n" + line;
+        return {text};
     }
 
     // Scans the file and loads every section it has.
@@ -148,39 +136,33 @@ TEST_F(SetupFiles, RejectedElementsAreListedOnceAtTheEndAndTheRestIsLoaded)
                            " <ROTATIONSTOPPER><VALUE STATUS='True'/></ROTATIONSTOPPER>\n"
                            "</ZOSETUP>\n");
     LoadAll(path);
-    ASSERT_EQ(ui.Boxes().size(), 1u);
+    ASSERT_EQ(ui.BoxTexts(), Report({Line(97, "2"), Line(98, "2"), Line(103, "1")}));
     EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_OK);
-    EXPECT_EQ(ui.Boxes()[0].text, func_GetMessage(55) + "\r\n" + func_GetMessage(97) + "[2]\r\n" +
-                                      func_GetMessage(98) + "[2]\r\n" + func_GetMessage(103) + "[1]");
-    EXPECT_EQ(zo->ConnectShutter->Use(0), clsConnectShutter::UseEpi) << "the pair was refused";
-    EXPECT_EQ(zo->ConnectShutter->Use(1), clsConnectShutter::UseAUX);
-    EXPECT_EQ(zo->ConnectKMX->Use(1), 0);
-    EXPECT_EQ(zo->ConnectKMX->Use(0), 2);
-    EXPECT_EQ(zo->RemoteKey->Key(0), 0);
-    EXPECT_EQ(zo->RemoteKey->Key(1), 93);
+    EXPECT_EQ(std::tuple(zo->ConnectShutter->Use(0), zo->ConnectShutter->Use(1)),
+              std::tuple(clsConnectShutter::UseEpi, clsConnectShutter::UseAUX))
+        << "the pair was refused";
+    EXPECT_EQ(std::tuple(zo->ConnectKMX->Use(0), zo->ConnectKMX->Use(1)), std::tuple(2, 0));
+    EXPECT_EQ(std::tuple(zo->RemoteKey->Key(0), zo->RemoteKey->Key(1)), std::tuple(0, 93));
     EXPECT_EQ(zo->ModeRotation->IsRotationOn(), 1);
 }
 
-TEST_F(SetupFiles, OnlyTheChosenSectionsAreLoaded)
+TEST_F(SetupFiles, OnlyTheChosenSectionsAreLoadedAndNoneLoadsNothingAndSaysNothing)
 {
     const std::string path = Write("two.xml", "<ZOSETUP><ALF><VALUE STATUS='True'/></ALF>"
                                               "<ROTATIONSTOPPER><VALUE STATUS='True'/></ROTATIONSTOPPER></ZOSETUP>");
     ASSERT_TRUE(zo->func_ReadXMLItems(path));
     zo->SetFileItem(9, false);
     zo->sub_ReadXML(path);
-    EXPECT_EQ(zo->ModeALF->IsALFOn(), 0);
-    EXPECT_EQ(zo->ModeRotation->IsRotationOn(), 1);
-}
+    EXPECT_EQ(std::tuple(zo->ModeALF->IsALFOn(), zo->ModeRotation->IsRotationOn()), std::tuple(0, 1));
 
-TEST_F(SetupFiles, ClearingEverySectionLoadsNothingAndSaysNothing)
-{
-    const std::string path = Write("all.xml", "<ZOSETUP><ALF><VALUE STATUS='maybe'/></ALF>"
-                                              "<ROTATIONSTOPPER><VALUE STATUS='True'/></ROTATIONSTOPPER></ZOSETUP>");
-    ASSERT_TRUE(zo->func_ReadXMLItems(path));
+    Connect("");
+    const std::string all = Write("all.xml", "<ZOSETUP><ALF><VALUE STATUS='maybe'/></ALF>"
+                                             "<ROTATIONSTOPPER><VALUE STATUS='True'/></ROTATIONSTOPPER></ZOSETUP>");
+    ASSERT_TRUE(zo->func_ReadXMLItems(all));
     for (int i = 0; i < clsZo::FileItemCount; ++i)
         zo->SetFileItem(i, false);
-    fs::remove(path); // not even read again
-    zo->sub_ReadXML(path);
+    fs::remove(all); // not even read again
+    zo->sub_ReadXML(all);
     EXPECT_EQ(zo->ModeRotation->IsRotationOn(), 0);
     EXPECT_TRUE(ui.Boxes().empty());
 }
@@ -207,7 +189,7 @@ TEST_F(SetupFiles, ASaveWritesEverySectionInOrderAndTheSameModelGivesTheSameByte
     // again: the same bytes too.
     const fs::path second = folder / "second.xml";
     EXPECT_EQ(zo->func_WriteXML(second.string()), "");
-    EXPECT_EQ(ReadFile(first), ReadFile(second));
+    EXPECT_EQ(ReadText(first), ReadText(second));
 
     Connect("");
     LoadAll(first.string());
@@ -217,7 +199,7 @@ TEST_F(SetupFiles, ASaveWritesEverySectionInOrderAndTheSameModelGivesTheSameByte
     EXPECT_EQ(zo->RemoteKey->Key(3), 17);
     const fs::path third = folder / "third.xml";
     EXPECT_EQ(zo->func_WriteXML(third.string()), "");
-    EXPECT_EQ(ReadFile(first), ReadFile(third));
+    EXPECT_EQ(ReadText(first), ReadText(third));
 }
 
 TEST_F(SetupFiles, ALoadedFileReachesTheMicroscopeWithTheNextSend)
@@ -228,36 +210,27 @@ TEST_F(SetupFiles, ALoadedFileReachesTheMicroscopeWithTheNextSend)
     Connect("");
     LoadAll(path);
     EXPECT_EQ(zo->func_Send(), "");
-    EXPECT_EQ(scope().Nosepiece().ALFMode(), 1);
-    EXPECT_EQ(scope().KMX2().CameraType(), 4);
-    EXPECT_EQ(scope().PiezoZ().Connection(), -1);
-    EXPECT_EQ(scope().ErgoController().GetKeys()[6], 33);
-    EXPECT_EQ(scope().ObservationModes().Count(), 4);
+    EXPECT_EQ(std::tuple(scope().Nosepiece().ALFMode(), scope().KMX2().CameraType(), scope().PiezoZ().Connection(),
+                         scope().ErgoController().GetKeys()[6], scope().ObservationModes().Count()),
+              std::tuple(1, 4, -1, 33, 4));
 }
 
 TEST_F(SetupFiles, AFailedSaveReportsWhyAndLeavesThePreviousFileWhole)
 {
     const fs::path target = folder / "kept.xml";
     ASSERT_EQ(zo->func_WriteXML(target.string()), "");
-    const std::string before = ReadFile(target);
+    const std::string before = ReadText(target);
     ui.ClearRecord();
 
     // The file system refuses files larger than a few bytes.
     EditModel();
-    struct rlimit old {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = old;
-    tiny.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const std::string report = zo->func_WriteXML(target.string());
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    std::string report;
+    zotest::WithFileSizeLimit(64, [&] { report = zo->func_WriteXML(target.string()); });
 
     EXPECT_EQ(report.rfind(func_GetMessage(54) + "\r\n", 0), 0u) << report;
     EXPECT_GT(report.size(), func_GetMessage(54).size() + 2) << "a description follows";
     EXPECT_TRUE(ui.Boxes().empty()) << "the caller shows the report";
-    EXPECT_EQ(ReadFile(target), before);
+    EXPECT_EQ(ReadText(target), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
         << "no temporary file is left behind";
 
@@ -278,13 +251,10 @@ TEST_F(SetupFiles, EntitiesAreNotExpandedAndNoDocumentTypeIsRead)
         "</OBSERVATIONMODE>\n"
         "</ZOSETUP>\n");
     LoadAll(path);
-    const std::string line = func_GetMessage(105);
-    ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].text, func_GetMessage(55) + "\r\n" + line + "[2]\r\n" + line + "[3]")
-        << "the references stay as text, too long for a name";
-    EXPECT_EQ(zo->ObservationMode->Name(0), "&a;");
-    EXPECT_EQ(zo->ObservationMode->Name(1), "PH");
-    EXPECT_EQ(zo->ObservationMode->Name(3), "&#") << "the predefined entities are still read";
+    EXPECT_EQ(ui.BoxTexts(), Report({Line(105, "2"), Line(105, "3")})) << "the references stay as text, too long for a name";
+    // The predefined entities are still read.
+    EXPECT_EQ(zo->ObservationMode->Name(0) + "|" + zo->ObservationMode->Name(1) + "|" + zo->ObservationMode->Name(3),
+              "&a;|PH|&#");
 }
 
 TEST_F(SetupFiles, DeeplyNestedAndHugeContentIsReadWithoutHarm)
@@ -300,8 +270,7 @@ TEST_F(SetupFiles, DeeplyNestedAndHugeContentIsReadWithoutHarm)
     LoadAll(Write("deep.xml", text));
     EXPECT_EQ(zo->ModeALF->IsALFOn(), 1);
     EXPECT_EQ(zo->ModeRotation->IsRotationOn(), 0) << "the last of the attributes wins";
-    ASSERT_EQ(ui.Boxes().size(), 1u) << "the nested VALUE elements are rejected";
-    EXPECT_EQ(ui.Boxes()[0].text, func_GetMessage(55) + "\r\n" + func_GetMessage(101) + "[]");
+    EXPECT_EQ(ui.BoxTexts(), Report({Line(101, "")})) << "the nested VALUE elements are rejected";
 }
 
 } // namespace

@@ -1,47 +1,11 @@
 // clsZo: the device table, connecting and the accessory check, the passes
 // over the components, and disconnecting.
 
-#include "ProgramFolder.h"
-#include "ScriptedUi.h"
-#include "SimFixture.h"
-#include "TestEnv.h"
+#include "AccessoriesFixture.h"
 
 #include "core/UiServices.h"
-#include "core/mdlCommon.h"
-#include "core/mdlGlobals.h"
-#include "core/mdlLanguage.h"
-#include "model/clsBAFilter.h"
-#include "model/clsCondenser.h"
-#include "model/clsConnectFilter.h"
-#include "model/clsConnectKMX.h"
-#include "model/clsConnectMicroscope.h"
-#include "model/clsConnectPiezoStage.h"
-#include "model/clsConnectShutter.h"
-#include "model/clsDBBAFilter.h"
-#include "model/clsDBObjective.h"
-#include "model/clsDbCondenser.h"
-#include "model/clsDbEXFilter.h"
-#include "model/clsDbFilter.h"
-#include "model/clsEXFilter.h"
-#include "model/clsErgoKey.h"
-#include "model/clsFilter1.h"
-#include "model/clsFilter2.h"
-#include "model/clsModeALF.h"
-#include "model/clsModeRotation.h"
-#include "model/clsObjective.h"
-#include "model/clsObservationMode.h"
-#include "model/clsRemoteKey.h"
-#include "model/clsShortcutKey.h"
-#include "model/clsVersion.h"
-#include "model/clsZo.h"
 
 #include <ZoVersion.h>
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
-#include <stdexcept>
-#include <vector>
 
 namespace zotest {
 namespace {
@@ -92,6 +56,20 @@ protected:
     }
 
     std::vector<std::string> TraceLines(const std::string& text) const { return LinesContaining(traceFile, text); }
+    int Traced(const std::string& text) const { return static_cast<int>(TraceLines(text).size()); }
+
+    // The message box shown, as "style|text".
+    std::vector<std::string> Shown() const
+    {
+        std::vector<std::string> boxes;
+        for (const ScriptedUi::Box& box : ui.Boxes())
+            boxes.push_back(std::to_string(box.style) + "|" + box.text);
+        return boxes;
+    }
+    static std::string Box(int style, int message, const std::string& extra)
+    {
+        return std::to_string(style) + "|" + func_JoinLines(func_GetMessage(message), extra);
+    }
 
     ScriptedUi ui;
     ScopedUi scopedUi{ui};
@@ -100,7 +78,7 @@ protected:
     std::unique_ptr<clsZo> zo;
 };
 
-TEST_F(ZoTest, EveryComponentPointsBackToItsModel)
+TEST_F(ZoTest, ComponentsPointBackAndTablesIgnoreIndexesOutsideThem)
 {
     Make();
     for (const clsComponent* component :
@@ -113,11 +91,6 @@ TEST_F(ZoTest, EveryComponentPointsBackToItsModel)
         ASSERT_NE(component, nullptr);
         EXPECT_EQ(component->Zo, zo.get());
     }
-}
-
-TEST_F(ZoTest, DeviceAndSectionTablesIgnoreIndexesOutsideThem)
-{
-    Make();
     zo->SetIsMounted(24, 1); // the last entry exists, though the check never sets it
     EXPECT_EQ(zo->IsMounted(24), 1);
     for (int i : {-1, 25, 1000}) {
@@ -143,7 +116,7 @@ TEST_F(ZoTest, ConnectChecksEveryDeviceAndReportsProgress)
     EXPECT_EQ(zo->SystemType(), 3);
     EXPECT_EQ(ui.Progress(), (std::vector<int>{5, 10, 45}));
     EXPECT_TRUE(ui.Boxes().empty());
-    EXPECT_EQ(TraceLines("SetCurrentMicroscope(\"Simulator\")").size(), 1u);
+    EXPECT_EQ(Traced("SetCurrentMicroscope(\"Simulator\")"), 1);
 }
 
 TEST_F(ZoTest, WithNothingMountedAllEntriesAreZeroAndTheSystemTypeIsStillRead)
@@ -169,13 +142,9 @@ TEST_F(ZoTest, DevicesThatDoNotAnswerAreListedInOneCriticalMessageInIndexOrder)
     sim->control().SetNotAnswering(17);
     sim->control().SetNotAnswering(3);
     ASSERT_TRUE(zo->func_Connect(0));
-    EXPECT_EQ(zo->IsMounted(3), 0);
-    EXPECT_EQ(zo->IsMounted(17), 0);
-    EXPECT_EQ(zo->IsMounted(4), 1);
-    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(std::tuple(zo->IsMounted(3), zo->IsMounted(17), zo->IsMounted(4)), std::tuple(0, 0, 1));
     const std::string lines = zo->func_GetDeviceNameError(3) + "\r\n" + zo->func_GetDeviceNameError(17);
-    EXPECT_EQ(ui.Boxes()[0].text, func_JoinLines(func_GetMessage(62), lines));
-    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_CRITICAL);
+    EXPECT_EQ(Shown(), std::vector{Box(UiServices::MB_CRITICAL, 62, lines)});
     EXPECT_EQ(ui.Progress(), (std::vector<int>{5, 10, 45}));
 }
 
@@ -194,12 +163,10 @@ TEST_F(ZoTest, FailedConnectShowsMessage58WithTheNumberAndKeepsTheIndexForTheDis
     Make();
     sim->control().FailCall("Microscopes[0]", "Connect", ZOSCOPELib::ConnectFailed);
     EXPECT_FALSE(zo->func_Connect(0));
-    ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].text, func_JoinLines(func_GetMessage(58), std::to_string(ZOSCOPELib::ConnectFailed)));
-    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_OK);
+    EXPECT_EQ(Shown(), std::vector{Box(UiServices::MB_OK, 58, std::to_string(ZOSCOPELib::ConnectFailed))});
     EXPECT_EQ(zo->ConnectedIndex(), 0);
     EXPECT_TRUE(zo->func_Disconnect());
-    EXPECT_EQ(TraceLines("Microscopes[0].Disconnect()").size(), 1u);
+    EXPECT_EQ(Traced("Microscopes[0].Disconnect()"), 1);
 }
 
 TEST_F(ZoTest, ConnectWithoutARootObjectOrToAMissingEntryFails)
@@ -208,12 +175,11 @@ TEST_F(ZoTest, ConnectWithoutARootObjectOrToAMissingEntryFails)
     EXPECT_FALSE(zo->func_Connect(0));
     Make();
     EXPECT_FALSE(zo->func_Connect(4));
-    ASSERT_EQ(ui.Boxes().size(), 2u);
-    EXPECT_EQ(ui.Boxes()[0].text, func_JoinLines(func_GetMessage(58), std::to_string(ZOSCOPELib::NotConnected)));
-    EXPECT_EQ(ui.Boxes()[1].text, func_JoinLines(func_GetMessage(58), std::to_string(ZOSCOPELib::OutOfRange)));
+    EXPECT_EQ(Shown(), (std::vector{Box(UiServices::MB_OK, 58, std::to_string(ZOSCOPELib::NotConnected)),
+                                    Box(UiServices::MB_OK, 58, std::to_string(ZOSCOPELib::OutOfRange))}));
 }
 
-TEST_F(ZoTest, DisconnectTwiceDisconnectsOnceAndReleasesTheRootObject)
+TEST_F(ZoTest, DisconnectTwiceOrByDestructionDisconnectsOnce)
 {
     Make();
     ASSERT_TRUE(zo->func_Connect(0));
@@ -226,19 +192,17 @@ TEST_F(ZoTest, DisconnectTwiceDisconnectsOnceAndReleasesTheRootObject)
     ASSERT_GE(calls.size(), 2u);
     EXPECT_NE(calls[calls.size() - 2].find("Scope.SetCurrentMicroscope(\"Simulator\")"), std::string::npos);
     EXPECT_NE(calls.back().find("Microscopes[0].Disconnect()"), std::string::npos);
-    EXPECT_EQ(TraceLines(".Disconnect()").size(), 1u);
-}
+    EXPECT_EQ(Traced(".Disconnect()"), 1);
 
-TEST_F(ZoTest, DestroyingAConnectedModelDisconnects)
-{
+    // Destroying a connected model disconnects; a never connected one has
+    // nothing to disconnect.
     Make();
     ASSERT_TRUE(zo->func_Connect(0));
     zo.reset();
-    EXPECT_EQ(TraceLines("Microscopes[0].Disconnect()").size(), 1u);
-    // Never connected: nothing to disconnect.
+    EXPECT_EQ(Traced("Microscopes[0].Disconnect()"), 2);
     Make();
     zo.reset();
-    EXPECT_EQ(TraceLines(".Disconnect()").size(), 1u);
+    EXPECT_EQ(Traced(".Disconnect()"), 2);
 }
 
 TEST_F(ZoTest, ControlInfoAndReceiveReadTheirComponentsInOrder)
@@ -264,10 +228,9 @@ TEST_F(ZoTest, ReadErrorsAreCollectedIntoOneCriticalMessage65)
     ui.ClearRecord();
     sim->control().FailCall("EpiShutter", "GetConnection", ZOSCOPELib::NotAnswering);
     EXPECT_FALSE(zo->func_ControlInfo());
-    ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_CRITICAL);
-    const std::string& text = ui.Boxes()[0].text;
-    EXPECT_EQ(text.rfind(func_GetMessage(65) + "\r\n", 0), 0u) << text;
+    ASSERT_EQ(Shown().size(), 1u);
+    const std::string text = Shown()[0];
+    EXPECT_EQ(text.rfind(Box(UiServices::MB_CRITICAL, 65, "") + "\r\n", 0), 0u) << text;
     EXPECT_NE(text.find(std::to_string(ZOSCOPELib::NotAnswering)), std::string::npos) << text;
     // The reads after the failing one still ran.
     EXPECT_EQ(ui.Progress(), (std::vector<int>{55, 60}));
@@ -329,7 +292,7 @@ TEST_F(ZoTest, TheProgramWideModelIsMadeOnFirstUseAndDisconnectsWhenDropped)
     ASSERT_TRUE(g_Zo->func_Connect(0));
     g_Zo.reset();
     EXPECT_FALSE(g_Zo.exists());
-    EXPECT_EQ(TraceLines("Microscopes[0].Disconnect()").size(), 1u);
+    EXPECT_EQ(Traced("Microscopes[0].Disconnect()"), 1);
 }
 
 TEST_F(ZoTest, VersionHoldsTheProgramTheLibraryAndTheUnits)
@@ -338,24 +301,20 @@ TEST_F(ZoTest, VersionHoldsTheProgramTheLibraryAndTheUnits)
     clsVersion& version = *zo->Version;
     // No connection yet: the program's and the library's versions only.
     EXPECT_EQ(version.func_ReadSdk(), "");
-    EXPECT_EQ(version.Version(0), ZO_VERSION_TEXT);
-    EXPECT_EQ(version.Version(1), ZOSCOPELib::LibraryVersion());
+    EXPECT_EQ(version.Version(0) + "|" + version.Version(1) + "|" + version.Version(2),
+              std::string(ZO_VERSION_TEXT) + "|" + ZOSCOPELib::LibraryVersion() + "|");
     EXPECT_EQ(version.SystemType(), -1);
-    EXPECT_EQ(version.Version(2), "");
 
     ASSERT_TRUE(zo->func_Connect(0));
     EXPECT_EQ(version.func_ReadSdk(), "");
-    EXPECT_EQ(version.Version(2), "3.10");
-    EXPECT_EQ(version.Version(3), "1.02");
+    EXPECT_EQ(version.Version(2) + "|" + version.Version(3), "3.10|1.02");
     EXPECT_EQ(version.SystemType(), 3);
-    EXPECT_EQ(version.Version(-1), "");
-    EXPECT_EQ(version.Version(clsVersion::EntryCount), "");
+    EXPECT_EQ(version.Version(-1) + version.Version(clsVersion::EntryCount), "");
 
     // A unit that does not answer leaves its entry empty and is no error.
     sim->control().FailCall("Scope", "UnitVersion", ZOSCOPELib::NotAnswering, 1);
     EXPECT_EQ(version.func_ReadSdk(), "");
-    EXPECT_EQ(version.Version(2), "");
-    EXPECT_EQ(version.Version(3), "1.02");
+    EXPECT_EQ(version.Version(2) + "|" + version.Version(3), "|1.02");
     // Nor does a system type the SDK cannot tell: it reads as not known.
     sim->control().FailCall("Scope", "SystemType", ZOSCOPELib::NotAnswering, 1);
     EXPECT_EQ(version.func_ReadSdk(), "");

@@ -1,9 +1,10 @@
 #pragma once
 // A program folder of its own for one test: the build's language files and no
 // settings file yet, with the settings at their start values and the default
-// language loaded, as at program start.
+// language loaded, as at program start; and the file helpers tests share.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,20 @@ namespace zotest {
 // Makes the folder, points g_AppPath at it and reads the language; returns it.
 std::filesystem::path UseFreshProgramFolder(const std::string& name = "app");
 
+// Points g_AppPath at the build's folder and reads its English language file,
+// for tests that compare with the texts the program shows.
+void UseBuiltLanguage();
+
 // The lines of a text file (a simulator call trace) that contain text.
 std::vector<std::string> LinesContaining(const std::string& file, const std::string& text);
+
+// A whole file as bytes ("" when it cannot be read), and a file written with
+// exactly these bytes (its folder made first).
+std::string ReadText(const std::filesystem::path& file);
+void WriteText(const std::filesystem::path& file, const std::string& text);
+
+// Runs `action` with the process unable to write files larger than `bytes`
+// (a failure of the file system that binds root too), then lifts the limit.
+void WithFileSizeLimit(long bytes, const std::function<void()>& action);
 
 } // namespace zotest

@@ -4,6 +4,16 @@
 
 namespace zotest {
 
+int32_t ErrorOf(const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (const ZOSCOPELib::SdkError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
 SimMicroscope::SimMicroscope(const SimOptions& options) : m_clock(std::make_shared<ZOSCOPELib::ManualClock>())
 {
     ZOSCOPELib::ScopeOptions o;

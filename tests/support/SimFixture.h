@@ -7,6 +7,7 @@
 #include "sdk/ZoScope.h"
 #include "sdk/sim/SimControl.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -37,6 +38,9 @@ struct SimOptions {
         return o;
     }
 };
+
+// The number of the SdkError a call throws; 0 when it throws nothing.
+int32_t ErrorOf(const std::function<void()>& call);
 
 class SimMicroscope {
 public:
