@@ -10,10 +10,12 @@ namespace {
 
 class ConnectMicroscope : public StartupTest {
 protected:
-    // Connects with these arguments after the program path; the entry that
-    // opened, or -1.
+    // Connects with these arguments after the program path (disconnecting
+    // what an earlier call opened); the entry that opened, or -1.
     int32_t Open(std::vector<std::string> arguments)
     {
+        if (g_Zo.exists())
+            g_Zo->func_Disconnect();
         arguments.insert(arguments.begin(), "/opt/zo/ZoControl");
         return ConnectMicroscopeWith(arguments) ? g_Zo->ConnectedIndex() : -1;
     }
@@ -27,7 +29,6 @@ TEST_F(ConnectMicroscope, SimSwitchInAnyLetterCaseOpensTheSimulatorWithMessage60
         log.clear();
         EXPECT_EQ(Open({spelling}), 0) << spelling;
         EXPECT_TRUE(Shown(60)) << spelling;
-        g_Zo->func_Disconnect();
     }
     // Something that only looks like the switch is not it.
     log.clear();
@@ -40,7 +41,6 @@ TEST_F(ConnectMicroscope, AnEarlierArgumentNamingAMicroscopeWinsOverTheSimSwitch
     UseInstrument(TwoMicroscopes);
     EXPECT_EQ(Open({"Beta", "/SIM"}), 2);
     EXPECT_FALSE(Shown(60));
-    g_Zo->func_Disconnect();
     // Arguments that name nothing are passed over on the way to the switch.
     EXPECT_EQ(Open({"nothing", "/sim", "Beta"}), 0);
     EXPECT_TRUE(Shown(60));
@@ -54,12 +54,9 @@ TEST_F(ConnectMicroscope, NamesMatchExactlyAndOnlyAvailableEntries)
                   "Microscope.3 = Gamma, unavailable\n");
     g_DeviceNo = 1; // Beta, were nothing named
     EXPECT_EQ(Open({"Alpha"}), 1);
-    g_Zo->func_Disconnect();
     // Another letter case names nothing: the stored device number decides.
     EXPECT_EQ(Open({"alpha"}), 2);
-    g_Zo->func_Disconnect();
     EXPECT_EQ(Open({"Alpha "}), 2);
-    g_Zo->func_Disconnect();
     // An unavailable entry is never matched by name.
     EXPECT_EQ(Open({"Gamma"}), 2);
     EXPECT_FALSE(Shown(59));
@@ -72,7 +69,6 @@ TEST_F(ConnectMicroscope, StoredDeviceNumberCountsTheRealMicroscopesAndIsIgnored
     for (const auto& [deviceNo, entry] : cases) {
         g_DeviceNo = deviceNo;
         EXPECT_EQ(Open({}), entry) << "DeviceNo " << deviceNo;
-        g_Zo->func_Disconnect();
     }
     EXPECT_TRUE(ui.Boxes().empty());
 }
@@ -83,7 +79,6 @@ TEST_F(ConnectMicroscope, PendingRestartPutsTheStoredNumberAboveTheArguments)
     g_DeviceNo = 1;
     g_RestartFlag = true;
     EXPECT_EQ(Open({"Alpha"}), 2);
-    g_Zo->func_Disconnect();
     g_DeviceNo = 7; // out of range: the argument's choice stands
     EXPECT_EQ(Open({"Alpha"}), 1);
 }

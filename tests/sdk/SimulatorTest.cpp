@@ -7,38 +7,26 @@
 
 #include <gtest/gtest.h>
 
+#include "ProgramFolder.h"
+
 #include <fstream>
-#include <sstream>
 
 using namespace ZOSCOPELib;
+using zotest::ErrorOf;
 using zotest::SimMicroscope;
 using zotest::SimOptions;
 
 namespace {
 
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-int32_t ErrorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const SdkError& e) {
-        return e.Number();
-    }
-    return 0;
-}
+class Simulator : public ::testing::Test {
+protected:
+    SimMicroscope sim; // the built-in instrument, connected
+};
 
 } // namespace
 
-TEST(Simulator, AnAxisReportsItsPositionWhileTravellingAndArrivesExactly)
+TEST_F(Simulator, AnAxisReportsItsPositionWhileTravellingAndArrivesExactly)
 {
-    SimMicroscope sim;
     AxisDevice& x = sim.scope().XAxis();
     ParameterPtr position = x.Position();
     std::vector<int32_t> stream;
@@ -54,9 +42,8 @@ TEST(Simulator, AnAxisReportsItsPositionWhileTravellingAndArrivesExactly)
     EXPECT_EQ(sim.scope().NextEventDue(), -1) << "an idle instrument has nothing due";
 }
 
-TEST(Simulator, ANewTargetWhileTravellingStartsFromWhereTheAxisIs)
+TEST_F(Simulator, ANewTargetWhileTravellingStartsFromWhereTheAxisIs)
 {
-    SimMicroscope sim;
     AxisDevice& z = sim.scope().ZDrive();
     const int32_t start = z.Position()->Value();
     z.MoveAbsolute(start + 40000);
@@ -71,9 +58,8 @@ TEST(Simulator, ANewTargetWhileTravellingStartsFromWhereTheAxisIs)
     EXPECT_EQ(z.Position()->Value(), start);
 }
 
-TEST(Simulator, ATurretReadsZeroWhileTurning)
+TEST_F(Simulator, ATurretReadsZeroWhileTurning)
 {
-    SimMicroscope sim;
     NosepieceDevice& n = sim.scope().Nosepiece();
     ParameterPtr position = n.Position();
     std::vector<int32_t> seen;
@@ -85,9 +71,8 @@ TEST(Simulator, ATurretReadsZeroWhileTurning)
     EXPECT_EQ(seen, (std::vector<int32_t>{0, 5}));
 }
 
-TEST(Simulator, HandlersMayCallBackIntoTheInstrument)
+TEST_F(Simulator, HandlersMayCallBackIntoTheInstrument)
 {
-    SimMicroscope sim;
     ShutterDevice& epi = sim.scope().EpiShutter();
     ShutterDevice& dia = sim.scope().DiaShutter();
     ParameterPtr epiOpen = epi.IsOpened();
@@ -107,9 +92,8 @@ TEST(Simulator, HandlersMayCallBackIntoTheInstrument)
     EXPECT_EQ(log, (std::vector<std::string>{"dia 1 epi 0", "epi 1", "dia 0 epi 1"}));
 }
 
-TEST(Simulator, EventsOfACallArriveBeforeItReturnsAndAfterTheStateIsWhole)
+TEST_F(Simulator, EventsOfACallArriveBeforeItReturnsAndAfterTheStateIsWhole)
 {
-    SimMicroscope sim;
     TurretDevice& condenser = sim.scope().Condenser();
     ParameterPtr position = condenser.Position();
     std::vector<int32_t> codesSeen;
@@ -122,9 +106,8 @@ TEST(Simulator, EventsOfACallArriveBeforeItReturnsAndAfterTheStateIsWhole)
     EXPECT_EQ(codesSeen[1], 305);
 }
 
-TEST(Simulator, FaultsCanBeInjected)
+TEST_F(Simulator, FaultsCanBeInjected)
 {
-    SimMicroscope sim;
     auto& control = sim.control();
 
     control.SetNotAnswering(sim::IdxFKSUnit);
@@ -151,27 +134,22 @@ TEST(Simulator, FaultsCanBeInjected)
     EXPECT_TRUE(control.IsConnected());
 }
 
-TEST(Simulator, PluggingADeviceRaisesItsPresenceEvents)
+TEST_F(Simulator, PluggingADeviceRaisesItsPresenceEvents)
 {
-    SimMicroscope sim;
     ParameterPtr mounted = sim.scope().KMX2().IsMounted();
     ParameterPtr port = sim.scope().KMX2().Value();
     int info = 0, portValue = 0;
     Subscription a = mounted->OnInfoChanged.Subscribe([&] { ++info; });
     Subscription b = port->OnValueChanged.Subscribe([&] { ++portValue; });
     sim.control().Plug(sim::IdxKMX2, false);
-    EXPECT_EQ(mounted->Value(), 0);
-    EXPECT_EQ(port->Value(), 0);
-    EXPECT_EQ(info, 1);
-    EXPECT_EQ(portValue, 1);
+    EXPECT_EQ(std::tuple(mounted->Value(), port->Value(), info, portValue), std::tuple(0, 0, 1, 1));
     EXPECT_EQ(ErrorOf([&] { sim.scope().KMX2().CameraType(); }), NotMounted);
     sim.control().Plug(sim::IdxKMX2, true);
     EXPECT_EQ(mounted->Value(), 1);
 }
 
-TEST(Simulator, ShutterWiringDecidesPresence)
+TEST_F(Simulator, ShutterWiringDecidesPresence)
 {
-    SimMicroscope sim;
     ShutterDevice& aux = sim.scope().AuxShutter();
     ShutterDevice& epi = sim.scope().EpiShutter();
     int32_t connector = 0, maker = 0;
@@ -186,8 +164,7 @@ TEST(Simulator, ShutterWiringDecidesPresence)
     EXPECT_EQ(info, 1);
     epi.Connect(2, 3); // epi moves to connector 2
     epi.GetConnection(connector, maker);
-    EXPECT_EQ(connector, 2);
-    EXPECT_EQ(maker, 3);
+    EXPECT_EQ(std::tuple(connector, maker), std::tuple(2, 3));
     aux.Connect(2, 1); // and AUX takes connector 2 back: epi loses it
     epi.GetConnection(connector, maker);
     EXPECT_EQ(connector, 0);
@@ -199,7 +176,7 @@ TEST(Simulator, ShutterWiringDecidesPresence)
     EXPECT_EQ(dia.IsMounted()->Value(), 1);
 }
 
-TEST(Simulator, PiezoPresenceFollowsItsConnectionOnSystemTypesFiveAndSix)
+TEST_F(Simulator, PiezoPresenceFollowsItsConnectionOnSystemTypesFiveAndSix)
 {
     SimMicroscope five;
     PiezoDevice& piezo = five.scope().PiezoZ();
@@ -213,9 +190,8 @@ TEST(Simulator, PiezoPresenceFollowsItsConnectionOnSystemTypesFiveAndSix)
     EXPECT_EQ(four.scope().PiezoZ().IsMounted()->Value(), 1) << "other systems do not use the connection";
 }
 
-TEST(Simulator, TheDiaLampRefusesWhileUnderManualControl)
+TEST_F(Simulator, TheDiaLampRefusesWhileUnderManualControl)
 {
-    SimMicroscope sim;
     LampDevice& lamp = sim.scope().DiaLamp();
     lamp.SetValue(12);
     EXPECT_EQ(lamp.Value()->Value(), 12);
@@ -227,9 +203,8 @@ TEST(Simulator, TheDiaLampRefusesWhileUnderManualControl)
     EXPECT_EQ(ErrorOf([&] { lamp.SetValue(25); }), OutOfRange);
 }
 
-TEST(Simulator, TheErgoSwitchIsPressedByHand)
+TEST_F(Simulator, TheErgoSwitchIsPressedByHand)
 {
-    SimMicroscope sim;
     ParameterPtr sw = sim.scope().ErgoController().Switch();
     std::vector<int32_t> seen;
     Subscription s = sw->OnValueChanged.Subscribe([&] { seen.push_back(sw->Value()); });
@@ -239,7 +214,7 @@ TEST(Simulator, TheErgoSwitchIsPressedByHand)
     EXPECT_EQ(seen, (std::vector<int32_t>{1, 0}));
 }
 
-TEST(Simulator, ConfigurationSurvivesARestartAndADamagedStateIsIgnored)
+TEST_F(Simulator, ConfigurationSurvivesARestartAndADamagedStateIsIgnored)
 {
     std::string folder;
     {
@@ -261,28 +236,23 @@ TEST(Simulator, ConfigurationSurvivesARestartAndADamagedStateIsIgnored)
     }
     SimMicroscope again(SimOptions::StateIn(folder));
     Scope& s = again.scope();
-    EXPECT_EQ(s.Nosepiece().Item(3).Code(), 301);
-    EXPECT_EQ(s.Nosepiece().Objective(3).EscapeEnabled(), 1);
-    EXPECT_EQ(s.Nosepiece().RotationStopper(), 1);
-    EXPECT_EQ(s.FilterTurret1().Level(), 2);
-    EXPECT_EQ(s.Database().Objectives().Get(301).Name, "Mine");
+    EXPECT_EQ(std::tuple(s.Nosepiece().Item(3).Code(), s.Nosepiece().Objective(3).EscapeEnabled(),
+                         s.Nosepiece().RotationStopper(), s.FilterTurret1().Level()),
+              std::tuple(301, 1, 1, 2));
+    EXPECT_EQ(s.Database().Objectives().Get(301).Name + "|" + s.Database().DichroicMirrors().Name(312), "Mine|DM user");
     EXPECT_DOUBLE_EQ(s.Database().Objectives().Get(301).WDSeriesCode, 2.5);
-    EXPECT_EQ(s.Database().DichroicMirrors().Name(312), "DM user");
-    EXPECT_EQ(s.ErgoController().GetKeys()[9], 10);
-    EXPECT_EQ(s.ErgoController().SwitchEnabled()->Value(), 0);
-    EXPECT_EQ(s.KMX2().CameraType(), 3);
-    EXPECT_EQ(s.PiezoZ().Connection(), -1);
-    EXPECT_EQ(s.ObservationModes().Count(), 2);
-    EXPECT_EQ(s.AuxShutter().IsMounted()->Value(), 0);
+    EXPECT_EQ(std::tuple(s.ErgoController().GetKeys()[9], s.ErgoController().SwitchEnabled()->Value(),
+                         s.KMX2().CameraType(), s.PiezoZ().Connection(), s.ObservationModes().Count(),
+                         s.AuxShutter().IsMounted()->Value()),
+              std::tuple(10, 0, 3, -1, 2, 0));
 
     std::ofstream(folder + "/state.ini") << "[Nosepiece]\nCodes = 1,2,banana\n";
     SimMicroscope damaged(SimOptions::StateIn(folder));
     EXPECT_EQ(damaged.scope().Nosepiece().Item(3).Code(), sim::Description::Default().turrets.at(sim::IdxNosepiece).codes[2]);
 }
 
-TEST(Simulator, EveryModeCanBeRemovedAndStaysRemoved)
+TEST_F(Simulator, EveryModeCanBeRemovedAndStaysRemoved)
 {
-    SimMicroscope sim;
     const std::string folder = sim.stateFolder();
     ObservationModeList& modes = sim.scope().ObservationModes();
     while (modes.Count() > 0)
@@ -291,7 +261,7 @@ TEST(Simulator, EveryModeCanBeRemovedAndStaysRemoved)
     EXPECT_EQ(again.scope().ObservationModes().Count(), 0);
 }
 
-TEST(Simulator, DescriptionsDescribeOtherInstrumentsAndBadLinesAreNamed)
+TEST_F(Simulator, DescriptionsDescribeOtherInstrumentsAndBadLinesAreNamed)
 {
     SimMicroscope sim(SimOptions::Described("[Instrument]\nSystemType = 3\nMicroscope.1 = Lab two, available\n"
                                  "Microscope.2 = Old one, unavailable\n"
@@ -300,16 +270,14 @@ TEST(Simulator, DescriptionsDescribeOtherInstrumentsAndBadLinesAreNamed)
                                  "[ZDrive]\nLower = -100\nUpper = 21200\n"
                                  "[LightPath]\nPortKinds = 2,2,1,0\n"));
     Scope& s = sim.scope();
-    EXPECT_EQ(s.SystemType(), 3);
-    EXPECT_EQ(s.Microscopes().Count(), 3);
-    EXPECT_EQ(s.Microscopes().Item(1).Name(), "Lab two");
+    EXPECT_EQ(std::tuple(s.SystemType(), s.Microscopes().Count(), s.Microscopes().Item(1).Name()),
+              std::tuple(3, 3, "Lab two"));
     EXPECT_FALSE(s.Microscopes().Item(2).IsAvailable());
     EXPECT_EQ(ErrorOf([&] { s.Microscopes().Item(2).Connect(); }), NotAvailable);
     EXPECT_EQ(s.TIRF().IsMounted()->Value(), 0);
     EXPECT_EQ(ErrorOf([&] { s.TIRF().On(); }), NotMounted);
-    EXPECT_EQ(s.Nosepiece().PositionCount(), 5);
-    EXPECT_EQ(s.ZDrive().UpperLimit(), 21200);
-    EXPECT_EQ(s.LightPath().PortKind(3), 1);
+    EXPECT_EQ(std::tuple(s.Nosepiece().PositionCount(), s.ZDrive().UpperLimit(), s.LightPath().PortKind(3)),
+              std::tuple(5, 21200, 1));
 
     const auto badLine = [](const std::string& text) {
         try {
@@ -325,7 +293,7 @@ TEST(Simulator, DescriptionsDescribeOtherInstrumentsAndBadLinesAreNamed)
     EXPECT_NE(badLine("no section\n").find(":1:"), std::string::npos);
 }
 
-TEST(Simulator, TheTraceHasOneLinePerCallWithItsResultOrError)
+TEST_F(Simulator, TheTraceHasOneLinePerCallWithItsResultOrError)
 {
     const std::string trace = (zotest::TestEnv::FreshDir("trace") / "calls.log").string();
     {
@@ -337,14 +305,12 @@ TEST(Simulator, TheTraceHasOneLinePerCallWithItsResultOrError)
         }
         sim.scope().XAxis().Position()->Value();
     }
-    const std::string text = ReadAll(trace);
-    EXPECT_NE(text.find("Microscopes[0].Connect() -> ok"), std::string::npos);
-    EXPECT_NE(text.find("Nosepiece.SetPosition(2) -> ok"), std::string::npos);
-    EXPECT_NE(text.find("Nosepiece.SetPosition(9) !! 1003"), std::string::npos);
-    EXPECT_NE(text.find("XAxis.Position.Value() -> 0"), std::string::npos);
+    for (const char* line : {"Microscopes[0].Connect() -> ok", "Nosepiece.SetPosition(2) -> ok",
+                             "Nosepiece.SetPosition(9) !! 1003", "XAxis.Position.Value() -> 0"})
+        EXPECT_EQ(zotest::LinesContaining(trace, line).size(), 1u) << line;
 }
 
-TEST(Simulator, TheSameScriptGivesTheSameTrace)
+TEST_F(Simulator, TheSameScriptGivesTheSameTrace)
 {
     auto run = []() {
         const std::string trace = (zotest::TestEnv::FreshDir("determinism") / "calls.log").string();
@@ -358,30 +324,27 @@ TEST(Simulator, TheSameScriptGivesTheSameTrace)
             s.ObservationModes().ApplyMode("GFP");
             sim.Settle();
         }
-        return ReadAll(trace);
+        return zotest::ReadText(trace);
     };
     const std::string first = run();
     EXPECT_GT(std::count(first.begin(), first.end(), '\n'), 20);
     EXPECT_EQ(first, run());
 }
 
-TEST(Simulator, ApplyingAModeDrivesEveryDeviceItHoldsAndSkipsTheRest)
+TEST_F(Simulator, ApplyingAModeDrivesEveryDeviceItHoldsAndSkipsTheRest)
 {
-    SimMicroscope sim;
     Scope& s = sim.scope();
     s.Analyzer().In();
     s.ObservationModes().ApplyMode("GFP");
     sim.Settle();
-    EXPECT_EQ(s.Nosepiece().Position()->Value(), 4);
-    EXPECT_EQ(s.FilterTurret1().Position()->Value(), 3);
-    EXPECT_EQ(s.EpiShutter().IsOpened()->Value(), 1);
-    EXPECT_EQ(s.Irlux().NDPosition()->Value(), 2);
+    EXPECT_EQ(std::tuple(s.Nosepiece().Position()->Value(), s.FilterTurret1().Position()->Value(),
+                         s.EpiShutter().IsOpened()->Value(), s.Irlux().NDPosition()->Value()),
+              std::tuple(4, 3, 1, 2));
     EXPECT_EQ(s.Analyzer().IsInserted()->Value(), 1) << "not part of the mode: left alone";
 }
 
-TEST(Simulator, ExecuteAlfReturnsToTheFocusUsedWithTheObjective)
+TEST_F(Simulator, ExecuteAlfReturnsToTheFocusUsedWithTheObjective)
 {
-    SimMicroscope sim;
     Scope& s = sim.scope();
     s.ZDrive().MoveAbsolute(150000);
     sim.Settle();
@@ -399,9 +362,8 @@ TEST(Simulator, ExecuteAlfReturnsToTheFocusUsedWithTheObjective)
 // A handler may let go of the whole Scope while the simulator delivers events
 // (the program's shutdown can start from an event): the rest of the delivery
 // must not touch the freed instrument, and parameters still held fail cleanly.
-TEST(Simulator, AHandlerMayDropTheScopeWhileAWriteDeliversItsEvents)
+TEST_F(Simulator, AHandlerMayDropTheScopeWhileAWriteDeliversItsEvents)
 {
-    SimMicroscope sim;
     std::unique_ptr<Scope> scope = sim.Release();
     ParameterPtr epi = scope->EpiShutter().IsOpened();
     ParameterPtr dia = scope->DiaShutter().IsOpened();
@@ -422,9 +384,8 @@ TEST(Simulator, AHandlerMayDropTheScopeWhileAWriteDeliversItsEvents)
     EXPECT_EQ(diaEvents, 0); // nothing is raised for an instrument that is gone
 }
 
-TEST(Simulator, AHandlerMayDropTheScopeWhileTimeDeliversArrivals)
+TEST_F(Simulator, AHandlerMayDropTheScopeWhileTimeDeliversArrivals)
 {
-    SimMicroscope sim;
     auto clock = sim.sharedClock();
     std::unique_ptr<Scope> scope = sim.Release();
     ParameterPtr x = scope->XAxis().Position();

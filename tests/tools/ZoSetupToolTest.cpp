@@ -1,20 +1,16 @@
 // zosetup as facility staff run it: the built program on files it did not
 // write itself, its output and its exit codes.
 
-#include "ScriptedUi.h"
+#include "ProgramFolder.h"
 #include "TestEnv.h"
 
 #include "core/mdlCommon.h"
-#include "core/mdlGlobals.h"
-#include "core/mdlLanguage.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;
@@ -27,11 +23,7 @@ struct Result {
     std::string err;
 };
 
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using zotest::ReadText;
 
 std::string Quoted(const std::string& text)
 {
@@ -43,14 +35,8 @@ std::string Quoted(const std::string& text)
 
 class ZoSetupTool : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        // The expected texts come from the same language file the tool reads.
-        g_AppPath = zotest::TestEnv::RuntimeDir().string();
-        NormalizeAppPath();
-        g_LanguageFlag = 0;
-        sub_ReadLanguage();
-    }
+    // The expected texts come from the same language file the tool reads.
+    static void SetUpTestSuite() { zotest::UseBuiltLanguage(); }
 
     void SetUp() override { folder = zotest::TestEnv::FreshDir("zosetup"); }
 
@@ -70,15 +56,14 @@ protected:
             result.out.append(buffer, n);
         const int status = ::pclose(pipe);
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = ReadFile(errFile);
+        result.err = ReadText(errFile);
         return result;
     }
 
     std::string Write(const std::string& name, const std::string& text)
     {
-        const fs::path path = folder / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
+        zotest::WriteText(folder / name, text);
+        return (folder / name).string();
     }
 
     // An instrument whose shutter makers all lie within the language file's
@@ -143,7 +128,7 @@ TEST_F(ZoSetupTool, TruncatedForeignAndMissingFilesCannotBeUsed)
 {
     const std::string saved = (folder / "whole.xml").string();
     ASSERT_EQ(Run({"save", saved}).exitCode, 0);
-    const std::string text = ReadFile(saved);
+    const std::string text = ReadText(saved);
     const std::string truncated = Write("truncated.xml", text.substr(0, text.size() / 2));
     const std::string foreign = Write("foreign.xml", "<?xml version='1.0'?><SETTINGS><ALF/></SETTINGS>");
 
