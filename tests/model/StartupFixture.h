@@ -1,8 +1,8 @@
 #pragma once
 // The start-up, shutdown and restart sequences run headless: a host that
-// records the window steps, scripted UI services that record boxes, waits and
-// the busy pointer into the same log, and simulated microscopes made on
-// demand from a description, with a call trace.
+// records the window steps, scripted UI services that log into the same log,
+// and simulated microscopes made on demand from a description, with a call
+// trace.
 
 #include "ProgramFolder.h"
 #include "ScriptedUi.h"
@@ -28,40 +28,6 @@
 namespace zotest {
 
 using Log = std::vector<std::string>;
-
-// Boxes, waits, the busy pointer and the input flush go into the shared log
-// as well as into ScriptedUi's own record.
-class LoggingUi : public ScriptedUi {
-public:
-    explicit LoggingUi(Log& log) : log_(log) {}
-    std::function<void()> onSleep; // runs at every wait, after it is logged
-
-    int ShowMessageBox(const std::string& text, int style) override
-    {
-        log_.push_back("box " + text);
-        return ScriptedUi::ShowMessageBox(text, style);
-    }
-    void SetBusyPointer(bool busy) override
-    {
-        log_.push_back(busy ? "busy on" : "busy off");
-        ScriptedUi::SetBusyPointer(busy);
-    }
-    void FlushInput() override
-    {
-        log_.push_back("flush input");
-        ScriptedUi::FlushInput();
-    }
-    void Sleep(int milliseconds) override
-    {
-        log_.push_back("sleep " + std::to_string(milliseconds));
-        ScriptedUi::Sleep(milliseconds);
-        if (onSleep)
-            onSleep();
-    }
-
-private:
-    Log& log_;
-};
 
 class RecordingHost : public StartupHost {
 public:
@@ -115,6 +81,7 @@ protected:
 
     void SetUp() override
     {
+        ui.LogTo(&log);
         appDir = UseFreshProgramFolder();
         g_RestartFlag = false;
         g_Zo.reset();
@@ -170,7 +137,7 @@ protected:
     }
 
     Log log;
-    LoggingUi ui{log};
+    ScriptedUi ui; // boxes, waits, the busy pointer and the input flush go into the log too
     ScopedUi scopedUi{ui};
     RecordingHost host{log};
     std::filesystem::path appDir;

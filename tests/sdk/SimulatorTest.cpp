@@ -25,7 +25,7 @@ protected:
 
 } // namespace
 
-TEST_F(Simulator, AnAxisReportsItsPositionWhileTravellingAndArrivesExactly)
+TEST_F(Simulator, AnAxisReportsItsTravelArrivesExactlyAndTurnsBackFromWhereItIs)
 {
     AxisDevice& x = sim.scope().XAxis();
     ParameterPtr position = x.Position();
@@ -40,10 +40,7 @@ TEST_F(Simulator, AnAxisReportsItsPositionWhileTravellingAndArrivesExactly)
     EXPECT_TRUE(std::is_sorted(stream.begin(), stream.end()));
     EXPECT_EQ(stream.back(), 100000);
     EXPECT_EQ(sim.scope().NextEventDue(), -1) << "an idle instrument has nothing due";
-}
 
-TEST_F(Simulator, ANewTargetWhileTravellingStartsFromWhereTheAxisIs)
-{
     AxisDevice& z = sim.scope().ZDrive();
     const int32_t start = z.Position()->Value();
     z.MoveAbsolute(start + 40000);
@@ -71,7 +68,7 @@ TEST_F(Simulator, ATurretReadsZeroWhileTurning)
     EXPECT_EQ(seen, (std::vector<int32_t>{0, 5}));
 }
 
-TEST_F(Simulator, HandlersMayCallBackIntoTheInstrument)
+TEST_F(Simulator, HandlersMayCallBackAndSeeTheWholeStateBeforeTheCallReturns)
 {
     ShutterDevice& epi = sim.scope().EpiShutter();
     ShutterDevice& dia = sim.scope().DiaShutter();
@@ -90,10 +87,7 @@ TEST_F(Simulator, HandlersMayCallBackIntoTheInstrument)
     dia.Open();
     epi.Open();
     EXPECT_EQ(log, (std::vector<std::string>{"dia 1 epi 0", "epi 1", "dia 0 epi 1"}));
-}
 
-TEST_F(Simulator, EventsOfACallArriveBeforeItReturnsAndAfterTheStateIsWhole)
-{
     TurretDevice& condenser = sim.scope().Condenser();
     ParameterPtr position = condenser.Position();
     std::vector<int32_t> codesSeen;
@@ -134,7 +128,7 @@ TEST_F(Simulator, FaultsCanBeInjected)
     EXPECT_TRUE(control.IsConnected());
 }
 
-TEST_F(Simulator, PluggingADeviceRaisesItsPresenceEvents)
+TEST_F(Simulator, PresenceFollowsPluggingShutterWiringAndThePiezoConnection)
 {
     ParameterPtr mounted = sim.scope().KMX2().IsMounted();
     ParameterPtr port = sim.scope().KMX2().Value();
@@ -146,22 +140,19 @@ TEST_F(Simulator, PluggingADeviceRaisesItsPresenceEvents)
     EXPECT_EQ(ErrorOf([&] { sim.scope().KMX2().CameraType(); }), NotMounted);
     sim.control().Plug(sim::IdxKMX2, true);
     EXPECT_EQ(mounted->Value(), 1);
-}
 
-TEST_F(Simulator, ShutterWiringDecidesPresence)
-{
     ShutterDevice& aux = sim.scope().AuxShutter();
     ShutterDevice& epi = sim.scope().EpiShutter();
     int32_t connector = 0, maker = 0;
     aux.GetConnection(connector, maker);
     EXPECT_EQ(connector, 2);
     ParameterPtr auxMounted = aux.IsMounted();
-    int info = 0;
-    Subscription s = auxMounted->OnInfoChanged.Subscribe([&] { ++info; });
+    int auxInfo = 0;
+    Subscription s = auxMounted->OnInfoChanged.Subscribe([&] { ++auxInfo; });
 
     aux.Release(2);
     EXPECT_EQ(auxMounted->Value(), 0) << "an external shutter without wiring is absent";
-    EXPECT_EQ(info, 1);
+    EXPECT_EQ(auxInfo, 1);
     epi.Connect(2, 3); // epi moves to connector 2
     epi.GetConnection(connector, maker);
     EXPECT_EQ(std::tuple(connector, maker), std::tuple(2, 3));
@@ -174,12 +165,9 @@ TEST_F(Simulator, ShutterWiringDecidesPresence)
     dia.GetConnection(connector, maker);
     EXPECT_EQ(maker, 1) << "the built-in DIA shutter reports maker 1";
     EXPECT_EQ(dia.IsMounted()->Value(), 1);
-}
 
-TEST_F(Simulator, PiezoPresenceFollowsItsConnectionOnSystemTypesFiveAndSix)
-{
-    SimMicroscope five;
-    PiezoDevice& piezo = five.scope().PiezoZ();
+    // The piezo on system types five (the built-in instrument) and six only.
+    PiezoDevice& piezo = sim.scope().PiezoZ();
     piezo.SetConnection(0);
     EXPECT_EQ(piezo.IsMounted()->Value(), 0);
     piezo.SetConnection(-1);
@@ -214,7 +202,7 @@ TEST_F(Simulator, TheErgoSwitchIsPressedByHand)
     EXPECT_EQ(seen, (std::vector<int32_t>{1, 0}));
 }
 
-TEST_F(Simulator, ConfigurationSurvivesARestartAndADamagedStateIsIgnored)
+TEST_F(Simulator, ConfigurationSurvivesARestartEvenWithoutModesAndADamagedStateIsIgnored)
 {
     std::string folder;
     {
@@ -249,16 +237,12 @@ TEST_F(Simulator, ConfigurationSurvivesARestartAndADamagedStateIsIgnored)
     std::ofstream(folder + "/state.ini") << "[Nosepiece]\nCodes = 1,2,banana\n";
     SimMicroscope damaged(SimOptions::StateIn(folder));
     EXPECT_EQ(damaged.scope().Nosepiece().Item(3).Code(), sim::Description::Default().turrets.at(sim::IdxNosepiece).codes[2]);
-}
 
-TEST_F(Simulator, EveryModeCanBeRemovedAndStaysRemoved)
-{
-    const std::string folder = sim.stateFolder();
+    // Every mode can be removed, and they stay removed.
     ObservationModeList& modes = sim.scope().ObservationModes();
     while (modes.Count() > 0)
         modes.RemoveMode(modes.ModeName(1));
-    SimMicroscope again(SimOptions::StateIn(folder));
-    EXPECT_EQ(again.scope().ObservationModes().Count(), 0);
+    EXPECT_EQ(SimMicroscope(SimOptions::StateIn(sim.stateFolder())).scope().ObservationModes().Count(), 0);
 }
 
 TEST_F(Simulator, DescriptionsDescribeOtherInstrumentsAndBadLinesAreNamed)
@@ -293,7 +277,7 @@ TEST_F(Simulator, DescriptionsDescribeOtherInstrumentsAndBadLinesAreNamed)
     EXPECT_NE(badLine("no section\n").find(":1:"), std::string::npos);
 }
 
-TEST_F(Simulator, TheTraceHasOneLinePerCallWithItsResultOrError)
+TEST_F(Simulator, TheTraceHasOneLinePerCallAndTheSameScriptGivesTheSameTrace)
 {
     const std::string trace = (zotest::TestEnv::FreshDir("trace") / "calls.log").string();
     {
@@ -308,10 +292,7 @@ TEST_F(Simulator, TheTraceHasOneLinePerCallWithItsResultOrError)
     for (const char* line : {"Microscopes[0].Connect() -> ok", "Nosepiece.SetPosition(2) -> ok",
                              "Nosepiece.SetPosition(9) !! 1003", "XAxis.Position.Value() -> 0"})
         EXPECT_EQ(zotest::LinesContaining(trace, line).size(), 1u) << line;
-}
 
-TEST_F(Simulator, TheSameScriptGivesTheSameTrace)
-{
     auto run = []() {
         const std::string trace = (zotest::TestEnv::FreshDir("determinism") / "calls.log").string();
         {

@@ -4,6 +4,7 @@ namespace zotest {
 
 int ScriptedUi::ShowMessageBox(const std::string& text, int style)
 {
+    Log("box " + text);
     boxes_.push_back({text, style});
     if (!answers_.empty()) {
         const int answer = answers_.front();
@@ -12,6 +13,26 @@ int ScriptedUi::ShowMessageBox(const std::string& text, int style)
     }
     const auto it = defaults_.find(style);
     return it != defaults_.end() ? it->second : ID_OK;
+}
+
+void ScriptedUi::SetBusyPointer(bool busy)
+{
+    busy_.push_back(busy);
+    Log(busy ? "busy on" : "busy off");
+}
+
+void ScriptedUi::FlushInput()
+{
+    ++flushes_;
+    Log("flush input");
+}
+
+void ScriptedUi::Sleep(int milliseconds)
+{
+    sleeps_.push_back(milliseconds);
+    Log("sleep " + std::to_string(milliseconds));
+    if (onSleep)
+        onSleep();
 }
 
 std::vector<std::string> ScriptedUi::BoxTexts() const

@@ -6,6 +6,7 @@
 #include "core/UiServices.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -36,14 +37,27 @@ public:
     // Forgets what was recorded (queued answers and defaults stay).
     void ClearRecord();
 
+    // Also writes every box ("box TEXT"), busy-pointer change ("busy on",
+    // "busy off"), input flush ("flush input") and wait ("sleep MS") into
+    // `log`, in the order they happen (nullptr: no log).
+    void LogTo(std::vector<std::string>* log) { log_ = log; }
+    std::function<void()> onSleep; // runs at every wait, after it is recorded
+
     int ShowMessageBox(const std::string& text, int style) override;
-    void SetBusyPointer(bool busy) override { busy_.push_back(busy); }
-    void FlushInput() override { ++flushes_; }
+    void SetBusyPointer(bool busy) override;
+    void FlushInput() override;
     void SetProgress(int value) override { progress_.push_back(value); }
-    void Sleep(int milliseconds) override { sleeps_.push_back(milliseconds); }
+    void Sleep(int milliseconds) override;
     void RefreshAllLanguage() override { ++refreshes_; }
 
 private:
+    void Log(const std::string& entry)
+    {
+        if (log_)
+            log_->push_back(entry);
+    }
+
+    std::vector<std::string>* log_ = nullptr;
     std::deque<int> answers_;
     std::map<int, int> defaults_{{MB_YESNO_QUESTION, ID_YES}};
     std::vector<Box> boxes_;
