@@ -32,11 +32,12 @@ TEST_F(MessageTest, ShowMessageJoinsTheExtraTextAndReturnsTheAnswer)
     EXPECT_EQ(func_ShowMessage(62, "Nosepiece", UiServices::MB_YESNO_QUESTION), UiServices::ID_NO);
     EXPECT_EQ(func_ShowMessage(62, "", UiServices::MB_CRITICAL), UiServices::ID_OK);
     EXPECT_EQ(func_ShowMessage(2, "", UiServices::MB_YESNO_QUESTION), UiServices::ID_YES);
-    ASSERT_EQ(ui.Boxes().size(), 3u);
-    EXPECT_EQ(ui.Boxes()[0].text, "Devices failed:\r\nNosepiece") << "the message is cut at its NUL";
-    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_YESNO_QUESTION);
-    EXPECT_EQ(ui.Boxes()[1].text, std::string("Devices failed:\0hidden", 22)) << "no extra text: shown as it is";
-    EXPECT_EQ(ui.Boxes()[2].text, "1");
+    // The message is cut at its NUL; with no extra text it is shown as it is.
+    using zotest::ScriptedUi;
+    EXPECT_EQ(ui.StyledBoxes(),
+              (std::vector{ScriptedUi::Styled(UiServices::MB_YESNO_QUESTION, "Devices failed:\r\nNosepiece"),
+                           ScriptedUi::Styled(UiServices::MB_CRITICAL, std::string("Devices failed:\0hidden", 22)),
+                           ScriptedUi::Styled(UiServices::MB_YESNO_QUESTION, "1")}));
 }
 
 TEST(CommonTest, JoinLinesAndTrimNull)

@@ -51,6 +51,8 @@ protected:
         g_LanguageTable[1] = {"ZoLanguage_DE.INI", "1031"};
     }
     void Language(const std::string& file, const std::string& text) { WriteText(dir / "app" / "Language" / file, text); }
+    // Name, applies, bold, italic, size and character set of the font.
+    static auto Font() { return std::tuple(g_Font.Name, g_Font.Applies(), g_Font.Bold, g_Font.Italic, g_Font.Size, g_Font.Charset); }
     fs::path SelectionFile() const { return config / "Ostrel/Shared/Data/Zo/ZoUseLanguage.INI"; }
 
     fs::path dir;
@@ -129,20 +131,12 @@ TEST_F(LanguageTest, FontRules)
 {
     Language("ZoLanguage_EN.INI", "[FONT]\nName=Sans\nItalic=false\nSize=0\nCharset=2\n");
     sub_ReadLanguage();
-    EXPECT_EQ(g_Font.Name, "Sans");
-    EXPECT_TRUE(g_Font.Applies());
-    EXPECT_TRUE(g_Font.Bold) << "a missing Bold counts as True";
-    EXPECT_FALSE(g_Font.Italic);
-    EXPECT_EQ(g_Font.Size, 0) << "0 is inside 0..100";
-    EXPECT_EQ(g_Font.Charset, 2);
+    // A missing Bold counts as True; a size of 0 is inside 0..100.
+    EXPECT_EQ(Font(), std::tuple("Sans", true, true, false, 0, 2));
 
     Language("ZoLanguage_EN.INI", "[FONT]\nName=\nBold=FALSE\nItalic=maybe\nSize=101\n");
     sub_ReadLanguage();
-    EXPECT_FALSE(g_Font.Applies()) << "an empty name keeps the design fonts";
-    EXPECT_FALSE(g_Font.Bold);
-    EXPECT_TRUE(g_Font.Italic);
-    EXPECT_EQ(g_Font.Size, 10);
-    EXPECT_EQ(g_Font.Charset, 0);
+    EXPECT_EQ(Font(), std::tuple("", false, false, true, 10, 0)) << "an empty name keeps the design fonts";
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
@@ -151,14 +145,12 @@ TEST_F(LanguageTest, MissingFileLeavesTextsEmptyAndMessagesShowNumbers)
     g_LangFrmZoControl.BtnExit = "left over";
     sub_ReadLanguage();
     EXPECT_TRUE(ui.Boxes().empty()) << "a missing file is not an error";
-    EXPECT_EQ(g_LangFrmZoControl.BtnExit, "");
-    EXPECT_EQ(g_Font.Name, "");
+    EXPECT_EQ(g_LangFrmZoControl.BtnExit + g_Font.Name, "");
     EXPECT_EQ(g_Font.Size, 10);
     EXPECT_EQ(func_GetMessage(56), "55");
     EXPECT_EQ(g_Messages[112], "   ") << "message 113 always gets its three blanks";
     func_ShowMessage(2, "", UiServices::MB_YESNO_QUESTION);
-    ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].text, "1");
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{"1"});
 }
 
 TEST_F(LanguageTest, MessagesKeepTheirLineBreaksAndMessage113ItsBlanks)
@@ -167,8 +159,7 @@ TEST_F(LanguageTest, MessagesKeepTheirLineBreaksAndMessage113ItsBlanks)
     sub_ReadLanguage();
     EXPECT_EQ(g_Messages[112], "Store?   ");
     func_ShowMessage(80, "", UiServices::MB_OK);
-    ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].text, "Out of range.\r\nNothing stored.");
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{"Out of range.\r\nNothing stored."});
 }
 
 TEST_F(LanguageTest, ListsLongerThanTheirVariableGiveOneMessage)
@@ -178,13 +169,11 @@ TEST_F(LanguageTest, ListsLongerThanTheirVariableGiveOneMessage)
                                   "[KeyErgoABList]\n1=1,2,3,4,5,6,7,8\n"
                                   "[LanguageCtl]\nCboLanguage6=Sixth,6\n");
     sub_ReadLanguage();
-    EXPECT_EQ(g_LangFrmZoControl.CboPath[2], "c");
-    EXPECT_EQ(g_LangFrmZoControl.CboPath[5], "kept") << "missing elements keep their entries";
-    EXPECT_EQ(g_LangFrmZoControl.CboIrlxu[6], "7");
-    EXPECT_EQ(g_KeyErgoABList.Cell(0, 6), "7");
-    ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].text, kError);
-    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_OK);
+    // Missing elements (CboPath 6) keep their entries.
+    EXPECT_EQ(std::tuple(g_LangFrmZoControl.CboPath[2], g_LangFrmZoControl.CboPath[5], g_LangFrmZoControl.CboIrlxu[6],
+                         g_KeyErgoABList.Cell(0, 6)),
+              std::tuple("c", "kept", "7", "7"));
+    EXPECT_EQ(ui.StyledBoxes(), std::vector{zotest::ScriptedUi::Styled(UiServices::MB_OK, kError)});
 
     ui.ClearRecord();
     Language("ZoLanguage_EN.INI", "[LanguageCtl]\nCboLanguage5=Fifth,5\nCboLanguage6=\n");

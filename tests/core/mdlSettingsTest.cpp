@@ -119,9 +119,7 @@ TEST_F(SettingsTest, TooShortAndTooLongListsGiveOneMessage)
     EXPECT_EQ(g_IncrementValue[saFKS], (std::array<std::string, 3>{"2", "4", "8"})) << "extra steps are ignored";
     EXPECT_EQ(g_IncrementValue[saXY], (std::array<std::string, 3>{"1", "10", "100"}));
     EXPECT_EQ(g_Magnification, (std::array<int16_t, 10>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].text, kError);
-    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_OK);
+    EXPECT_EQ(ui.StyledBoxes(), std::vector{zotest::ScriptedUi::Styled(UiServices::MB_OK, kError)});
 }
 
 TEST_F(SettingsTest, AFailedConversionKeepsThePreviousValue)

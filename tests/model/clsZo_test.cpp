@@ -57,18 +57,10 @@ protected:
 
     std::vector<std::string> TraceLines(const std::string& text) const { return LinesContaining(traceFile, text); }
     int Traced(const std::string& text) const { return static_cast<int>(TraceLines(text).size()); }
-
-    // The message box shown, as "style|text".
-    std::vector<std::string> Shown() const
-    {
-        std::vector<std::string> boxes;
-        for (const ScriptedUi::Box& box : ui.Boxes())
-            boxes.push_back(std::to_string(box.style) + "|" + box.text);
-        return boxes;
-    }
+    std::vector<std::string> Shown() const { return ui.StyledBoxes(); }
     static std::string Box(int style, int message, const std::string& extra)
     {
-        return std::to_string(style) + "|" + func_JoinLines(func_GetMessage(message), extra);
+        return ScriptedUi::Styled(style, func_JoinLines(func_GetMessage(message), extra));
     }
 
     ScriptedUi ui;

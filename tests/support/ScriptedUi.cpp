@@ -43,6 +43,14 @@ std::vector<std::string> ScriptedUi::BoxTexts() const
     return texts;
 }
 
+std::vector<std::string> ScriptedUi::StyledBoxes() const
+{
+    std::vector<std::string> boxes;
+    for (const Box& box : boxes_)
+        boxes.push_back(Styled(box.style, box.text));
+    return boxes;
+}
+
 void ScriptedUi::ClearRecord()
 {
     boxes_.clear();

@@ -29,6 +29,9 @@ public:
 
     const std::vector<Box>& Boxes() const { return boxes_; }
     std::vector<std::string> BoxTexts() const;
+    // Every box as "STYLE|TEXT", to compare texts and styles at once.
+    std::vector<std::string> StyledBoxes() const;
+    static std::string Styled(int style, const std::string& text) { return std::to_string(style) + "|" + text; }
     const std::vector<bool>& BusyPointer() const { return busy_; } // every change, in order
     int Flushes() const { return flushes_; }
     const std::vector<int>& Progress() const { return progress_; }
