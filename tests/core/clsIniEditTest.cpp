@@ -62,12 +62,16 @@ TEST_F(IniEditTest, NamesCompareWithoutLetterCaseButKeepTrailingBlanks)
     EXPECT_EQ(ini.GetInt("GUILayout", "ChangeGui ", 0), 0);
 }
 
-TEST_F(IniEditTest, ValuesAreTrimmedAndUnquoted)
+TEST_F(IniEditTest, ValuesAreTrimmedUnquotedAndCutLikeAFixedBuffer)
 {
     Use("; comment\n[S]\n  a =  x y  \r\nb=\"  padded \"\nc=\nd\n\"e\"=1\n");
     // A present empty value ("c", "d") is not the default.
     EXPECT_EQ(Strings(ini, "S", {"a ", "b", "c", "d", "missing"}), (Texts{"x y", "  padded ", "", "", "-"}));
     EXPECT_EQ(ini.GetString("Other", "a", "-"), "-");
+
+    // Long values are cut like a fixed buffer.
+    Use("[S]\nk=" + std::string(40000, 'x') + "\n");
+    EXPECT_EQ(ini.GetString("S", "k", "").size(), 32766u);
 }
 
 TEST_F(IniEditTest, FirstOccurrenceOfASectionOrKeyCounts)
@@ -82,12 +86,6 @@ TEST_F(IniEditTest, BackslashNBecomesLineBreaksWithEmptyPartsDropped)
     Use("[M]\n1=A\\nB\n2=A\\n\\nB\n3=A\\n\n4=plain\n5=\\nB\n");
     EXPECT_EQ(Strings(ini, "M", {"1", "2", "3", "4", "5"}), (Texts{"A\r\nB", "A\r\nB", "A", "plain", "\r\nB"}));
     EXPECT_EQ(ini.GetString("M", "none", "X\\nY"), "X\r\nY") << "the default goes through the same rule";
-}
-
-TEST_F(IniEditTest, LongValuesAreCutLikeAFixedBuffer)
-{
-    Use("[S]\nk=" + std::string(40000, 'x') + "\n");
-    EXPECT_EQ(ini.GetString("S", "k", "").size(), 32766u);
 }
 
 TEST_F(IniEditTest, GetIntTakesTheLeadingInteger)
@@ -262,7 +260,7 @@ TEST_F(IniEditTest, WritingKeepsThePermissionsAndFollowsALink)
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST(ProfileDocumentTest, UneditedTextSerializesToTheSameBytes)
+TEST(ProfileDocumentTest, UneditedTextSerializesToTheSameBytesAndTheByteOrderMarkIsNoName)
 {
     const std::string texts[] = {"",
                                  "no newline at end",
@@ -271,10 +269,8 @@ TEST(ProfileDocumentTest, UneditedTextSerializesToTheSameBytes)
                                  "before any section\n[A] trailing\nk\n"};
     for (const std::string& text : texts)
         EXPECT_EQ(zo::ProfileDocument::Parse(text).Serialize(), text);
-}
 
-TEST(ProfileDocumentTest, ByteOrderMarkIsNotPartOfTheFirstName)
-{
+    // The byte order mark is not part of the first name.
     const auto doc = zo::ProfileDocument::Parse("\xEF\xBB\xBF[FONT]\nName=Sans\n");
     ASSERT_NE(doc.Find("FONT", "Name"), nullptr);
     EXPECT_EQ(*doc.Find("FONT", "Name"), "Sans");

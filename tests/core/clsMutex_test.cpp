@@ -81,7 +81,7 @@ TEST(clsMutex, ANameHeldByAProcessThatDiedIsFree)
     EXPECT_TRUE(mine.func_CreateConnectionName("crashing"));
 }
 
-TEST(clsMutex, OwnershipWaitsForTheOwnerAndCountsRepeatedLocks)
+TEST(clsMutex, OwnershipWaitsForTheOwnerCountsRepeatedLocksAndNeedsAName)
 {
     clsMutex a, b;
     a.func_CreateConnectionName("owned");
@@ -102,16 +102,14 @@ TEST(clsMutex, OwnershipWaitsForTheOwnerAndCountsRepeatedLocks)
     b.sub_DeleteConnectionName();
     a.sub_LockMutex(clsMutex::Infinite);
     EXPECT_TRUE(a.Owns());
-}
 
-TEST(clsMutex, WithoutANameLockingAndUnlockingDoNothing)
-{
-    clsMutex a;
-    a.sub_LockMutex(0);
-    EXPECT_FALSE(a.Owns());
-    a.sub_UnlockMutex();
-    a.sub_DeleteConnectionName();
-    EXPECT_FALSE(a.HoldsName());
+    // Without a name, locking and unlocking do nothing.
+    clsMutex none;
+    none.sub_LockMutex(0);
+    EXPECT_FALSE(none.Owns());
+    none.sub_UnlockMutex();
+    none.sub_DeleteConnectionName();
+    EXPECT_FALSE(none.HoldsName());
 }
 
 TEST(clsMutex, ANameThatCannotBeCreatedFailsWithError52AndHoldsNothing)

@@ -30,7 +30,11 @@ class ObservationModes : public zotest::ConnectedZo {
 protected:
     // Turret 1 on the second level: the filter-block rows in turret order
     // unless a test exchanges them.
-    void SetUp() override { Connect("[FilterTurret1]\nLevel = 2\n[FilterTurret2]\nLevel = 1\n"); }
+    void SetUp() override
+    {
+        Connect("[FilterTurret1]\nLevel = 2\n[FilterTurret2]\nLevel = 1\n");
+        zo->PadParameters = &pad;
+    }
 
     clsObservationMode& modes() { return *zo->ObservationMode; }
     ObservationModeList& sdk() { return scope().ObservationModes(); }
@@ -64,7 +68,7 @@ protected:
     zotest::FakePad pad;
 };
 
-TEST_F(ObservationModes, TheSdksModesFillTheSlotsWithFlagsDerivedFromTheirValues)
+TEST_F(ObservationModes, TheSdksModesFillTheSlotsWithFlagsDerivedFromTheirValuesAndTheTurretOrder)
 {
     // The built-in instrument: BF, PH and GFP; connector 1 is the epi shutter,
     // connector 2 the AUX shutter.
@@ -76,10 +80,8 @@ TEST_F(ObservationModes, TheSdksModesFillTheSlotsWithFlagsDerivedFromTheirValues
     EXPECT_EQ(std::tuple(modes().FilterBlock(2, 0), modes().FilterBlock(2, 1)), std::tuple(3, kNotSet));
     EXPECT_EQ(modes().Mode(0, 13), -1) << "a closed shutter (0) is part of the mode";
     EXPECT_EQ(modes().Value(2, 0), 4);
-}
 
-TEST_F(ObservationModes, ExchangedTurretsSwapTheFilterBlockRows)
-{
+    // Exchanged turrets swap the filter-block rows.
     zo->ConnectFilter->SetFilterPosition(true);
     EXPECT_EQ(modes().func_ReadSdk(), "");
     EXPECT_EQ(std::tuple(modes().FilterBlock(2, 0), modes().FilterBlock(2, 1)), std::tuple(kNotSet, 3));
@@ -112,7 +114,6 @@ TEST_F(ObservationModes, AWriteWithoutDifferenceLeavesTheSdkAlone)
 
 TEST_F(ObservationModes, ABlankNamedSlotIsNotStored)
 {
-    zo->PadParameters = &pad;
     modes().SetName(3, "   ");
     modes().SetMode(3, 0, -1);
     EXPECT_EQ(modes().func_WriteSdk(), "");
@@ -123,7 +124,6 @@ TEST_F(ObservationModes, ABlankNamedSlotIsNotStored)
 
 TEST_F(ObservationModes, SettingAFlagCapturesTheDeviceStateFromThePad)
 {
-    zo->PadParameters = &pad;
     pad.Set(Pad::NosepiecePos, 5);
     pad.Set(Pad::Anlyz, 1);
     pad.Set(Pad::FKS, 2);
@@ -161,7 +161,6 @@ TEST_F(ObservationModes, SettingAFlagCapturesTheDeviceStateFromThePad)
 
 TEST_F(ObservationModes, WithExchangedTurretsTheFirstRowCapturesTheSecondTurret)
 {
-    zo->PadParameters = &pad;
     pad.Set(Pad::FL1, 2);
     pad.Set(Pad::FL2, 5);
     zo->ConnectFilter->SetFilterPosition(true);
@@ -178,7 +177,6 @@ TEST_F(ObservationModes, WithExchangedTurretsTheFirstRowCapturesTheSecondTurret)
 
 TEST_F(ObservationModes, TheTurretExchangeRestoresTheStoredModesWithTheTurretsSwapped)
 {
-    zo->PadParameters = &pad;
     modes().SetMode(2, 0, -1); // an edit that must not reach the SDK
     EXPECT_EQ(modes().func_ReserveFL(), "");
     const ModeRecord gfp = sdk().GetMode("GFP");
@@ -209,7 +207,6 @@ TEST_F(ObservationModes, FailuresAreReportedOnceAndWhatTheSdkHoldsIsReadBack)
 
 TEST_F(ObservationModes, RestoringTakesBackEveryEdit)
 {
-    zo->PadParameters = &pad;
     modes().SetName(1, "XX");
     modes().SetMode(1, 2, 0);
     modes().sub_RestData();
