@@ -38,10 +38,8 @@ TEST_F(ConnectAccessories, ShuttersAreReadByTheShutterWiredToEachConnector)
     // microscope's own DIA shutter also on 1, AUX shutter (maker 2) on 2.
     EXPECT_EQ(Shutters(), (std::vector<int32_t>{clsConnectShutter::UseEpi, 2, clsConnectShutter::UseAUX, 2}));
     EXPECT_EQ(shutter().Use(2), 0) << "outside the two connectors";
-}
 
-TEST_F(ConnectAccessories, TheMicroscopesOwnDiaShutterOccupiesNoConnectorAndNoShutterClearsBoth)
-{
+    // The microscope's own DIA shutter occupies no connector.
     Connect("[DiaShutter]\nBuiltIn = 1\nConnector = 2\nMaker = 1\n"
             "[AuxShutter]\nConnector = 0\nMaker = 0\n");
     shutter().SetUse(1, clsConnectShutter::UseAUX);
@@ -160,18 +158,6 @@ TEST_F(ConnectAccessories, ARejectedShutterEntryKeepsItsConnectorWhileTheOtherIs
 
 // ---------------------------------------------------------------- cameras
 
-TEST_F(ConnectAccessories, CamerasAreReadFromPresentControllers)
-{
-    Connect("[KMX1]\nCameraType = 1\nCameraMaker = 2\n[KMX2]\nCameraType = -1\nCameraMaker = 2\n");
-    kmx().func_ReadSdk();
-    // An unknown camera type counts as none, and then no maker is kept.
-    EXPECT_EQ(Cameras(), (std::vector<int32_t>{1, 2, 0, 0}));
-
-    Connect("[Mounted]\nKMX1 = 0\n");
-    kmx().func_ReadSdk();
-    EXPECT_EQ(kmx().Use(0), 0) << "an absent controller";
-}
-
 TEST_F(ConnectAccessories, OnlyChangedCameraSettingsAreWritten)
 {
     kmx().func_ReadSdk();
@@ -189,7 +175,7 @@ TEST_F(ConnectAccessories, OnlyChangedCameraSettingsAreWritten)
     EXPECT_EQ(scope().KMX2().CameraType(), 4);
 }
 
-TEST_F(ConnectAccessories, CameraEntriesNeedMakerAndTypeTogether)
+TEST_F(ConnectAccessories, CameraEntriesNeedMakerAndTypeTogetherAndCamerasAreReadFromPresentControllers)
 {
     // TYPE 6 is above the type limit.
     for (const char* xml : {"<VALUE ID='2' BRAND='3' TYPE='0'/>", "<VALUE ID='2' BRAND='0' TYPE='2'/>",
@@ -200,6 +186,16 @@ TEST_F(ConnectAccessories, CameraEntriesNeedMakerAndTypeTogether)
     EXPECT_EQ(ReadElement(kmx(), "<VALUE ID='2' BRAND='3' TYPE='5'/>"), "");
     EXPECT_EQ(ReadElement(kmx(), "<VALUE ID='1' BRAND='0' TYPE='0'/>"), "");
     EXPECT_EQ(Cameras(), (std::vector<int32_t>{0, 0, 5, 3}));
+
+    // Cameras are read from present controllers.
+    Connect("[KMX1]\nCameraType = 1\nCameraMaker = 2\n[KMX2]\nCameraType = -1\nCameraMaker = 2\n");
+    kmx().func_ReadSdk();
+    // An unknown camera type counts as none, and then no maker is kept.
+    EXPECT_EQ(Cameras(), (std::vector<int32_t>{1, 2, 0, 0}));
+
+    Connect("[Mounted]\nKMX1 = 0\n");
+    kmx().func_ReadSdk();
+    EXPECT_EQ(kmx().Use(0), 0) << "an absent controller";
 }
 
 // ---------------------------------------------------------------- piezo stage

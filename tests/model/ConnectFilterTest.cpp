@@ -19,7 +19,7 @@ protected:
     }
 };
 
-TEST_F(ConnectFilter, TheOrderFollowsTheLevelOfTurretOneOrWhichTurretIsThere)
+TEST_F(ConnectFilter, TheOrderFollowsTheLevelOfTurretOneOrWhichTurretIsThereAndNeedsBothToBeWritten)
 {
     EXPECT_TRUE(connectFilter().FilterPosition()) << "turret 1 at the first level";
     ConnectOptics("[FilterTurret1]\nLevel = 2\n[FilterTurret2]\nLevel = 1\n");
@@ -30,6 +30,14 @@ TEST_F(ConnectFilter, TheOrderFollowsTheLevelOfTurretOneOrWhichTurretIsThere)
     EXPECT_FALSE(connectFilter().FilterPosition()) << "only turret 1";
     ConnectOptics("[Mounted]\nFilterTurret1 = 0\nFilterTurret2 = 0\n");
     EXPECT_FALSE(connectFilter().FilterPosition()) << "neither";
+
+    // The order is only written with both turrets.
+    ConnectOptics("[Mounted]\nFilterTurret2 = 0\n");
+    connectFilter().SetFilterPosition(true);
+    EXPECT_EQ(connectFilter().func_WriteSdk(), "");
+    EXPECT_EQ(Writes(), Strings{});
+    connectFilter().sub_RestData();
+    EXPECT_FALSE(connectFilter().FilterPosition());
 }
 
 TEST_F(ConnectFilter, AChangeBetweenTwoReadsExchangesTheStoredModesOnceButTheFirstReadNever)
@@ -71,16 +79,6 @@ TEST_F(ConnectFilter, AWriteSetsBothLevelsAndItsOwnReportsExchangeNothing)
     MarkTrace();
     EXPECT_EQ(connectFilter().func_WriteSdk(), "");
     EXPECT_EQ(Writes(), Strings{}) << "unchanged";
-}
-
-TEST_F(ConnectFilter, TheOrderIsOnlyWrittenWithBothTurrets)
-{
-    ConnectOptics("[Mounted]\nFilterTurret2 = 0\n");
-    connectFilter().SetFilterPosition(true);
-    EXPECT_EQ(connectFilter().func_WriteSdk(), "");
-    EXPECT_EQ(Writes(), Strings{});
-    connectFilter().sub_RestData();
-    EXPECT_FALSE(connectFilter().FilterPosition());
 }
 
 TEST_F(ConnectFilter, AFailedWriteGivesItsLineAndIsTriedAgain)

@@ -42,13 +42,19 @@ protected:
     }
 };
 
-TEST_F(ControllerKeys, TheErgoCodesAreReadInTheControllersOrder)
+TEST_F(ControllerKeys, TheErgoCodesAreReadInOrderAndWrittenByIdWithTheCommaFormForTheSwitchableOnes)
 {
     // The built-in controller holds 15 16 17 21 22 70 71 72 73 79; keys 6 and
     // switchable key 2 (row 2) are outside.
     EXPECT_EQ(Keys(), (std::vector<int32_t>{15, 16, 17, 21, 22, 79, 0, 70, 71, 72, 73}));
     EXPECT_TRUE(ergo().IsSwitchEnable());
     EXPECT_EQ(std::tuple(ergo().KeyAB(2, 0), ergo().KeyAB(0, 2)), std::tuple(0, 0));
+
+    // Written by ID, with the comma form for the switchable keys.
+    EXPECT_EQ(Written(ergo()), (std::vector<std::string>{"KEY ID=1 FUNCTION=15", "KEY ID=2 FUNCTION=16",
+                                                         "KEY ID=3 FUNCTION=17", "KEY ID=4 FUNCTION=21",
+                                                         "KEY ID=5 FUNCTION=22", "KEYAB ID=6 FUNCTION=70,71",
+                                                         "KEYAB ID=7 FUNCTION=72,73", "KEY ID=8 FUNCTION=79"}));
 }
 
 TEST_F(ControllerKeys, AnErgoWriteAlwaysSendsTheSwitchButKeysOnlyWhenChanged)
@@ -117,14 +123,6 @@ TEST_F(ControllerKeys, ErgoElementsGoByIdAndTheSwitchableKeysTakeTwoCodes)
     for (const auto& [xml, id] : rejected)
         EXPECT_EQ(ReadElement(ergo(), xml), Line(104, id)) << xml;
     EXPECT_EQ(Keys(), loaded) << "rejected elements change nothing";
-}
-
-TEST_F(ControllerKeys, ErgoKeysAreWrittenByIdWithTheCommaFormForTheSwitchableOnes)
-{
-    EXPECT_EQ(Written(ergo()), (std::vector<std::string>{"KEY ID=1 FUNCTION=15", "KEY ID=2 FUNCTION=16",
-                                                         "KEY ID=3 FUNCTION=17", "KEY ID=4 FUNCTION=21",
-                                                         "KEY ID=5 FUNCTION=22", "KEYAB ID=6 FUNCTION=70,71",
-                                                         "KEYAB ID=7 FUNCTION=72,73", "KEY ID=8 FUNCTION=79"}));
 }
 
 TEST_F(ControllerKeys, RemoteKeysTakeFunctionsUpTo93)

@@ -117,7 +117,7 @@ TEST_F(ModelDatabases, FilterBlocksNeedEitherTurret)
     EXPECT_EQ(Writes(), Strings{});
 }
 
-TEST_F(ModelDatabases, EachFailingEntryGivesOneLineAndIsTriedAgainByTheNextSend)
+TEST_F(ModelDatabases, EachFailingEntryGivesOneLineAndIsTriedAgainAndAFailedReadNamesTheError)
 {
     control().FailCall("Database.Objectives", "Set", NotAnswering, 1);
     control().FailCall("Database.FilterBlocks", "SetComposition", OutOfRange, 1);
@@ -132,10 +132,8 @@ TEST_F(ModelDatabases, EachFailingEntryGivesOneLineAndIsTriedAgainByTheNextSend)
     EXPECT_EQ(zo->func_Send(), "");
     EXPECT_EQ(Writes(), (Strings{"Database.Objectives.Set(301, \"A\")", "Database.FilterBlocks.SetName(309, \"Blk\")",
                                  "Database.FilterBlocks.SetComposition(309, 2, 0, 0)"}));
-}
 
-TEST_F(ModelDatabases, AFailedReadNamesTheError)
-{
+    // A failed read names the error.
     control().FailCall("Database.Objectives", "Get", NotAnswering, 1);
     EXPECT_EQ(dbObjective().func_ReadSdk(), func_GetMessage(86) + "(ZOSCOPELib.Database.Objectives:1004)");
     control().FailCall("Database.BarrierFilters", "Name", OutOfRange, 1);

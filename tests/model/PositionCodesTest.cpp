@@ -11,7 +11,7 @@ namespace {
 
 class PositionCodes : public zotest::OpticsZo {};
 
-TEST_F(PositionCodes, TheMountedCodesAreReadPerPosition)
+TEST_F(PositionCodes, TheMountedCodesAreReadPerPositionAndRestoredAfterEdits)
 {
     // The built-in instrument's turrets, and 0 outside the positions of each.
     condenser().SetCode(5, 3);
@@ -24,6 +24,15 @@ TEST_F(PositionCodes, TheMountedCodesAreReadPerPosition)
     EXPECT_EQ(std::tuple(condenser().DatabasePresetCount(), exFilter().DatabasePresetCount(),
                          baFilter().DatabasePresetCount()),
               std::tuple(6, 15, 15));
+
+    // Restoring takes back the edits.
+    objective().SetCode(0, 9);
+    objective().SetEsc(0, true);
+    filter1().SetCode(3, 2);
+    exFilter().SetCode(7, 1);
+    zo->sub_RestData();
+    EXPECT_EQ(std::tuple(objective().code(0), objective().Esc(0), filter1().code(3), exFilter().code(7)),
+              std::tuple(2, false, 7, 14));
 }
 
 TEST_F(PositionCodes, OnlyChangedPositionsAreWrittenAndASecondSendWritesNothing)
@@ -130,17 +139,6 @@ TEST_F(PositionCodes, AnAbsentDeviceIsNeitherReadWrittenNorRestored)
     EXPECT_EQ(Writes(), Strings{});
     zo->sub_RestData();
     EXPECT_EQ(std::tuple(condenser().code(0), baFilter().code(0)), std::tuple(3, 4));
-}
-
-TEST_F(PositionCodes, RestoringTakesBackTheEdits)
-{
-    objective().SetCode(0, 9);
-    objective().SetEsc(0, true);
-    filter1().SetCode(3, 2);
-    exFilter().SetCode(7, 1);
-    zo->sub_RestData();
-    EXPECT_EQ(std::tuple(objective().code(0), objective().Esc(0), filter1().code(3), exFilter().code(7)),
-              std::tuple(2, false, 7, 14));
 }
 
 TEST_F(PositionCodes, EachFailingWriteGivesOneLineAndIsTriedAgainByTheNextSend)

@@ -88,7 +88,7 @@ TEST_F(SetupFiles, AScanMarksThePresentSectionsWhateverTheirLetterCase)
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
-TEST_F(SetupFiles, AFileThatIsNoSetupFileIsRefusedWithItsMessage)
+TEST_F(SetupFiles, AFileThatIsNoSetupFileOrTooLargeIsRefusedWithItsMessage)
 {
     struct Case {
         std::string text;
@@ -114,10 +114,9 @@ TEST_F(SetupFiles, AFileThatIsNoSetupFileIsRefusedWithItsMessage)
     ui.ClearRecord();
     EXPECT_FALSE(zo->func_ReadXMLItems((folder / "missing.xml").string()));
     EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(51)});
-}
 
-TEST_F(SetupFiles, AFileOverSixteenMebibytesIsRefusedLikeABrokenOne)
-{
+    // A file over 16 MiB is refused like a broken one.
+    ui.ClearRecord();
     std::string big = "<ZOSETUP><ALF><VALUE STATUS='True'/></ALF><!--";
     big.append(clsSetupFile::MaxFileSize, 'x');
     big += "--></ZOSETUP>";

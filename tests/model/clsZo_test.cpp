@@ -128,7 +128,7 @@ TEST_F(ZoTest, WithNothingMountedAllEntriesAreZeroAndTheSystemTypeIsStillRead)
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
-TEST_F(ZoTest, DevicesThatDoNotAnswerAreListedInOneCriticalMessageInIndexOrder)
+TEST_F(ZoTest, DevicesThatDoNotAnswerAreListedInOneCriticalMessageInIndexOrderByTheirNames)
 {
     Make();
     sim->control().SetNotAnswering(17);
@@ -138,10 +138,8 @@ TEST_F(ZoTest, DevicesThatDoNotAnswerAreListedInOneCriticalMessageInIndexOrder)
     const std::string lines = zo->func_GetDeviceNameError(3) + "\r\n" + zo->func_GetDeviceNameError(17);
     EXPECT_EQ(Shown(), std::vector{Box(UiServices::MB_CRITICAL, 62, lines)});
     EXPECT_EQ(ui.Progress(), (std::vector<int>{5, 10, 45}));
-}
 
-TEST_F(ZoTest, DeviceNameErrorIsTheDisplayNameAndMessage110UpToIndex25)
-{
+    // Each line is the device's display name and message 110, for indexes up to 25.
     Make();
     EXPECT_EQ(zo->func_GetDeviceNameError(10), g_LangDeviceName.DeviceNames[10] + " " + func_GetMessage(110));
     EXPECT_FALSE(g_LangDeviceName.DeviceNames[10].empty());
