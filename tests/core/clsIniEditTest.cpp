@@ -134,13 +134,20 @@ TEST_F(IniEditTest, WritingOneKeyKeepsEveryOtherLine)
     EXPECT_EQ(TempFiles(), 0);
 }
 
-TEST_F(IniEditTest, EmptyKeyOrValueWritesNothing)
+TEST_F(IniEditTest, EmptyKeyOrValueAndKeysTheFormatCannotHoldWriteNothing)
 {
     Use("[S]\nk=old\n");
     EXPECT_EQ(ini.WriteString("S", "k", ""), 0);
     EXPECT_EQ(ini.WriteString("S", "", "v"), 0);
     EXPECT_EQ(ReadText(file), "[S]\nk=old\n");
     EXPECT_EQ(ini.GetString("S", "k", ""), "old");
+
+    // Keys the format cannot hold are refused.
+    Use("[S]\n");
+    for (const char* key : {"a=b", "x\ny", " lead", "[sec", ";c"})
+        EXPECT_EQ(ini.WriteString("S", key, "v"), 0) << key;
+    EXPECT_EQ(ini.WriteString("S]", "k", "v"), 0);
+    EXPECT_EQ(ReadText(file), "[S]\n");
 }
 
 TEST_F(IniEditTest, WrittenValuesReadBackUnchanged)
@@ -152,15 +159,6 @@ TEST_F(IniEditTest, WrittenValuesReadBackUnchanged)
     clsIniEdit fresh;
     fresh.SetIniFilePath(file.string());
     EXPECT_EQ(Strings(fresh, "S", {"k0", "k1", "k2", "k3", "k4"}), values);
-}
-
-TEST_F(IniEditTest, KeysTheFormatCannotHoldAreRefused)
-{
-    Use("[S]\n");
-    for (const char* key : {"a=b", "x\ny", " lead", "[sec", ";c"})
-        EXPECT_EQ(ini.WriteString("S", key, "v"), 0) << key;
-    EXPECT_EQ(ini.WriteString("S]", "k", "v"), 0);
-    EXPECT_EQ(ReadText(file), "[S]\n");
 }
 
 TEST_F(IniEditTest, DeleteKeyAndSection)
