@@ -9,6 +9,7 @@
 #include "TestEnv.h"
 
 #include "AppHost.h"
+#include "frmSplash.h"
 
 #include "core/mdlGlobals.h"
 #include "core/mdlLanguage.h"
@@ -19,11 +20,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QProgressBar>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace zotest {
@@ -91,6 +95,13 @@ protected:
         host->ShowSplash(100);
         ASSERT_TRUE(WaitUntil([this] { return host->MainWindow() && host->MainWindow()->isVisible(); }))
             << "no main window; boxes: " << ui.Boxes().size();
+    }
+
+    // The splash shown, enabled, its bar's value and its timer running.
+    std::tuple<bool, bool, int, bool> SplashState() const
+    {
+        const frmSplash* splash = host->Splash();
+        return {splash->isVisible(), splash->isEnabled(), splash->ProBar->value(), splash->Timer1->isActive()};
     }
 
     int TraceCount(const std::string& text) const

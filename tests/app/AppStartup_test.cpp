@@ -30,13 +30,12 @@ TEST_F(AppTest, SplashLoadsWithTheTitleTheVersionAndTheLanguageFontAndStartsItsT
     EXPECT_EQ(splash.lblVersion->text().toStdString(),
               g_LangFrmZoControl.SimpleText + " " + std::to_string(ZO_VERSION_MAJOR) + "." +
                   std::to_string(ZO_VERSION_MINOR) + "." + std::to_string(ZO_VERSION_REVISION));
-    EXPECT_EQ(splash.lblVersion->font().family(), "DejaVu Serif");
-    EXPECT_EQ(splash.lblVersion->font().pointSize(), 13);
+    EXPECT_EQ(std::tuple(splash.lblVersion->font().family(), splash.lblVersion->font().pointSize()),
+              std::tuple("DejaVu Serif", 13));
     for (const char* name : {"imgSplash", "imgTitle", "lblVersion", "ProBar", "Timer1"})
         EXPECT_NE(splash.findChild<QObject*>(name), nullptr) << name;
-    EXPECT_EQ(splash.ProBar->minimum(), 0);
-    EXPECT_EQ(splash.ProBar->maximum(), 100);
-    EXPECT_EQ(splash.Timer1->interval(), 100);
+    EXPECT_EQ(std::tuple(splash.ProBar->minimum(), splash.ProBar->maximum(), splash.Timer1->interval()),
+              std::tuple(0, 100, 100));
 }
 
 TEST_F(AppTest, SplashPictureIsDrawnAndLegible)
@@ -70,20 +69,14 @@ TEST_F(AppTest, StartUpConnectsBehindTheSplashAndShowsTheMainWindow)
 {
     host->ShowSplash(100);
     ASSERT_NE(host->Splash(), nullptr);
-    EXPECT_TRUE(host->Splash()->isVisible());
-    EXPECT_EQ(host->Splash()->ProBar->value(), 0);
-    EXPECT_TRUE(host->Splash()->Timer1->isActive());
-
+    EXPECT_EQ(SplashState(), std::tuple(true, true, 0, true));
     ASSERT_TRUE(WaitUntil([this] { return host->MainWindow() && host->MainWindow()->isVisible(); }));
-    EXPECT_FALSE(host->Splash()->isVisible());
-    EXPECT_TRUE(host->Splash()->isEnabled());
-    EXPECT_FALSE(host->Splash()->Timer1->isActive());
-    EXPECT_EQ(g_Zo->ConnectedIndex(), 1);
-    EXPECT_EQ(ui.Flushes(), 1);
+    const frmSplash* splash = host->Splash();
+    EXPECT_EQ(std::tuple(splash->isVisible(), splash->isEnabled(), splash->Timer1->isActive()), std::tuple(false, true, false));
     ASSERT_FALSE(ui.BusyPointer().empty());
-    EXPECT_FALSE(ui.BusyPointer().back());
-    EXPECT_EQ(ui.Progress().back(), 100);
-    EXPECT_TRUE(ui.Boxes().empty());
+    EXPECT_EQ(std::tuple(g_Zo->ConnectedIndex(), ui.Flushes(), ui.BusyPointer().back(), ui.Progress().back(),
+                         ui.Boxes().size()),
+              std::tuple(1, 1, false, 100, 0u));
     // The control pad, with the devices of the simulated microscope.
     auto* pad = qobject_cast<frmZoControl*>(host->MainWindow());
     ASSERT_NE(pad, nullptr);
@@ -99,14 +92,11 @@ TEST_F(AppTest, MainWindowCloseBoxAsksAndNoKeepsEverythingRunning)
     PressCloseBox(*host->MainWindow());
     QApplication::processEvents();
     ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].text, func_GetMessage(2));
-    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_YESNO_QUESTION);
+    EXPECT_EQ(std::tuple(ui.Boxes()[0].text, ui.Boxes()[0].style), std::tuple(func_GetMessage(2), UiServices::MB_YESNO_QUESTION));
     ASSERT_NE(host->MainWindow(), nullptr);
-    EXPECT_TRUE(host->MainWindow()->isVisible());
-    EXPECT_EQ(g_Zo->ConnectedIndex(), 1);
-    EXPECT_TRUE(ui.Sleeps().empty());
-    EXPECT_FALSE(std::filesystem::exists(appDir / "ZoControl.INI"));
-    EXPECT_EQ(host->ExitCode(), -1);
+    EXPECT_EQ(std::tuple(host->MainWindow()->isVisible(), g_Zo->ConnectedIndex(), ui.Sleeps().size(),
+                         std::filesystem::exists(appDir / "ZoControl.INI"), host->ExitCode()),
+              std::tuple(true, 1, 0u, false, -1));
 }
 
 TEST_F(AppTest, MainWindowCloseBoxYesWritesBothFilesDisconnectsAndEnds)
@@ -117,17 +107,14 @@ TEST_F(AppTest, MainWindowCloseBoxYesWritesBothFilesDisconnectsAndEnds)
     ui.QueueAnswer(UiServices::ID_YES);
     PressCloseBox(*host->MainWindow());
     QApplication::processEvents();
-    EXPECT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Sleeps(), (std::vector<int>{500, 500}));
-    EXPECT_EQ(TraceCount("Microscopes[1].Disconnect()"), 1);
-    EXPECT_EQ(g_Zo->ConnectedIndex(), -1);
+    EXPECT_EQ(std::tuple(ui.Boxes().size(), ui.Sleeps(), TraceCount("Microscopes[1].Disconnect()"), g_Zo->ConnectedIndex()),
+              std::tuple(1u, std::vector<int>{500, 500}, 1, -1));
     clsIniEdit ini;
     ini.SetIniFilePath((appDir / "ZoControl.INI").string());
     EXPECT_EQ(ini.GetInt("DeviceNo", "DeviceNo", -1), 1);
-    EXPECT_TRUE(std::filesystem::exists(g_UseLanguagePath));
-    EXPECT_EQ(host->ExitCode(), 0);
-    EXPECT_EQ(host->Splash(), nullptr);
-    EXPECT_FALSE(host->MainWindow()->isVisible());
+    EXPECT_EQ(std::tuple(std::filesystem::exists(g_UseLanguagePath), host->ExitCode(), host->Splash(),
+                         host->MainWindow()->isVisible()),
+              std::tuple(true, 0, nullptr, false));
 }
 
 TEST_F(AppTest, RestartShowsTheSplashForFiveSecondsAndComesBackOnTheNewMicroscope)
@@ -140,23 +127,19 @@ TEST_F(AppTest, RestartShowsTheSplashForFiveSecondsAndComesBackOnTheNewMicroscop
 
     EXPECT_EQ(host->MainWindow(), nullptr);
     ASSERT_NE(host->Splash(), nullptr);
-    EXPECT_TRUE(host->Splash()->isVisible());
-    EXPECT_EQ(host->Splash()->ProBar->value(), 0);
-    EXPECT_TRUE(host->Splash()->Timer1->isActive());
+    EXPECT_EQ(SplashState(), std::tuple(true, true, 0, true));
     EXPECT_EQ(host->Splash()->Timer1->interval(), 5000);
-    EXPECT_TRUE(ui.Boxes().empty()); // unloading from code asks nothing
-    EXPECT_EQ(TraceCount("Microscopes[1].Disconnect()"), 1);
-    EXPECT_TRUE(std::filesystem::exists(appDir / "ZoControl.INI"));
-    EXPECT_EQ(host->ExitCode(), -1);
-    EXPECT_FALSE(g_RestartFlag);
+    // Unloading from code asks nothing.
+    EXPECT_EQ(std::tuple(ui.Boxes().size(), TraceCount("Microscopes[1].Disconnect()"),
+                         std::filesystem::exists(appDir / "ZoControl.INI"), host->ExitCode(), g_RestartFlag),
+              std::tuple(0u, 1, true, -1, false));
 
     // Let the five seconds pass at once.
     host->Splash()->Timer1->start(0);
     ASSERT_TRUE(WaitUntil([this] { return host->MainWindow() && host->MainWindow()->isVisible(); }));
     EXPECT_NE(host->MainWindow(), before);
-    EXPECT_EQ(g_Zo->ConnectedIndex(), 2);
-    EXPECT_EQ(TraceCount("Microscopes[2].Connect()"), 1);
-    EXPECT_FALSE(host->Splash()->isVisible());
+    EXPECT_EQ(std::tuple(g_Zo->ConnectedIndex(), TraceCount("Microscopes[2].Connect()"), host->Splash()->isVisible()),
+              std::tuple(2, 1, false));
 }
 
 TEST_F(AppTest, SplashCloseBoxAsksAndYesEndsBeforeConnecting)
@@ -168,17 +151,14 @@ TEST_F(AppTest, SplashCloseBoxAsksAndYesEndsBeforeConnecting)
     ui.QueueAnswer(UiServices::ID_NO);
     PressCloseBox(*splash);
     QApplication::processEvents();
-    EXPECT_TRUE(splash->isVisible());
-    EXPECT_EQ(host->ExitCode(), -1);
+    EXPECT_EQ(std::tuple(splash->isVisible(), host->ExitCode()), std::tuple(true, -1));
 
     ui.QueueAnswer(UiServices::ID_YES);
     PressCloseBox(*splash);
     QApplication::processEvents();
-    EXPECT_EQ(host->ExitCode(), 0);
-    EXPECT_EQ(host->Splash(), nullptr);
+    EXPECT_EQ(std::tuple(host->ExitCode(), host->Splash(), TraceCount("Connect()")), std::tuple(0, nullptr, 0));
     ASSERT_EQ(ui.Boxes().size(), 2u);
     EXPECT_EQ(ui.Boxes()[1].text, func_GetMessage(2));
-    EXPECT_EQ(TraceCount("Connect()"), 0);
 }
 
 TEST_F(AppTest, NoUsableMicroscopeEndsWithoutAMainWindow)
@@ -186,8 +166,7 @@ TEST_F(AppTest, NoUsableMicroscopeEndsWithoutAMainWindow)
     description = ""; // the simulator only, and nobody asked for it
     host->ShowSplash(100);
     ASSERT_TRUE(WaitUntil([this] { return host->ExitCode() != -1; }));
-    EXPECT_EQ(host->ExitCode(), 1);
-    EXPECT_EQ(host->MainWindow(), nullptr);
+    EXPECT_EQ(std::tuple(host->ExitCode(), host->MainWindow()), std::tuple(1, nullptr));
     ASSERT_EQ(ui.Boxes().size(), 1u);
     EXPECT_EQ(ui.Boxes()[0].text, func_GetMessage(56));
 }

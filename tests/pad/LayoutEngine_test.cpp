@@ -15,6 +15,23 @@ protected:
     // Puts every row of the current layout where the table says.
     void PlaceAll() { engine.sub_PlaceRows(1, kLayoutRows, 0, 0, 1); }
 
+    std::vector<int> Of(std::initializer_list<const char*> names, int TwipRect::*field)
+    {
+        std::vector<int> values;
+        for (const char* name : names)
+            values.push_back(pad[name].Rect.*field);
+        return values;
+    }
+    std::vector<int> Lefts(std::initializer_list<const char*> names) { return Of(names, &TwipRect::Left); }
+    std::vector<int> Widths(std::initializer_list<const char*> names) { return Of(names, &TwipRect::Width); }
+    std::vector<int> Bottoms(std::initializer_list<const char*> names)
+    {
+        std::vector<int> values;
+        for (const char* name : names)
+            values.push_back(pad[name].Rect.Bottom());
+        return values;
+    }
+
     FakePad pad;
     FakeSwitches switches;
     LayoutEngine engine{pad, switches};
@@ -24,13 +41,13 @@ TEST_F(LayoutEngineTest, FindingWalksThePadsOrderAndTakesTheFirstMatch)
 {
     pad.Controls.push_back({"picExit", {1, 2, 3, 4}, true});
     const int first = pad.Find("picExit");
-    EXPECT_EQ(engine.func_FindControl("picExit"), first);
-    EXPECT_EQ(engine.func_FindVisibleControl("picExit"), first);
-
+    const auto found = [&] {
+        return std::tuple(engine.func_FindControl("picExit"), engine.func_FindVisibleControl("picExit"));
+    };
+    EXPECT_EQ(found(), std::tuple(std::optional(first), std::optional(first)));
     // A hidden first match hides the name, even with a visible later one.
     pad.Controls[static_cast<size_t>(first)].Visible = false;
-    EXPECT_EQ(engine.func_FindControl("picExit"), first);
-    EXPECT_EQ(engine.func_FindVisibleControl("picExit"), std::nullopt);
+    EXPECT_EQ(found(), std::tuple(std::optional(first), std::optional<int>()));
 
     EXPECT_EQ(engine.func_FindControl("picNothing"), std::nullopt);
 
@@ -46,23 +63,18 @@ TEST_F(LayoutEngineTest, SetWidthsTakesTheTableWidthOfVisibleControlsAndCanSkipF
 {
     pad["cboOBJ"].Visible = false;
     engine.sub_SetWidths(1, kLayoutRows, 1);
-    EXPECT_EQ(pad["txtPiezo"].Rect.Width, 1650);
-    EXPECT_EQ(pad["cboXY"].Rect.Width, 2595);
-    EXPECT_EQ(pad["cboOBJ"].Rect.Width, 1000) << "hidden controls are not resized";
-    EXPECT_EQ(pad["fraTIRF"].Rect.Width, 1000) << "frames skipped";
-
+    // The hidden cboOBJ is not resized, the frames are skipped.
+    EXPECT_EQ(Widths({"txtPiezo", "cboXY", "cboOBJ", "fraTIRF"}), (std::vector<int>{1650, 2595, 1000, 1000}));
     engine.sub_SetWidths(66, 68, 0);
-    EXPECT_EQ(pad["fraTIRF"].Rect.Width, 7275);
-    EXPECT_EQ(pad["fraDIA"].Rect.Width, 3000);
+    EXPECT_EQ(Widths({"fraTIRF", "fraDIA"}), (std::vector<int>{7275, 3000}));
 }
 
 TEST_F(LayoutEngineTest, SetWidthsStopsAtTheFirstRowWithoutWidth)
 {
     LayoutTable[1][10][kLayoutWidth].clear();
     engine.sub_SetWidths(1, kLayoutRows, 1);
-    EXPECT_EQ(pad["picALF"].Rect.Width, 600);        // row 9
-    EXPECT_EQ(pad["btnStageFKS"].Rect.Width, 1000);  // row 11, after the gap
-    EXPECT_EQ(pad["cboPiezo"].Rect.Width, 1000);
+    // picALF is row 9, btnStageFKS row 11, after the gap.
+    EXPECT_EQ(Widths({"picALF", "btnStageFKS", "cboPiezo"}), (std::vector<int>{600, 1000, 1000}));
 }
 
 TEST_F(LayoutEngineTest, PlaceRowsAlignsLowerEdgesOrShifts)
@@ -71,16 +83,11 @@ TEST_F(LayoutEngineTest, PlaceRowsAlignsLowerEdgesOrShifts)
     const TwipRect hiddenBefore = pad["picALF"].Rect;
     engine.sub_PlaceRows(7, 9, 30, -20, 1);
     // picOBJ (480 high) and cboOBJ (300 high) share the table's lower edge.
-    EXPECT_EQ(pad["picOBJ"].Rect.Left, 120 - 20);
-    EXPECT_EQ(pad["picOBJ"].Rect.Bottom(), 1215 + 30);
-    EXPECT_EQ(pad["cboOBJ"].Rect.Left, 750 - 20);
-    EXPECT_EQ(pad["cboOBJ"].Rect.Bottom(), 1215 + 30);
-    EXPECT_EQ(pad["cboOBJ"].Rect.Height, 300);
+    EXPECT_EQ(pad["picOBJ"].Rect, (TwipRect{120 - 20, 1215 + 30 - 480, 1000, 480}));
+    EXPECT_EQ(pad["cboOBJ"].Rect, (TwipRect{750 - 20, 1215 + 30 - 300, 1000, 300}));
     EXPECT_EQ(pad["picALF"].Rect, hiddenBefore);
-
     engine.sub_PlaceRows(7, 8, -100, 55, 0);
-    EXPECT_EQ(pad["picOBJ"].Rect.Left, 100 + 55);
-    EXPECT_EQ(pad["cboOBJ"].Rect.Top, 1245 - 300 - 100);
+    EXPECT_EQ(std::tuple(pad["picOBJ"].Rect.Left, pad["cboOBJ"].Rect.Top), std::tuple(100 + 55, 1245 - 300 - 100));
     EXPECT_EQ(pad["picALF"].Rect, hiddenBefore);
 }
 
@@ -90,9 +97,8 @@ TEST_F(LayoutEngineTest, RaiseCombosCountsEveryComboButMovesVisibleOnesFromTheGi
     PlaceAll();
     // Rows 1..27 of layout 8 hold cboOBJ (row 6) and cboPath (row 12).
     engine.sub_RaiseCombos(1, 27, 2);
-    EXPECT_EQ(pad["cboOBJ"].Rect.Bottom(), 1635);
-    EXPECT_EQ(pad["cboPath"].Rect.Bottom(), 2790 - 90);
-    EXPECT_EQ(pad["picPath"].Rect.Bottom(), 2790) << "only combo boxes rise";
+    // Only combo boxes rise.
+    EXPECT_EQ(Bottoms({"cboOBJ", "cboPath", "picPath"}), (std::vector<int>{1635, 2790 - 90, 2790}));
 
     PlaceAll();
     pad["cboOBJ"].Visible = false;
@@ -106,8 +112,7 @@ TEST_F(LayoutEngineTest, RaiseCombosCountsEveryComboButMovesVisibleOnesFromTheGi
     PlaceAll();
     pad["cboOBJ"].Visible = true;
     engine.sub_RaiseCombos(1, 68, 1);
-    EXPECT_EQ(pad["cboOBJ"].Rect.Bottom(), 1635 - 90);
-    EXPECT_EQ(pad["cboIrlux"].Rect.Bottom(), 10710 - 90);
+    EXPECT_EQ(Bottoms({"cboOBJ", "cboIrlux"}), (std::vector<int>{1635 - 90, 10710 - 90}));
 }
 
 class PackRowTest : public LayoutEngineTest {
@@ -124,10 +129,7 @@ protected:
 TEST_F(PackRowTest, BringsTheFirstColumnToXAndKeepsTheSpacing)
 {
     engine.sub_PackRow(22, 25, 60);
-    EXPECT_EQ(pad["picEX"].Rect.Left, 60);
-    EXPECT_EQ(pad["cboEX"].Rect.Left, 690);
-    EXPECT_EQ(pad["picBA"].Rect.Left, 2415);
-    EXPECT_EQ(pad["cboBA"].Rect.Left, 3060);
+    EXPECT_EQ(Lefts({"picEX", "cboEX", "picBA", "cboBA"}), (std::vector<int>{60, 690, 2415, 3060}));
     EXPECT_EQ(pad["cboBA"].Rect.Bottom(), 2325) << "only Left changes";
 }
 
@@ -150,9 +152,7 @@ TEST_F(PackRowTest, AnEmptyColumnGivesItsRoomToTheColumnsRightOfIt)
     pad["cboEX"].Visible = false;
     const TwipRect hidden = pad["cboEX"].Rect;
     engine.sub_PackRow(22, 25, 120);
-    EXPECT_EQ(pad["picEX"].Rect.Left, 120);
-    EXPECT_EQ(pad["picBA"].Rect.Left, 750);
-    EXPECT_EQ(pad["cboBA"].Rect.Left, 750 + 3120 - 2475);
+    EXPECT_EQ(Lefts({"picEX", "picBA", "cboBA"}), (std::vector<int>{120, 750, 750 + 3120 - 2475}));
     EXPECT_EQ(pad["cboEX"].Rect, hidden);
 
     // An empty first column: the next one comes to x.
@@ -169,11 +169,8 @@ TEST_F(PackRowTest, ControlsWithEqualLeftShareTheirColumn)
     pad["spnStageXY"].Visible = false;
     pad["spnStageZ"].Visible = false;
     engine.sub_PackRow(46, 56, 120);
-    EXPECT_EQ(pad["picMemXY"].Rect.Left, 775);
-    EXPECT_EQ(pad["picMemZ"].Rect.Left, 775);
-    EXPECT_EQ(pad["cboXY"].Rect.Left, 775 + 2190 - 1500);
-    EXPECT_EQ(pad["cboZ"].Rect.Left, pad["cboXY"].Rect.Left);
-    EXPECT_EQ(pad["picStageXY"].Rect.Left, 120);
+    EXPECT_EQ(Lefts({"picMemXY", "picMemZ", "cboXY", "cboZ", "picStageXY"}),
+              (std::vector<int>{775, 775, 775 + 2190 - 1500, 775 + 2190 - 1500, 120}));
 
     // One visible member keeps the column.
     pad["spnStageZ"].Visible = true;
@@ -199,33 +196,27 @@ TEST_F(FitFormTest, SizesThePadAroundItsVisibleRows)
     // picOBJ 120..720 x 735..1215, cboCON 6060..7755 x 1470..1770; picExit
     // (row 65) lies outside the rows fitted.
     engine.sub_FitForm(1, 64);
-    EXPECT_EQ(pad.Form.Height, 2 * 315 + 1770 + 135 + 735);
-    EXPECT_EQ(pad.Form.Width, 7755 + 135 + 120);
+    EXPECT_EQ(std::tuple(pad.Form.Width, pad.Form.Height), std::tuple(7755 + 135 + 120, 2 * 315 + 1770 + 135 + 735));
     EXPECT_EQ(pad.AlignedFor, std::vector<int>{1});
-
     // Layouts 7 and 8 leave a narrower right margin (picExit is row 65 there too).
     switches.Type = 7;
     engine.sub_FitForm(1, 64);
-    EXPECT_EQ(pad.Form.Width, 7755 + 45 + 120);
-    EXPECT_EQ(pad.Form.Height, 2 * 315 + 1770 + 135 + 735);
+    EXPECT_EQ(std::tuple(pad.Form.Width, pad.Form.Height), std::tuple(7755 + 45 + 120, 2 * 315 + 1770 + 135 + 735));
 }
 
 TEST_F(FitFormTest, CentresAndRemembersOrReturnsToTheRememberedPlace)
 {
     engine.sub_FitForm(1, 64);
     const TwipRect centred = pad.Form;
-    EXPECT_EQ(centred.Left, (28800 - centred.Width) / 2);
-    EXPECT_EQ(centred.Top, (16200 - centred.Height) / 2);
-    EXPECT_EQ(engine.RememberedLeft(), centred.Left);
-    EXPECT_EQ(engine.RememberedTop(), centred.Top);
+    EXPECT_EQ(std::tuple(centred.Left, centred.Top), std::tuple((28800 - centred.Width) / 2, (16200 - centred.Height) / 2));
+    EXPECT_EQ(std::tuple(engine.RememberedLeft(), engine.RememberedTop()), std::tuple(centred.Left, centred.Top));
     EXPECT_TRUE(engine.CentreFlag()) << "fitting leaves the flag alone";
 
     engine.SetCentreFlag(false);
     pad.Form.Left = 5;
     pad["cboCON"].Visible = false; // the pad shrinks, but keeps its corner
     engine.sub_FitForm(1, 64);
-    EXPECT_EQ(pad.Form.Left, centred.Left);
-    EXPECT_EQ(pad.Form.Top, centred.Top);
+    EXPECT_EQ(std::tuple(pad.Form.Left, pad.Form.Top), std::tuple(centred.Left, centred.Top));
     EXPECT_LT(pad.Form.Width, centred.Width);
 }
 
@@ -234,10 +225,7 @@ TEST_F(FitFormTest, NothingVisibleGivesNoSize)
     pad["picOBJ"].Visible = false;
     pad["cboCON"].Visible = false;
     engine.sub_FitForm(1, 64);
-    EXPECT_EQ(pad.Form.Width, 0);
-    EXPECT_EQ(pad.Form.Height, 0);
-    EXPECT_EQ(pad.Form.Left, 14400);
-    EXPECT_EQ(pad.Form.Top, 8100);
+    EXPECT_EQ(pad.Form, (TwipRect{14400, 8100, 0, 0}));
 }
 
 TEST_F(LayoutEngineTest, ParkHiddenFramesMovesSwitchedOffFramesPastThePadsCorner)
@@ -252,25 +240,20 @@ TEST_F(LayoutEngineTest, ParkHiddenFramesMovesSwitchedOffFramesPastThePadsCorner
     EXPECT_EQ(pad["fraDIA"].Rect, (TwipRect{10000, 8000, 700, 800}));
     EXPECT_EQ(pad["fraFluorescence"].Rect.Left, 10000);
     EXPECT_EQ(pad["fraTIRF"].Rect, (TwipRect{50, 60, 700, 800}));
-    EXPECT_FALSE(pad["fraDIA"].Visible);
-    EXPECT_TRUE(pad["fraFluorescence"].Visible);
+    EXPECT_EQ(std::tuple(pad["fraDIA"].Visible, pad["fraFluorescence"].Visible), std::tuple(false, true));
 }
 
 TEST_F(LayoutEngineTest, CheckLayoutChangeRunsOnlyWhenSwitchedOnAndPending)
 {
     switches.Change = false;
     engine.sub_CheckLayoutChange();
-    EXPECT_EQ(pad.Moves, 0);
-    EXPECT_EQ(pad.Form, (TwipRect{-20000, -15000, 0, 0}));
-    EXPECT_TRUE(switches.Pending);
-    EXPECT_FALSE(pad.MicroscopePicture.has_value());
-
+    EXPECT_EQ(std::tuple(pad.Moves, pad.Form, switches.Pending, pad.MicroscopePicture),
+              std::tuple(0, TwipRect{-20000, -15000, 0, 0}, true, std::optional<bool>()));
     switches.Change = true;
     switches.Type = 2;
     engine.sub_CheckLayoutChange();
     EXPECT_GT(pad.Moves, 0);
-    EXPECT_FALSE(switches.Pending);
-    EXPECT_EQ(pad.MicroscopePicture, true);
+    EXPECT_EQ(std::tuple(switches.Pending, pad.MicroscopePicture), std::tuple(false, std::optional(true)));
 
     const int moves = pad.Moves;
     switches.Type = 3;
@@ -282,8 +265,7 @@ TEST_F(LayoutEngineTest, ATypeOutOfRangeAppliesLayout1)
 {
     switches.Type = 9;
     engine.sub_SetLayout();
-    EXPECT_EQ(pad["txtX"].Rect.Left, 840);
-    EXPECT_EQ(pad["fraDIA"].Rect.Left, 10140);
+    EXPECT_EQ(Lefts({"txtX", "fraDIA"}), (std::vector<int>{840, 10140}));
     EXPECT_EQ(pad.AlignedFor, std::vector<int>{1});
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 #include <set>
 #include <string>
 #include <tuple>
@@ -79,25 +80,22 @@ TEST_F(LayoutTablesTest, RowsHoldTheDesignValues)
 
 TEST_F(LayoutTablesTest, FrameTableHoldsTheGroupedLayoutsFramesOnly)
 {
-    using Frame = std::array<std::string, 5>;
-    const std::vector<std::pair<int, std::array<Frame, 3>>> expected = {
-        {2, {{{"fraTIRF", "270", "5880", "7275", "1515"},
-              {"fraDIA", "7785", "840", "2850", "2055"},
-              {"fraFluorescence", "7770", "3030", "2850", "3375"}}}},
-        {4, {{{"fraTIRF", "3420", "3765", "3210", "2985"},
-              {"fraDIA", "120", "5685", "3225", "1380"},
-              {"fraFluorescence", "3420", "690", "3210", "3045"}}}},
-        {6, {{{"fraTIRF", "9480", "1335", "6840", "1395"},
-              {"fraDIA", "3480", "1800", "6000", "900"},
-              {"fraFluorescence", "10380", "0", "6840", "1395"}}}},
-        {8, {{{"fraTIRF", "120", "10785", "3390", "2985"},
-              {"fraDIA", "120", "6300", "3390", "1380"},
-              {"fraFluorescence", "120", "7710", "3390", "3045"}}}},
-    };
-    for (const auto& [layout, frames] : expected)
-        for (size_t frame = 1; frame <= 3; ++frame)
-            EXPECT_EQ(FrameTable[static_cast<size_t>(layout)][frame], frames[frame - 1])
-                << "layout " << layout << " frame " << frame;
+    // Left, top, width and height of fraTIRF, fraDIA and fraFluorescence per grouped layout.
+    const std::map<int, std::string> expected = {
+        {2, "270 5880 7275 1515 | 7785 840 2850 2055 | 7770 3030 2850 3375"},
+        {4, "3420 3765 3210 2985 | 120 5685 3225 1380 | 3420 690 3210 3045"},
+        {6, "9480 1335 6840 1395 | 3480 1800 6000 900 | 10380 0 6840 1395"},
+        {8, "120 10785 3390 2985 | 120 6300 3390 1380 | 120 7710 3390 3045"}};
+    for (const auto& [layout, frames] : expected) {
+        std::string shown;
+        for (size_t frame = 1; frame <= 3; ++frame) {
+            const auto& row = FrameTable[static_cast<size_t>(layout)][frame];
+            EXPECT_EQ(row[kFrameName], (std::array{"fraTIRF", "fraDIA", "fraFluorescence"}[frame - 1])) << layout;
+            shown += (frame > 1 ? " | " : "") + row[kFrameLeft] + " " + row[kFrameTop] + " " + row[kFrameWidth] + " " +
+                     row[kFrameHeight];
+        }
+        EXPECT_EQ(shown, frames) << "layout " << layout;
+    }
     for (int layout : {0, 1, 3, 5, 7})
         for (size_t frame = 0; frame <= 3; ++frame)
             EXPECT_TRUE(FrameTable[static_cast<size_t>(layout)][frame][kFrameName].empty());
@@ -117,9 +115,8 @@ TEST_F(LayoutTablesTest, FillingAgainRepairsTheTables)
 // have framed blocks.
 TEST_F(LayoutTablesTest, BlocksCoverEveryPositionedRowOnce)
 {
-    EXPECT_TRUE(LayoutBlocks(1).empty());
-    EXPECT_TRUE(LayoutBlocks(0).empty());
-    EXPECT_TRUE(LayoutBlocks(9).empty());
+    for (int layout : {0, 1, 9})
+        EXPECT_TRUE(LayoutBlocks(layout).empty()) << layout;
     for (int layout = 2; layout <= kLayoutLast; ++layout) {
         SCOPED_TRACE(layout);
         const bool grouped = layout % 2 == 0;

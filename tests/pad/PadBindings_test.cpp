@@ -65,37 +65,33 @@ protected:
     std::shared_ptr<TestParameter> parameter = std::make_shared<TestParameter>();
     ParameterBinding member;
     std::vector<int32_t> sent;
+
+    // After one guarded command: the device free, the pad enabled, the pointer
+    // set and reset once, and the input flushed once.
+    void ExpectGuardOver(bool busy) const
+    {
+        EXPECT_EQ(std::tuple(busy, pad.isEnabled(), ui.BusyPointer(), ui.Flushes()),
+                  std::tuple(false, true, std::vector<bool>{true, false}, 1));
+    }
 };
 
-TEST_F(Bindings, ReleasingAMemberDropsItsSubscriptionsAndTheParameter)
+TEST_F(Bindings, BindingAgainOrReleasingLetsGoOfTheFormerParameter)
 {
     int calls = 0;
+    auto other = std::make_shared<TestParameter>();
+    member.Bind(other, [&] { calls += 100; });
     member.Bind(parameter, [&] { ++calls; }, [&] { ++calls; });
+    other->Report(4);
     parameter->Report(2);
     parameter->OnInfoChanged.Raise();
-    EXPECT_EQ(calls, 2);
-    EXPECT_EQ(parameter->OnValueChanged.SubscriberCount(), 1u);
+    EXPECT_EQ(std::tuple(calls, parameter->OnValueChanged.SubscriberCount()), std::tuple(2, 1u));
 
     member.Release();
     parameter->Report(3);
     parameter->OnInfoChanged.Raise();
-    EXPECT_EQ(calls, 2);
-    EXPECT_FALSE(member.Subscribed());
-    EXPECT_FALSE(member.IsBound());
-    EXPECT_EQ(parameter->OnValueChanged.SubscriberCount(), 0u);
+    EXPECT_EQ(std::tuple(calls, member.Subscribed(), member.IsBound(), parameter->OnValueChanged.SubscriberCount()),
+              std::tuple(2, false, false, 0u));
     EXPECT_THROW(member.Value(), ZOSCOPELib::SdkError);
-}
-
-TEST_F(Bindings, BindingAgainLetsGoOfTheFormerParameter)
-{
-    int calls = 0;
-    member.Bind(parameter, [&] { ++calls; });
-    auto other = std::make_shared<TestParameter>();
-    member.Bind(other, [&] { ++calls; });
-    parameter->Report(4);
-    EXPECT_EQ(calls, 0);
-    other->Report(4);
-    EXPECT_EQ(calls, 1);
 }
 
 TEST_F(Bindings, AHandlerThatFailsDoesNotCarryItsErrorIntoTheSdk)
@@ -110,18 +106,11 @@ TEST_F(Bindings, ValueEventsSelectTheEntryAndNeverSendItBack)
 {
     ListDeviceBinding binding(pad, member, list);
     binding.Bind(parameter, [&](int32_t p) { sent.push_back(p); });
-    parameter->Report(4);
-    EXPECT_EQ(list.selectedIndex(), 3);
-    EXPECT_EQ(list.text(), "4: item");
-    EXPECT_TRUE(sent.empty());
-
-    // Positions of 0 or less (a turret between positions) change nothing.
-    parameter->Report(0);
-    parameter->Report(-1);
-    EXPECT_EQ(list.selectedIndex(), 3);
-    // A position past the entries leaves the list as it was.
-    parameter->Report(9);
-    EXPECT_EQ(list.selectedIndex(), 3);
+    // Positions of 0 or less (a turret between positions), or past the entries, change nothing.
+    for (int32_t position : {4, 0, -1, 9}) {
+        parameter->Report(position);
+        EXPECT_EQ(std::tuple(list.selectedIndex(), list.text()), std::tuple(3, QString("4: item"))) << position;
+    }
     EXPECT_TRUE(sent.empty());
 }
 
@@ -138,10 +127,7 @@ TEST_F(Bindings, ASelectionIsOneCommandWithThePositionAndTheGuardAroundIt)
     });
     list.setSelectedIndex(2);
     EXPECT_EQ(sent, std::vector<int32_t>{3});
-    EXPECT_FALSE(binding.Busy());
-    EXPECT_TRUE(pad.isEnabled());
-    EXPECT_EQ(ui.BusyPointer(), (std::vector<bool>{true, false}));
-    EXPECT_EQ(ui.Flushes(), 1);
+    ExpectGuardOver(binding.Busy());
 }
 
 TEST_F(Bindings, APositionReportedWhileTheUsersCommandRunsIsIgnored)
@@ -189,9 +175,7 @@ TEST_F(Bindings, AFailingCommandLeavesThePadEnabledTheDeviceFreeAndThePointerNor
     ListDeviceBinding binding(pad, member, list);
     binding.Bind(parameter, [](int32_t) { throw ZOSCOPELib::SdkError("ZOSCOPELib.Test", 1004, "no answer"); });
     EXPECT_NO_THROW(list.setSelectedIndex(3));
-    EXPECT_TRUE(pad.isEnabled());
-    EXPECT_FALSE(binding.Busy());
-    EXPECT_EQ(ui.BusyPointer(), (std::vector<bool>{true, false}));
+    ExpectGuardOver(binding.Busy());
     EXPECT_EQ(list.selectedIndex(), 3) << "the list shows the choice until the next report";
     parameter->Report(1);
     EXPECT_EQ(list.selectedIndex(), 0);
@@ -208,10 +192,10 @@ TEST_F(Bindings, ToggleButtonsShowStateOneForOnAndSendTheStateTheClickLeft)
     std::vector<bool> seen;
     toggle.AfterValue = [&](bool on) { seen.push_back(on); };
     toggle.Bind(parameter, [&](bool on) { switched.push_back(on); });
-    parameter->Report(1);
-    EXPECT_EQ(button.state(), 1);
-    parameter->Report(0);
-    EXPECT_EQ(button.state(), 2);
+    for (const auto& [value, state] : {std::pair{1, 1}, {0, 2}}) {
+        parameter->Report(value);
+        EXPECT_EQ(button.state(), state);
+    }
     EXPECT_EQ(seen, (std::vector<bool>{true, false}));
     EXPECT_TRUE(switched.empty());
 
@@ -226,23 +210,18 @@ TEST_F(Bindings, TheGuardUndoesEverythingWhenTheCallThrows)
 {
     bool busy = false;
     EXPECT_FALSE(PadCommandGuard::Run(pad, &busy, [] { throw std::runtime_error("x"); }));
-    EXPECT_FALSE(busy);
-    EXPECT_TRUE(pad.isEnabled());
-    EXPECT_EQ(ui.BusyPointer(), (std::vector<bool>{true, false}));
-    EXPECT_EQ(ui.Flushes(), 1);
+    ExpectGuardOver(busy);
     EXPECT_TRUE(PadCommandGuard::Run(pad, &busy, [] {}));
 }
 
 TEST(PadNumbers, DisplayValuesBecomeWholeDeviceUnits)
 {
-    EXPECT_EQ(func_DeviceValue(12.5, 0.1), 125);
-    EXPECT_EQ(func_DeviceValue(12.3, 0.1), 123);
-    EXPECT_EQ(func_DeviceValue(-12.5, 0.1), -125);
-    EXPECT_EQ(func_DeviceValue(2.5, 1.0), 2); // halves go to the even unit
-    EXPECT_EQ(func_DeviceValue(0.5, 1.0), 0);
-    EXPECT_EQ(func_DeviceValue(1.5, 1.0), 2);
-    EXPECT_EQ(func_DeviceValue(1e12, 1.0), 2147483647);
-    EXPECT_EQ(func_DeviceValue(5, 0.0), 0);
+    // Halves go to the even unit; too large is the largest; no resolution gives 0.
+    const std::tuple<double, double, int32_t> cases[] = {{12.5, 0.1, 125}, {12.3, 0.1, 123}, {-12.5, 0.1, -125},
+                                                         {2.5, 1.0, 2},    {0.5, 1.0, 0},    {1.5, 1.0, 2},
+                                                         {1e12, 1.0, 2147483647}, {5, 0.0, 0}};
+    for (const auto& [value, resolution, units] : cases)
+        EXPECT_EQ(func_DeviceValue(value, resolution), units) << value << " / " << resolution;
 }
 
 TEST(PadFrameThrottle, ABurstReachesTheScreenOnceAFrameWithTheLatestValue)

@@ -16,6 +16,8 @@
 #include "model/clsZo.h"
 #include "model/mdlStartup.h"
 #include "pad/frmZoControl.h"
+#include "widgets/usrComboBox.h"
+#include "widgets/usrPButton.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -134,6 +136,34 @@ protected:
             if (std::regex_search(lines[i], write))
                 writes.push_back(lines[i]);
         return writes;
+    }
+
+    // The writes since the mark are exactly these calls, in this order (each
+    // named by a piece of its trace line).
+    void ExpectWrites(const std::vector<std::string>& calls) const
+    {
+        const std::vector<std::string> writes = WritesSinceMark();
+        ASSERT_EQ(writes.size(), calls.size()) << (writes.empty() ? "no write" : writes[0]);
+        for (std::size_t i = 0; i < calls.size(); ++i)
+            EXPECT_NE(writes[i].find(calls[i]), std::string::npos) << writes[i] << " is not " << calls[i];
+    }
+
+    usrComboBox* List(const char* name) const { return Find<usrComboBox>(name); }
+    std::string Entry(const char* list, int index) const { return List(list)->itemText(index).toStdString(); }
+    std::vector<std::string> Entries(const char* list) const
+    {
+        std::vector<std::string> texts;
+        for (int i = 0; i < List(list)->count(); ++i)
+            texts.push_back(Entry(list, i));
+        return texts;
+    }
+    void Select(const char* list, int index) const { List(list)->setSelectedIndex(index); }
+    void Click(const char* button) const { Find<usrPButton>(button)->click(); }
+    // Lets the instrument finish its moves and counts the trace from there.
+    void SettleAndMark()
+    {
+        sim->Settle();
+        MarkTrace();
     }
 
     ScriptedUi ui;

@@ -86,16 +86,13 @@ TEST_F(PadKeyboard, AHeldKeyRunsItsFunctionOnceAndPressingItAgainRunsItAgain)
         Send(pad.get(), QEvent::KeyRelease, Qt::Key_F5, true);
         Send(pad.get(), QEvent::KeyPress, Qt::Key_F5, true);
     }
-    std::vector<std::string> writes = WritesOf("DiaShutter");
-    ASSERT_EQ(writes.size(), 1u);
-    EXPECT_NE(writes[0].find(open ? "DiaShutter.Close(" : "DiaShutter.Open("), std::string::npos) << writes[0];
+    const char* first = open ? "DiaShutter.Close(" : "DiaShutter.Open(";
+    const char* second = open ? "DiaShutter.Open(" : "DiaShutter.Close(";
+    ExpectWrites({first});
     Send(pad.get(), QEvent::KeyRelease, Qt::Key_F5);
-    EXPECT_EQ(WritesOf("DiaShutter").size(), 1u);
-
+    ExpectWrites({first});
     Tap(Qt::Key_F5);
-    writes = WritesOf("DiaShutter");
-    ASSERT_EQ(writes.size(), 2u);
-    EXPECT_NE(writes[1].find(open ? "DiaShutter.Open(" : "DiaShutter.Close("), std::string::npos) << writes[1];
+    ExpectWrites({first, second});
     EXPECT_EQ(scope().DiaShutter().IsOpened()->Value() == 1, open);
 }
 
@@ -110,13 +107,11 @@ TEST_F(PadKeyboard, EachOfTheSixteenKeysRunsItsOwnAssignment)
         g_ShortcutKey[static_cast<std::size_t>(i)] = static_cast<int16_t>(i < 8 ? 50 + i : 60 + i - 8);
     Load();
     for (int i = 0; i < 16; ++i) {
+        SCOPED_TRACE(i);
         MarkTrace();
         Tap(keys[i]);
-        const std::vector<std::string> writes = WritesSinceMark();
-        ASSERT_EQ(writes.size(), 1u) << i;
-        const std::string expected = i < 8 ? "ExcitationWheel.SetPosition(" + std::to_string(i + 1) + ")"
-                                           : "BarrierWheel.SetPosition(" + std::to_string(i - 7) + ")";
-        EXPECT_NE(writes[0].find(expected), std::string::npos) << writes[0];
+        ExpectWrites({(i < 8 ? "ExcitationWheel" : "BarrierWheel") + std::string(".SetPosition(") +
+                      std::to_string(i % 8 + 1) + ")"});
     }
     // Other keys, and keys without a function, do nothing.
     g_ShortcutKey[0] = 0;
@@ -167,16 +162,14 @@ TEST_F(PadKeyboard, Function996WithFourObservationModesDoesNothing)
     scope().ObservationModes().SetMode("DIC", record);
     g_RefreshObservationMode = true;
     pad->sub_ReadStatus();
-    ASSERT_EQ(Find<usrComboBox>("cboCHGMode")->count(), 4);
+    ASSERT_EQ(List("cboCHGMode")->count(), 4);
     MarkTrace();
     RunCode(996);
     RunCode(998);
     EXPECT_TRUE(WritesSinceMark().empty());
-
     RunCode(994);
-    const std::vector<std::string> modes = WritesOf("ObservationModes");
-    ASSERT_EQ(modes.size(), 1u);
-    EXPECT_NE(modes[0].find("ApplyMode(\"DIC\")"), std::string::npos) << modes[0];
+    ASSERT_EQ(WritesOf("ObservationModes").size(), 1u);
+    EXPECT_NE(WritesOf("ObservationModes")[0].find("ApplyMode(\"DIC\")"), std::string::npos);
 }
 
 TEST_F(PadKeyboard, TheErgoSwitchOpensTheSettingsDialogOnItsRisingEdgeOnly)
@@ -190,13 +183,10 @@ TEST_F(PadKeyboard, TheErgoSwitchOpensTheSettingsDialogOnItsRisingEdgeOnly)
 
     // 0 -> 1: the key page, sub-page 0, once the event is over.
     sim->control().PressErgoSwitch(true);
-    EXPECT_EQ(g_DefaultGUIFunction, 3);
-    EXPECT_EQ(g_DefaultGUIPage[3], 0);
-    EXPECT_TRUE(TimerErgo()->isActive());
+    EXPECT_EQ(std::tuple(g_DefaultGUIFunction, g_DefaultGUIPage[3], TimerErgo()->isActive()), std::tuple(3, 0, true));
     EXPECT_EQ(counter.shown, 0) << "not inside the switch's event";
     QTRY_COMPARE_WITH_TIMEOUT(counter.shown, 1, 10000);
-    EXPECT_FALSE(TimerErgo()->isActive());
-    EXPECT_TRUE(pad->SettingsOpen());
+    EXPECT_EQ(std::tuple(TimerErgo()->isActive(), pad->SettingsOpen()), std::tuple(false, true));
     pad->SettingWindow()->reject();
     EXPECT_FALSE(pad->SettingsOpen());
 
@@ -221,51 +211,42 @@ TEST_F(PadKeyboard, TheErgoSwitchOpensTheSettingsDialogOnItsRisingEdgeOnly)
     pad->SettingWindow()->reject();
 }
 
-TEST_F(PadKeyboard, Function14OpensTheKeyPageOnTheKeyboardSubPageWhenAnErgoControllerIsMounted)
+// With an ergo controller the key page opens on its keyboard sub-page 1, without one on sub-page 0.
+TEST_F(PadKeyboard, Function14OpensTheKeyPageOnTheSubPageForTheMountedController)
 {
-    Load();
-    g_DefaultGUIPage[3] = 0;
-    RunCode(14);
-    EXPECT_EQ(g_DefaultGUIFunction, 3);
-    EXPECT_EQ(g_DefaultGUIPage[3], 1);
-    EXPECT_TRUE(TimerErgo()->isActive());
-    QTRY_VERIFY_WITH_TIMEOUT(pad->SettingsOpen(), 10000);
-    // Not again while the dialog is open.
-    g_DefaultGUIFunction = 0;
-    RunCode(14);
-    EXPECT_EQ(g_DefaultGUIFunction, 0);
-    EXPECT_FALSE(TimerErgo()->isActive());
-    pad->SettingWindow()->reject();
-}
-
-TEST_F(PadKeyboard, Function14WithoutAnErgoControllerOpensTheFirstSubPage)
-{
-    Load("[Mounted]\nErgoController = 0\n");
-    g_DefaultGUIPage[3] = 1;
-    RunCode(14);
-    EXPECT_EQ(g_DefaultGUIFunction, 3);
-    EXPECT_EQ(g_DefaultGUIPage[3], 0);
-    EXPECT_TRUE(TimerErgo()->isActive());
-    // No switch to follow without the controller.
-    sim->control().PressErgoSwitch(true);
-    TimerErgo()->stop();
+    for (const bool ergo : {true, false}) {
+        SCOPED_TRACE(ergo);
+        Load(ergo ? "" : "[Mounted]\nErgoController = 0\n");
+        g_DefaultGUIPage[3] = ergo ? 0 : 1;
+        RunCode(14);
+        EXPECT_EQ(std::tuple(g_DefaultGUIFunction, g_DefaultGUIPage[3], TimerErgo()->isActive()),
+                  std::tuple(3, ergo ? 1 : 0, true));
+        if (!ergo) {
+            sim->control().PressErgoSwitch(true); // no switch to follow without the controller
+            TimerErgo()->stop();
+            break;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(pad->SettingsOpen(), 10000);
+        // Not again while the dialog is open.
+        g_DefaultGUIFunction = 0;
+        RunCode(14);
+        EXPECT_EQ(std::tuple(g_DefaultGUIFunction, TimerErgo()->isActive()), std::tuple(0, false));
+        pad->SettingWindow()->reject();
+        pad.reset();
+    }
 }
 
 TEST_F(PadKeyboard, TheStepSizeFunctionsAdvanceTheirButtonAndTheStep)
 {
     g_IncrementValue[saZ] = {"1", "10", "100"};
     Load();
-    auto* button = Find<usrMPButton>("picStageZ");
-    const std::pair<int, const char*> functions[] = {{1, "picStageZ"}, {88, "picStageXY"}, {903, "picStagePiezo"}};
-    for (const auto& [code, name] : functions) {
-        auto* stepButton = Find<usrMPButton>(name);
+    for (const auto& [code, name] : {std::pair{1, "picStageZ"}, {88, "picStageXY"}, {903, "picStagePiezo"}})
         for (int expected : {2, 3, 1}) {
             RunCode(code);
-            EXPECT_EQ(stepButton->state(), expected) << name;
+            EXPECT_EQ(Find<usrMPButton>(name)->state(), expected) << name;
         }
-    }
     RunCode(1);
-    EXPECT_EQ(button->state(), 2);
+    EXPECT_EQ(Find<usrMPButton>("picStageZ")->state(), 2);
     EXPECT_DOUBLE_EQ(Find<usrZspin>("spnStageZ")->step(), 10 * 0.2);
     EXPECT_TRUE(WritesSinceMark().empty());
 }
@@ -274,23 +255,12 @@ TEST_F(PadKeyboard, Function11SwitchesTheLightPathBetweenThePortsOfKind1And2)
 {
     // Kinds by position: 3, 1, 4, 2.
     Load("[LightPath]\nPortKinds = 3,1,4,2\nPosition = 1\n");
-    RunCode(11);
-    std::vector<std::string> writes = WritesSinceMark();
-    ASSERT_EQ(writes.size(), 1u);
-    EXPECT_NE(writes[0].find("LightPath.SetPosition(2)"), std::string::npos) << writes[0];
-    sim->Settle();
-    MarkTrace();
-    RunCode(11);
-    writes = WritesSinceMark();
-    ASSERT_EQ(writes.size(), 1u);
-    EXPECT_NE(writes[0].find("LightPath.SetPosition(4)"), std::string::npos) << writes[0];
-    // The ports by kind search the positions in order.
-    sim->Settle();
-    MarkTrace();
-    RunCode(7); // kind 3
-    writes = WritesSinceMark();
-    ASSERT_EQ(writes.size(), 1u);
-    EXPECT_NE(writes[0].find("LightPath.SetPosition(1)"), std::string::npos) << writes[0];
+    // Code 7 is the port of kind 3: the ports by kind search the positions in order.
+    for (const auto& [code, position] : {std::pair{11, 2}, {11, 4}, {7, 1}}) {
+        RunCode(code);
+        ExpectWrites({"LightPath.SetPosition(" + std::to_string(position) + ")"});
+        SettleAndMark();
+    }
 }
 
 TEST_F(PadKeyboard, AFunctionOfAnAbsentDeviceDoesNothing)
@@ -304,10 +274,8 @@ TEST_F(PadKeyboard, AFunctionOfAnAbsentDeviceDoesNothing)
 // Every code the dispatcher knows, and what it sends to the instrument.
 TEST_F(PadKeyboard, EveryFunctionCodeMakesItsCallOnTheInstrument)
 {
-    g_MemTIRF[0] = "10";
-    g_MemTIRF[1] = "20";
-    g_MemTIRF[2] = "30";
-    g_MemTIRF[3] = "40";
+    for (std::size_t i = 0; i < 4; ++i)
+        g_MemTIRF[i] = std::to_string(10 * (i + 1));
     Load();
     ZOSCOPELib::Scope& s = scope();
     const auto toggle = [](const ZOSCOPELib::ParameterPtr& state, const std::string& object, const char* on,
@@ -333,15 +301,15 @@ TEST_F(PadKeyboard, EveryFunctionCodeMakesItsCallOnTheInstrument)
     const bool exchanged = g_Zo->ConnectFilter->FilterPosition();
     const char* firstFL = exchanged ? "FilterTurret2" : "FilterTurret1";
     const char* secondFL = exchanged ? "FilterTurret1" : "FilterTurret2";
-    const std::pair<const char*, int> turrets[] = {{"Nosepiece", 15}, {"Condenser", 26},       {firstFL, 33},
-                                                   {secondFL, 42},    {"ExcitationWheel", 50}, {"BarrierWheel", 60}};
-    const int counts[] = {6, 5, 6, 6, 8, 8};
-    const int steps[] = {21, 31, 40, 48, 58, 68};
-    for (std::size_t t = 0; t < std::size(turrets); ++t) {
-        for (int n = 1; n <= counts[t]; ++n)
-            expected[turrets[t].second + n - 1] = fixed(position(turrets[t].first, n));
-        expected[steps[t]] = fixed(std::string(turrets[t].first) + ".StepForward(");
-        expected[steps[t] + 1] = fixed(std::string(turrets[t].first) + ".StepBackward(");
+    // Turret, code of its first position, position count, code of its forward step.
+    const std::tuple<std::string, int, int, int> turrets[] = {
+        {"Nosepiece", 15, 6, 21}, {"Condenser", 26, 5, 31},       {firstFL, 33, 6, 40},
+        {secondFL, 42, 6, 48},    {"ExcitationWheel", 50, 8, 58}, {"BarrierWheel", 60, 8, 68}};
+    for (const auto& [turret, first, count, step] : turrets) {
+        for (int n = 1; n <= count; ++n)
+            expected[first + n - 1] = fixed(position(turret, n));
+        expected[step] = fixed(turret + ".StepForward(");
+        expected[step + 1] = fixed(turret + ".StepBackward(");
     }
     expected[23] = [&] {
         return std::string("FKSUnit.") + (Find<usrMPButton>("chkFKS")->state() == 1 ? "Off(" : "On(");
@@ -360,17 +328,14 @@ TEST_F(PadKeyboard, EveryFunctionCodeMakesItsCallOnTheInstrument)
     expected[86] = fixed("Irlux.NDStepForward(");
     expected[87] = fixed("Irlux.NDStepBackward(");
     // One step: Z 0.2 um of 0.025, piezo 0.3 um of 0.025, X and Y 0.5 um of 0.1.
-    expected[901] = moveBy("ZDrive", s.ZDrive(), 8);
-    expected[902] = moveBy("ZDrive", s.ZDrive(), -8);
-    expected[904] = moveBy("PiezoZ", s.PiezoZ(), 12);
-    expected[905] = moveBy("PiezoZ", s.PiezoZ(), -12);
-    expected[906] = moveBy("XAxis", s.XAxis(), 5);
-    expected[907] = moveBy("XAxis", s.XAxis(), -5);
-    expected[908] = moveBy("YAxis", s.YAxis(), 5);
-    expected[909] = moveBy("YAxis", s.YAxis(), -5);
-    const char* modes[] = {"BF", "PH", "GFP"};
+    for (const auto& [code, axis, axisName, units] :
+         {std::tuple{901, &s.ZDrive(), "ZDrive", 8}, {904, &s.PiezoZ(), "PiezoZ", 12}, {906, &s.XAxis(), "XAxis", 5},
+          {908, &s.YAxis(), "YAxis", 5}}) {
+        expected[code] = moveBy(axisName, *axis, units);
+        expected[code + 1] = moveBy(axisName, *axis, -units);
+    }
     for (int n = 1; n <= 3; ++n)
-        expected[990 + n] = fixed(std::string("ApplyMode(\"") + modes[n - 1] + "\")");
+        expected[990 + n] = fixed(std::string("ApplyMode(\"") + std::array{"BF", "PH", "GFP"}[n - 1] + "\")");
     // Code 11 has its own test; 1, 88 and 903 change the pad only; 14 opens a dialog.
 
     int checked = 0;

@@ -40,56 +40,45 @@ protected:
     usrZspin* Piezo() { return Find<usrZspin>("spnStagePiezo"); }
 };
 
-TEST_F(PadStepping, TheXYStepFollowsTheObjectiveUnlessTheStageShowsCoarser)
+// The base step of each axis: X and Y 1 / magnification, Z and piezo the
+// depth of field 0.55 / (2 NA^2), never below what the axis shows; with the
+// flag off, or an objective without a record, the default.
+TEST_F(PadStepping, TheBaseStepFollowsTheObjectiveUnlessTheAxisShowsCoarser)
 {
-    // X and Y at 25 nm per unit: the stage shows steps of 0.025 um.
-    Load("[XAxis]\nResolution = 25\n[YAxis]\nResolution = 25\n");
-    ToObjective(3);
-    EXPECT_DOUBLE_EQ(XY()->xStep(), 1.0 / 20);
-    EXPECT_DOUBLE_EQ(XY()->yStep(), 1.0 / 20);
-    ToObjective(1);
-    EXPECT_DOUBLE_EQ(XY()->xStep(), 1.0 / 4);
-}
-
-TEST_F(PadStepping, TheXYStepIsNeverFinerThanTheStageShows)
-{
-    // The built-in stage shows 0.1 um; a 20x objective would ask for 0.05.
-    Load();
-    ToObjective(3);
-    EXPECT_DOUBLE_EQ(XY()->xStep(), 0.1);
-    ToObjective(1);
-    EXPECT_DOUBLE_EQ(XY()->xStep(), 0.25);
-}
-
-TEST_F(PadStepping, FocusStepsAreTheDepthOfFieldOfTheObjective)
-{
-    Load();
-    ToObjective(3);
-    EXPECT_DOUBLE_EQ(Z()->step(), 0.55 / (2 * 0.40 * 0.40));
-    EXPECT_DOUBLE_EQ(Piezo()->step(), 0.55 / (2 * 0.40 * 0.40));
-    ToObjective(4);
-    EXPECT_DOUBLE_EQ(Z()->step(), 0.55 / (2 * 0.75 * 0.75));
-}
-
-TEST_F(PadStepping, WithTheFlagOffAnAxisStepsByItsDefault)
-{
-    g_IncrementFlag = {false, true, false};
-    Load();
-    ToObjective(3);
-    EXPECT_DOUBLE_EQ(XY()->xStep(), 0.5);
-    EXPECT_DOUBLE_EQ(Z()->step(), 0.55 / (2 * 0.40 * 0.40));
-    EXPECT_DOUBLE_EQ(Piezo()->step(), 0.3);
-}
-
-TEST_F(PadStepping, AnObjectiveTheDatabaseDoesNotKnowStepsByTheDefault)
-{
-    Load();
-    ToObjective(3);
-    // A user entry without a record: magnification 0, no aperture.
-    scope().Nosepiece().Item(3).SetCode(0);
-    sim->Settle();
-    EXPECT_DOUBLE_EQ(XY()->xStep(), 0.5);
-    EXPECT_DOUBLE_EQ(Z()->step(), 0.2);
+    const auto depth = [](double na) { return 0.55 / (2 * na * na); };
+    // X and Y at 25 nm per unit show steps of 0.025 um, the built-in stage 0.1 um.
+    const std::string fine = "[XAxis]\nResolution = 25\n[YAxis]\nResolution = 25\n";
+    struct Case {
+        std::array<bool, 3> flags;
+        std::string description;
+        int objective;
+        int clearedPosition; // a nosepiece position made a user entry without a record, or 0
+        double xy, z, piezo;
+    };
+    const Case cases[] = {
+        {{true, true, true}, fine, 3, 0, 1.0 / 20, depth(0.40), depth(0.40)},
+        {{true, true, true}, fine, 1, 0, 1.0 / 4, depth(0.10), depth(0.10)},
+        {{true, true, true}, "", 3, 0, 0.1, depth(0.40), depth(0.40)},
+        {{true, true, true}, "", 1, 0, 0.25, depth(0.10), depth(0.10)},
+        {{true, true, true}, "", 4, 0, 0.1, depth(0.75), depth(0.75)},
+        {{false, true, false}, "", 3, 0, 0.5, depth(0.40), 0.3},
+        {{true, true, true}, "", 3, 3, 0.5, 0.2, 0.3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.description << " objective " << c.objective << " flags " << c.flags[0]
+                                        << c.flags[1] << c.flags[2] << " cleared " << c.clearedPosition);
+        g_IncrementFlag = c.flags;
+        Load(c.description);
+        ToObjective(c.objective);
+        if (c.clearedPosition != 0) {
+            scope().Nosepiece().Item(c.clearedPosition).SetCode(0);
+            sim->Settle();
+        }
+        EXPECT_DOUBLE_EQ(XY()->xStep(), c.xy);
+        EXPECT_DOUBLE_EQ(XY()->yStep(), c.xy);
+        EXPECT_DOUBLE_EQ(Z()->step(), c.z);
+        EXPECT_DOUBLE_EQ(Piezo()->step(), c.piezo);
+    }
 }
 
 TEST_F(PadStepping, TheStepSizeButtonsPickTheMultiplierAndWrapAround)
@@ -101,15 +90,12 @@ TEST_F(PadStepping, TheStepSizeButtonsPickTheMultiplierAndWrapAround)
     Load();
     ToObjective(1);
     auto* xyButton = Find<usrMPButton>("picStageXY");
-    xyButton->click();
-    EXPECT_EQ(xyButton->state(), 2);
-    EXPECT_DOUBLE_EQ(XY()->xStep(), 10 * 0.25);
-    EXPECT_DOUBLE_EQ(XY()->yStep(), 10 * 0.25);
-    xyButton->click();
-    EXPECT_DOUBLE_EQ(XY()->xStep(), 100 * 0.25);
-    xyButton->click();
-    EXPECT_EQ(xyButton->state(), 1);
-    EXPECT_DOUBLE_EQ(XY()->xStep(), 0.25);
+    for (const auto& [state, factor] : {std::pair{2, 10}, {3, 100}, {1, 1}}) {
+        xyButton->click();
+        EXPECT_EQ(xyButton->state(), state);
+        EXPECT_DOUBLE_EQ(XY()->xStep(), factor * 0.25);
+        EXPECT_DOUBLE_EQ(XY()->yStep(), factor * 0.25);
+    }
 
     auto* zButton = Find<usrMPButton>("picStageZ");
     zButton->click();
@@ -141,20 +127,13 @@ TEST_F(PadStepping, ASpinStepMovesWithTheSpinSpeedAndTheEndOfThePressRestoresThe
     // Z at 3000 um: one step up is 3002.5 um, 120100 units.
     pad->FlushReadouts();
     Z()->pressUp();
-    std::vector<std::string> writes = WritesSinceMark();
-    ASSERT_EQ(writes.size(), 5u);
-    EXPECT_NE(writes[0].find("ZDrive.SetSpeed(7)"), std::string::npos) << writes[0];
-    EXPECT_NE(writes[1].find("ZDrive.SetTolerance(3)"), std::string::npos) << writes[1];
-    EXPECT_NE(writes[2].find("ZDrive.MoveAbsolute(120100)"), std::string::npos) << writes[2];
-    EXPECT_NE(writes[3].find("ZDrive.SetSpeed(2)"), std::string::npos) << writes[3];
-    EXPECT_NE(writes[4].find("ZDrive.SetTolerance(9)"), std::string::npos) << writes[4];
-
+    ExpectWrites({"ZDrive.SetSpeed(7)", "ZDrive.SetTolerance(3)", "ZDrive.MoveAbsolute(120100)", "ZDrive.SetSpeed(2)",
+                  "ZDrive.SetTolerance(9)"});
     // The XY control's parts drive their own axis.
     MarkTrace();
     XY()->pressYDown();
-    writes = WritesSinceMark();
-    ASSERT_EQ(writes.size(), 5u);
-    EXPECT_NE(writes[2].find("YAxis.MoveAbsolute(-5)"), std::string::npos) << writes[2];
+    ExpectWrites({"YAxis.SetSpeed(7)", "YAxis.SetTolerance(3)", "YAxis.MoveAbsolute(-5)", "YAxis.SetSpeed(2)",
+                  "YAxis.SetTolerance(9)"});
 }
 
 TEST_F(PadStepping, AStepAtTheLimitSendsNoMoveButTheStageSpeedStill)
@@ -180,11 +159,7 @@ TEST_F(PadStepping, APiezoStepMovesThePiezoWithoutTouchingSpeeds)
     pad->FlushReadouts();
     const double before = Piezo()->position();
     Piezo()->pressUp();
-    const std::vector<std::string> writes = WritesSinceMark();
-    ASSERT_EQ(writes.size(), 1u);
-    const long expected = std::lround((before + 0.3) / 0.025);
-    EXPECT_NE(writes[0].find("PiezoZ.MoveAbsolute(" + std::to_string(expected) + ")"), std::string::npos)
-        << writes[0];
+    ExpectWrites({"PiezoZ.MoveAbsolute(" + std::to_string(std::lround((before + 0.3) / 0.025)) + ")"});
 }
 
 } // namespace

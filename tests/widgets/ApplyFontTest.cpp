@@ -66,6 +66,13 @@ protected:
         return widget ? widget->font() : QFont();
     }
 
+    // Family, bold, italic and size of a control's font.
+    std::tuple<std::string, bool, bool, int> Described(const char* name) const
+    {
+        const QFont font = fontOf(name);
+        return {font.family().toStdString(), font.bold(), font.italic(), font.pointSize()};
+    }
+
     std::unique_ptr<QWidget> window;
 };
 
@@ -76,20 +83,11 @@ const char* const Unlisted[] = {"chkAllLink", "btnPlain", "spnStageXY", "spnPlai
 TEST_F(ApplyFontTest, ListedKindsTakeTheFontOthersKeepTheirs)
 {
     sub_ApplyFont(window.get(), FontInfo{"DejaVu Serif", true, true, 12, 128});
-    for (const char* name : Listed) {
-        const QFont font = fontOf(name);
-        EXPECT_EQ(font.family(), "DejaVu Serif") << name;
-        EXPECT_TRUE(font.bold()) << name;
-        EXPECT_TRUE(font.italic()) << name;
-        EXPECT_EQ(font.pointSize(), 12) << name;
-    }
+    for (const char* name : Listed)
+        EXPECT_EQ(Described(name), std::tuple("DejaVu Serif", true, true, 12)) << name;
     // Also the check box and the plain button inside the changed frame.
-    for (const char* name : Unlisted) {
-        const QFont font = fontOf(name);
-        EXPECT_EQ(font.family(), "DejaVu Sans") << name;
-        EXPECT_FALSE(font.bold()) << name;
-        EXPECT_EQ(font.pointSize(), 8) << name;
-    }
+    for (const char* name : Unlisted)
+        EXPECT_EQ(Described(name), std::tuple("DejaVu Sans", false, false, 8)) << name;
     EXPECT_EQ(window->font().family(), "DejaVu Sans");
 }
 
@@ -106,18 +104,14 @@ TEST_F(ApplyFontTest, EmptyNameKeepsTheDesignFonts)
 TEST_F(ApplyFontTest, SizeZeroKeepsTheSizeButAppliesTheRest)
 {
     sub_ApplyFont(window.get(), FontInfo{"DejaVu Sans Mono", false, true, 0, 0});
-    const QFont label = fontOf("lblTittle");
-    EXPECT_EQ(label.family(), "DejaVu Sans Mono");
-    EXPECT_TRUE(label.italic());
-    EXPECT_EQ(label.pointSize(), 8);
+    EXPECT_EQ(Described("lblTittle"), std::tuple("DejaVu Sans Mono", false, true, 8));
     // Bold off is applied too, over a control designed bold.
     auto* button = window->findChild<usrPButton*>("picExit");
     QFont bold = button->font();
     bold.setBold(true);
     button->setFont(bold);
     sub_ApplyFont(window.get(), FontInfo{"DejaVu Sans", false, false, 9, 0});
-    EXPECT_FALSE(button->font().bold());
-    EXPECT_EQ(button->font().pointSize(), 9);
+    EXPECT_EQ(Described("picExit"), std::tuple("DejaVu Sans", false, false, 9));
 }
 
 TEST(ApplyFont, NoWindowIsHarmless)

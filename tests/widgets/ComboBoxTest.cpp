@@ -28,17 +28,12 @@ protected:
 
 TEST_F(ComboBoxTest, EntriesAndStartState)
 {
-    EXPECT_EQ(cbo->count(), 3);
-    EXPECT_EQ(cbo->itemText(1), "2: Plan 10x/ 0.30");
     // Adding entries selects the first one, as a list does; the pad selects
     // what the device reports.
-    EXPECT_EQ(cbo->selectedIndex(), 0);
+    EXPECT_EQ(std::tuple(cbo->count(), cbo->itemText(1), cbo->selectedIndex()), std::tuple(3, "2: Plan 10x/ 0.30", 0));
     QSignalSpy spy(cbo, &usrComboBox::selected);
     cbo->clear();
-    EXPECT_EQ(cbo->count(), 0);
-    EXPECT_EQ(cbo->selectedIndex(), -1);
-    EXPECT_EQ(cbo->text(), "");
-    EXPECT_EQ(spy.count(), 0);
+    EXPECT_EQ(std::tuple(cbo->count(), cbo->selectedIndex(), cbo->text(), spy.count()), std::tuple(0, -1, "", 0));
 }
 
 TEST_F(ComboBoxTest, CodeSetIndexRaisesTheSelectionEventEveryTime)
@@ -54,9 +49,7 @@ TEST_F(ComboBoxTest, CodeSetIndexRaisesTheSelectionEventEveryTime)
     cbo->setSelectedIndex(2);
     updating = false;
     ASSERT_EQ(spy.count(), 1);
-    EXPECT_EQ(spy.at(0).at(0).toInt(), 2);
-    EXPECT_EQ(cbo->selectedIndex(), 2);
-    EXPECT_EQ(cbo->text(), "3: Plan 40x/ 0.95");
+    EXPECT_EQ(std::tuple(spy.at(0).at(0).toInt(), cbo->selectedIndex(), cbo->text()), std::tuple(2, 2, "3: Plan 40x/ 0.95"));
 
     // The same index again (a memory recalled twice from the keyboard).
     cbo->setSelectedIndex(2);
@@ -70,12 +63,10 @@ TEST_F(ComboBoxTest, NoneAndOutOfRangeIndexes)
     QSignalSpy spy(cbo, &usrComboBox::selected);
     cbo->setSelectedIndex(1);
     cbo->setSelectedIndex(-1);
-    EXPECT_EQ(cbo->selectedIndex(), -1);
-    EXPECT_EQ(cbo->text(), "");
+    EXPECT_EQ(std::tuple(cbo->selectedIndex(), cbo->text()), std::tuple(-1, ""));
     cbo->setSelectedIndex(3);
     cbo->setSelectedIndex(-2);
-    EXPECT_EQ(cbo->selectedIndex(), -1);
-    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(std::tuple(cbo->selectedIndex(), spy.count()), std::tuple(-1, 1));
 }
 
 TEST_F(ComboBoxTest, UserSelectionThroughTheOpenList)
@@ -91,9 +82,7 @@ TEST_F(ComboBoxTest, UserSelectionThroughTheOpenList)
         QTRY_VERIFY(!view->window()->isVisible());
     }
     ASSERT_EQ(spy.count(), 2);
-    EXPECT_EQ(spy.at(0).at(0).toInt(), 1);
-    EXPECT_EQ(spy.at(1).at(0).toInt(), 1);
-    EXPECT_EQ(cbo->selectedIndex(), 1);
+    EXPECT_EQ(std::tuple(spy.at(0).at(0).toInt(), spy.at(1).at(0).toInt(), cbo->selectedIndex()), std::tuple(1, 1, 1));
 }
 
 TEST_F(ComboBoxTest, DisplayedTextIsSeparateFromTheSelection)
@@ -101,10 +90,7 @@ TEST_F(ComboBoxTest, DisplayedTextIsSeparateFromTheSelection)
     cbo->setSelectedIndex(0);
     QSignalSpy spy(cbo, &usrComboBox::selected);
     cbo->setText("moving ...");
-    EXPECT_EQ(cbo->text(), "moving ...");
-    EXPECT_EQ(cbo->selectedIndex(), 0);
-    EXPECT_EQ(cbo->count(), 3);
-    EXPECT_EQ(spy.count(), 0);
+    EXPECT_EQ(std::tuple(cbo->text(), cbo->selectedIndex(), cbo->count(), spy.count()), std::tuple("moving ...", 0, 3, 0));
     // A selection, also of the same entry, shows the entry again.
     cbo->setSelectedIndex(0);
     EXPECT_EQ(cbo->text(), "1: Plan 4x/ 0.13");

@@ -103,59 +103,50 @@ protected:
 TEST_F(GalleryTest, StatesLookDifferentAndTheSheetRenders)
 {
     const QSize button(40, 34);
+    const auto captioned = [this](auto* widget, const char* text) {
+        widget->setText(text);
+        return widget;
+    };
     heading(0, "usrMPButton", "two states: on, off; disabled on, off; with icon on, off");
     std::vector<usrMPButton*> twoState;
     for (int column = 1; column <= 6; ++column) {
-        auto* b = place<usrMPButton>(0, "chkEpi", button);
-        b->setText("EPI");
+        auto* b = captioned(place<usrMPButton>(0, "chkEpi", button), column > 4 ? "" : "EPI");
         b->setState(column % 2 == 1 ? 1 : 2);
         b->setEnabled(column < 3 || column > 4);
-        if (column > 4) {
-            b->setText("");
+        if (column > 4)
             b->setIcon(lampIcon());
-        }
         twoState.push_back(b);
     }
     heading(1, "usrMPButton", "three states: 1, 2, 3");
     std::vector<usrMPButton*> threeState;
     for (int column = 1; column <= 3; ++column) {
-        auto* b = place<usrMPButton>(1, "picStageZ", button);
-        b->setStateCount(3);
-        b->setText("Z");
-        b->setState(column);
-        threeState.push_back(b);
+        threeState.push_back(captioned(place<usrMPButton>(1, "picStageZ", button), "Z"));
+        threeState.back()->setStateCount(3);
+        threeState.back()->setState(column);
     }
     heading(2, "usrPButton", "caption, pressed, disabled, icon, icon and caption");
-    auto* normal = place<usrPButton>(2, "picOBJ", button);
-    normal->setText("OBJ");
-    auto* pressed = place<usrPButton>(2, "picOBJ", button);
-    pressed->setText("OBJ");
+    auto* normal = captioned(place<usrPButton>(2, "picOBJ", button), "OBJ");
+    auto* pressed = captioned(place<usrPButton>(2, "picOBJ", button), "OBJ");
     pressed->setDown(true);
-    auto* disabled = place<usrPButton>(2, "picOBJ", button);
-    disabled->setText("OBJ");
-    disabled->setEnabled(false);
+    captioned(place<usrPButton>(2, "picOBJ", button), "OBJ")->setEnabled(false);
     place<usrPButton>(2, "picCNTLDia", button)->setIcon(lampIcon());
-    auto* both = place<usrPButton>(2, "picCNTLDia", QSize(56, 44));
-    both->setIcon(lampIcon());
-    both->setText("DIA");
+    captioned(place<usrPButton>(2, "picCNTLDia", QSize(56, 44)), "DIA")->setIcon(lampIcon());
 
     heading(3, "usrComboBox", "selected, none, disabled");
     for (int column = 1; column <= 3; ++column) {
         auto* list = place<usrComboBox>(3, "cboFL1", QSize(113, 22));
-        for (const char* entry : {"1: GFP-B", "2: TRITC", "3: DAPI"})
-            list->addItem(entry);
+        list->addItems({"1: GFP-B", "2: TRITC", "3: DAPI"});
         list->setSelectedIndex(column == 2 ? -1 : 1);
         list->setEnabled(column != 3);
     }
     heading(4, "usrXscrollZo", "minimum, middle, maximum, disabled");
     std::vector<usrXscrollZo*> bars;
     for (int column = 1; column <= 4; ++column) {
-        auto* bar = place<usrXscrollZo>(4, "sbDIALamp", QSize(96, 17));
-        bar->setMaximum(12);
-        bar->setSmallStep(0.1);
-        bar->setValue(column == 1 ? 0 : column == 3 ? 12 : 6.3);
-        bar->setEnabled(column != 4);
-        bars.push_back(bar);
+        bars.push_back(place<usrXscrollZo>(4, "sbDIALamp", QSize(96, 17)));
+        bars.back()->setMaximum(12);
+        bars.back()->setSmallStep(0.1);
+        bars.back()->setValue(column == 1 ? 0 : column == 3 ? 12 : 6.3);
+        bars.back()->setEnabled(column != 4);
     }
     heading(5, "usrXYspin", "pad cell, right part pressed, with readout, disabled");
     const auto [xy, xyPressed, xyWide] = placeSpins<usrXYspin>(5, "spnStageXY", {30, 30}, {130, 34});
@@ -172,21 +163,14 @@ TEST_F(GalleryTest, StatesLookDifferentAndTheSheetRenders)
         spin->setPosition(4211.37);
     }
     heading(7, "In a pad row", "the cell widths of the first layout: 40, 113, 40, 30, 40, 173 px");
-    auto* picFL1 = place<usrPButton>(7, "picFL1", button);
-    picFL1->setText("FL1");
-    auto* cboFL1 = place<usrComboBox>(7, "cboFL1", QSize(113, 22));
-    cboFL1->addItem("1: GFP-B");
-    cboFL1->setSelectedIndex(0);
-    auto* chkAnlyz = place<usrMPButton>(7, "chkAnlyz", button);
-    chkAnlyz->setText("ANL");
+    captioned(place<usrPButton>(7, "picFL1", button), "FL1");
+    place<usrComboBox>(7, "cboFL1", QSize(113, 22))->addItem("1: GFP-B");
+    captioned(place<usrMPButton>(7, "chkAnlyz", button), "ANL");
     place<usrXYspin>(7, "spnStageXY", QSize(30, 30));
-    auto* picStageXY = place<usrMPButton>(7, "picStageXY", button);
+    auto* picStageXY = captioned(place<usrMPButton>(7, "picStageXY", button), "XY");
     picStageXY->setStateCount(3);
-    picStageXY->setText("XY");
     picStageXY->setState(2);
-    auto* cboXY = place<usrComboBox>(7, "cboXY", QSize(173, 22));
-    cboXY->addItem("1:X:-1520.25Y:830.5");
-    cboXY->setSelectedIndex(0);
+    place<usrComboBox>(7, "cboXY", QSize(173, 22))->addItem("1:X:-1520.25Y:830.5");
     row_(7)->setSpacing(3);
 
     for (QHBoxLayout* row : rows)
@@ -206,12 +190,9 @@ TEST_F(GalleryTest, StatesLookDifferentAndTheSheetRenders)
     EXPECT_NE(picture(twoState[2]), picture(twoState[3])) << "disabled on and off look alike";
     EXPECT_NE(picture(twoState[0]), picture(twoState[2])) << "disabled looks enabled";
     EXPECT_NE(picture(twoState[4]), picture(twoState[5])) << "icon buttons: on and off look alike";
-    EXPECT_NE(picture(threeState[0]), picture(threeState[1]));
-    EXPECT_NE(picture(threeState[1]), picture(threeState[2]));
-    EXPECT_NE(picture(threeState[0]), picture(threeState[2]));
-    EXPECT_NE(picture(normal), picture(pressed));
-    EXPECT_NE(picture(bars[0]), picture(bars[1]));
-    EXPECT_NE(picture(bars[1]), picture(bars[2]));
+    for (const auto& [a, b] : {std::pair<QWidget*, QWidget*>{threeState[0], threeState[1]}, {threeState[1], threeState[2]},
+                               {threeState[0], threeState[2]}, {normal, pressed}, {bars[0], bars[1]}, {bars[1], bars[2]}})
+        EXPECT_NE(picture(a), picture(b)) << a->objectName().toStdString();
 
     // Clicking an "off" button makes it look like the "on" one next to it.
     QTest::mouseClick(twoState[1], Qt::LeftButton, {}, twoState[1]->rect().center());

@@ -85,28 +85,21 @@ TEST_F(SpinControlTest, PositionsAndLimitsFromCodeRaiseNothing)
     spnXY->setXPosition(123.456);
     EXPECT_EQ(spnXY->xPosition(), 123.456);
     spnXY->setXMaximum(100);
-    EXPECT_EQ(spnXY->xPosition(), 100);
     spnXY->setYMinimum(20);
-    EXPECT_EQ(spnXY->yPosition(), 20);
+    EXPECT_EQ(std::tuple(spnXY->xPosition(), spnXY->yPosition()), std::tuple(100.0, 20.0));
     spnXY->setYPosition(-1);
-    EXPECT_EQ(spnXY->yPosition(), 20);
-    EXPECT_EQ(spnXY->yMaximum(), RealValue::DefaultMaximum);
-    EXPECT_TRUE(steps.empty());
-    EXPECT_TRUE(presses.empty());
+    EXPECT_EQ(std::tuple(spnXY->yPosition(), spnXY->yMaximum()), std::tuple(20.0, RealValue::DefaultMaximum));
+    EXPECT_EQ(std::tuple(steps.size(), presses.size()), std::tuple(0u, 0u));
 }
 
 TEST_F(SpinControlTest, MouseOnTheParts)
 {
     spnZ->setPosition(1);
-    QTest::mouseClick(spnZ, Qt::LeftButton, {}, QPoint(10, 5));
-    QTest::mouseClick(spnZ, Qt::LeftButton, {}, QPoint(10, 25));
-    QTest::mouseClick(spnZ, Qt::LeftButton, {}, QPoint(10, 25));
-    // The XY quadrants: top, bottom, left, right; the centre disc does nothing.
-    QTest::mouseClick(spnXY, Qt::LeftButton, {}, QPoint(15, 4));
-    QTest::mouseClick(spnXY, Qt::LeftButton, {}, QPoint(15, 26));
-    QTest::mouseClick(spnXY, Qt::LeftButton, {}, QPoint(4, 15));
-    QTest::mouseClick(spnXY, Qt::LeftButton, {}, QPoint(26, 15));
-    QTest::mouseClick(spnXY, Qt::LeftButton, {}, QPoint(15, 15));
+    // Z up, down, down; the XY quadrants top, bottom, left, right, and the centre disc, which does nothing.
+    for (const auto& [spin, at] : {std::pair<QWidget*, QPoint>{spnZ, {10, 5}}, {spnZ, {10, 25}}, {spnZ, {10, 25}},
+                                   {spnXY, {15, 4}}, {spnXY, {15, 26}}, {spnXY, {4, 15}}, {spnXY, {26, 15}},
+                                   {spnXY, {15, 15}}})
+        QTest::mouseClick(spin, Qt::LeftButton, {}, at);
     EXPECT_EQ(steps, (std::vector<Step>{{0, 1, 2}, {0, -1, 1}, {0, -1, 0}, {1, 1, 1}, {1, -1, 0}, {0, -1, -1}, {0, 1, 0}}));
     EXPECT_EQ(presses.size(), 7u);
 }
@@ -119,10 +112,8 @@ TEST_F(SpinControlTest, DisabledControlsIgnoreMouseAndCode)
     QTest::mouseClick(spnXY, Qt::LeftButton, {}, QPoint(26, 15));
     spnZ->pressUp();
     spnXY->pressYDown();
-    EXPECT_EQ(spnZ->position(), 0);
-    EXPECT_EQ(spnXY->yPosition(), 0);
-    EXPECT_TRUE(steps.empty());
-    EXPECT_TRUE(presses.empty());
+    EXPECT_EQ(std::tuple(spnZ->position(), spnXY->yPosition(), steps.size(), presses.size()),
+              std::tuple(0.0, 0.0, 0u, 0u));
 }
 
 TEST_F(SpinControlTest, HeldPartRepeatsAndEndsWithOnePress)
@@ -147,9 +138,8 @@ TEST_F(SpinControlTest, ReadoutIsLocaleFree)
     spnXY->setYPosition(-3);
     spnZ->setCaption("Z: ");
     spnZ->setPosition(1500.25);
-    EXPECT_EQ(spnXY->readoutText(), "X:12.5\nY:-3");
-    EXPECT_EQ(spnZ->readoutText(), "Z: 1500.25");
-    EXPECT_EQ(spnXY->xCaption(), "X:");
+    EXPECT_EQ(std::tuple(spnXY->readoutText(), spnZ->readoutText(), spnXY->xCaption()),
+              std::tuple(QString("X:12.5\nY:-3"), QString("Z: 1500.25"), QString("X:")));
     QLocale::setDefault(before);
 }
 
