@@ -280,10 +280,10 @@ TEST(LayoutGapTest, AHiddenControlLetsItsLineCloseUp)
     FakePad pad;
     pad["chkEpi"].Visible = false;
     ApplyLayout(pad, 3);
-    EXPECT_EQ(pad["chkTIRF"].Rect.Left, 3300);
-    EXPECT_EQ(pad["btnStageTIRF"].Rect.Left, 3855);
-    EXPECT_EQ(pad["sbTIRFAngle"].Rect.Left, 5040 - 555);
-    EXPECT_EQ(pad["picTIRFAngle"].Rect.Left, 3855) << "the next line keeps its places";
+    // picTIRFAngle is on the next line, which keeps its places.
+    EXPECT_EQ(std::tuple(pad["chkTIRF"].Rect.Left, pad["btnStageTIRF"].Rect.Left, pad["sbTIRFAngle"].Rect.Left,
+                         pad["picTIRFAngle"].Rect.Left),
+              std::tuple(3300, 3855, 5040 - 555, 3855));
 }
 
 TEST(LayoutGapTest, AnEmptyFrameGivesItsPlaceToTheNextFrame)
@@ -298,9 +298,8 @@ TEST(LayoutGapTest, AnEmptyFrameGivesItsPlaceToTheNextFrame)
     EXPECT_EQ(pad.Form.Height, full.Form.Height - (10785 - 7710));
     // Switched off, the frame waits past the pad's corner; switched on again
     // it comes back.
-    EXPECT_EQ(pad["fraFluorescence"].Rect.Left, pad.Form.Right());
-    EXPECT_EQ(pad["fraFluorescence"].Rect.Top, pad.Form.Bottom());
-    EXPECT_TRUE(pad["fraFluorescence"].Visible);
+    EXPECT_EQ(std::tuple(pad["fraFluorescence"].Rect.Left, pad["fraFluorescence"].Rect.Top, pad["fraFluorescence"].Visible),
+              std::tuple(pad.Form.Right(), pad.Form.Bottom(), true));
 
     FakePad again;
     SwitchFrameOff(again, 8, "fraFluorescence");
@@ -319,11 +318,10 @@ TEST(LayoutGapTest, FramesShrinkAroundWhatIsLeftAndTheirNeighboursFollow)
         pad[name].Visible = false;
     ApplyLayout(pad, 6);
     const TwipRect tirf = pad["fraTIRF"].Rect;
-    EXPECT_EQ(tirf.Left, 9480);
-    EXPECT_EQ(tirf.Width, 12600 + (16320 - 16005) - 9480) << "cboTIRF is now the widest";
-    EXPECT_EQ(tirf.Height, 1395) << "both lines are still there";
-    EXPECT_EQ(pad["picSetting"].Rect.Left, tirf.Right() + (16485 - 16320));
-    EXPECT_EQ(pad["picExit"].Rect.Left, pad["picSetting"].Rect.Left);
+    // cboTIRF is now the widest; both lines are still there.
+    EXPECT_EQ(std::tuple(tirf.Left, tirf.Width, tirf.Height), std::tuple(9480, 12600 + (16320 - 16005) - 9480, 1395));
+    EXPECT_EQ(std::tuple(pad["picSetting"].Rect.Left, pad["picExit"].Rect.Left),
+              std::tuple(tirf.Right() + (16485 - 16320), tirf.Right() + (16485 - 16320)));
 }
 
 TEST(LayoutGapTest, AColumnMovesLeftWhenEverythingLeftOfItIsGone)
@@ -334,10 +332,10 @@ TEST(LayoutGapTest, AColumnMovesLeftWhenEverythingLeftOfItIsGone)
     for (int row = 1; row <= 37; ++row)
         pad[LayoutTable[4][static_cast<size_t>(row)][kLayoutName]].Visible = false;
     ApplyLayout(pad, 4);
-    EXPECT_EQ(pad["fraFluorescence"].Rect.Left, 120);
-    EXPECT_EQ(pad["picFL1"].Rect.Left, 120 + 3570 - 3420);
-    EXPECT_EQ(pad["fraTIRF"].Rect.Left, 120);
-    EXPECT_EQ(pad["picCHGMode"].Rect.Left, 120 + 3570 - 3420) << "still above picFL1";
+    // picCHGMode stays above picFL1.
+    EXPECT_EQ(std::tuple(pad["fraFluorescence"].Rect.Left, pad["picFL1"].Rect.Left, pad["fraTIRF"].Rect.Left,
+                         pad["picCHGMode"].Rect.Left),
+              std::tuple(120, 120 + 3570 - 3420, 120, 120 + 3570 - 3420));
     EXPECT_EQ(pad.Form.Width, full.Form.Width - (3420 - 120));
 }
 

@@ -34,8 +34,7 @@ TEST(LayoutCompactorTest, AHiddenControlsPlaceGoesToTheNextOneInItsLine)
                                Shown(100, 480, 500, 400), Shown(630, 480, 500, 400)};
     const auto bounds = LayoutCompactor::Compact(items, All(items));
     EXPECT_EQ(items[2].Placed, (TwipRect{630, 0, 500, 400}));
-    EXPECT_EQ(items[3].Placed, items[3].Table) << "the other line keeps its places";
-    EXPECT_EQ(items[4].Placed, items[4].Table);
+    EXPECT_TRUE(items[3].Placed == items[3].Table && items[4].Placed == items[4].Table) << "the other line moved";
     EXPECT_EQ(bounds, (TwipRect{100, 0, 1030, 880}));
 }
 
@@ -44,9 +43,8 @@ TEST(LayoutCompactorTest, AnEmptyLineGivesUpItsPitch)
     std::vector<Item> items = {Shown(100, 0, 500, 400), Hidden(100, 480, 500, 400), Hidden(700, 560, 500, 320),
                                Shown(100, 960, 500, 400), Shown(700, 1040, 300, 320)};
     LayoutCompactor::Compact(items, All(items));
-    EXPECT_EQ(items[3].Placed.Top, 480);
-    EXPECT_EQ(items[4].Placed.Top, 560) << "its line moves as one";
-    EXPECT_EQ(items[4].Placed.Left, 700);
+    // The second control's line moves as one.
+    EXPECT_EQ(std::tuple(items[3].Placed.Top, items[4].Placed.Top, items[4].Placed.Left), std::tuple(480, 560, 700));
 }
 
 TEST(LayoutCompactorTest, ControlsCoveringEachOtherKeepTheirOffsets)
@@ -55,8 +53,7 @@ TEST(LayoutCompactorTest, ControlsCoveringEachOtherKeepTheirOffsets)
     std::vector<Item> items = {Shown(100, 0, 800, 800), Shown(300, 200, 200, 200), Hidden(1000, 0, 400, 400),
                                Shown(1500, 0, 400, 400)};
     LayoutCompactor::Compact(items, All(items));
-    EXPECT_EQ(items[0].Placed, items[0].Table);
-    EXPECT_EQ(items[1].Placed, items[1].Table);
+    EXPECT_TRUE(items[0].Placed == items[0].Table && items[1].Placed == items[1].Table);
     EXPECT_EQ(items[3].Placed.Left, 1000);
 
     // Without the picture the box comes to the picture's left edge, and the
@@ -103,14 +100,11 @@ TEST_F(LayoutBlocksTest, BlocksRightOfAnEmptyOneComeLeftTogether)
     items[1].Visible = false;
     items[2].Visible = false;
     const auto frames = LayoutCompactor::Arrange(items, blocks);
-    EXPECT_EQ(frames[0]->Width, 0);
-    EXPECT_EQ(frames[0]->Height, 0);
-    // The nearer one takes the empty block's place; the other keeps its
-    // 100 twips to the right of it.
-    EXPECT_EQ(items[3].Placed.Left, 100);
-    EXPECT_EQ(items[4].Placed.Left, 200);
-    EXPECT_EQ(items[3].Placed.Top, 0) << "the whole starts where the design starts";
-    EXPECT_EQ(items[4].Placed.Top, 500);
+    EXPECT_EQ(std::tuple(frames[0]->Width, frames[0]->Height), std::tuple(0, 0));
+    // The nearer one takes the empty block's place; the other keeps its 100
+    // twips to the right of it; the whole starts where the design starts.
+    EXPECT_EQ(std::tuple(items[3].Placed.Left, items[3].Placed.Top, items[4].Placed.Left, items[4].Placed.Top),
+              std::tuple(100, 0, 200, 500));
 }
 
 TEST_F(LayoutBlocksTest, ABlockFollowsTheNearestEdgeOfEverythingBeforeIt)
