@@ -106,30 +106,49 @@ bool IsBlank(const std::string& name)
 // one of these.
 constexpr int kIdAttribute = -1, kNameAttribute = -2, kOtherAttribute = -3;
 
-int AttributeOf(std::string_view name)
+// The attribute names a "USER" element is read with: in the order written
+// (so that the next name is mostly the one looked for), then the shutter
+// items, which are read by connector.
+constexpr std::size_t kReadCount = 2 + kWritten.size() + 2;
+constexpr std::array<std::string_view, kReadCount> ReadNames()
 {
-    constexpr std::string_view id = "ID", nameAttribute = "NAME";
-    // Files as this program writes them carry the names as written here, so
-    // an exact match comes first; any other spelling is compared without
-    // letter case.
-    if (name == id)
-        return kIdAttribute;
-    if (name == nameAttribute)
-        return kNameAttribute;
-    for (std::size_t j = 0; j < kFlags.size(); ++j)
-        if (name == kFlags[j].attribute)
-            return static_cast<int>(j);
-    for (const WrittenCell& cell : kWritten)
-        if (name == cell.attribute)
-            return kOtherAttribute; // the shutter cells by device, not read back
-    if (func_DomNameIs(name, id))
-        return kIdAttribute;
-    if (func_DomNameIs(name, nameAttribute))
-        return kNameAttribute;
-    for (std::size_t j = 0; j < kFlags.size(); ++j)
-        if (func_DomNameIs(name, kFlags[j].attribute))
-            return static_cast<int>(j);
-    return kOtherAttribute;
+    std::array<std::string_view, kReadCount> names{"ID", "NAME"};
+    for (std::size_t k = 0; k < kWritten.size(); ++k)
+        names[2 + k] = kWritten[k].attribute;
+    names[kReadCount - 2] = "SHUTTER1";
+    names[kReadCount - 1] = "SHUTTER2";
+    return names;
+}
+constexpr auto kReadNames = ReadNames();
+
+// What each of kReadNames stands for; the shutter cells by device are not read back.
+constexpr std::array<int, kReadCount> ReadKinds()
+{
+    std::array<int, kReadCount> kinds{kIdAttribute, kNameAttribute};
+    for (std::size_t k = 2; k < kReadCount; ++k) {
+        kinds[k] = kOtherAttribute;
+        for (std::size_t j = 0; j < kFlags.size(); ++j)
+            if (kReadNames[k] == kFlags[j].attribute)
+                kinds[k] = static_cast<int>(j);
+    }
+    return kinds;
+}
+constexpr auto kReadKinds = ReadKinds();
+static_assert([] {
+    for (int j = 0; j < clsObservationMode::FlagCount; ++j)
+        if (std::count(kReadKinds.begin(), kReadKinds.end(), j) != 1)
+            return false;
+    return true;
+}(), "every flag item is read from one attribute");
+
+// hint: the index in kReadNames after the last attribute found.
+int AttributeOf(const char* name, std::size_t& hint)
+{
+    const std::size_t k = func_DomNameIndex(name, kReadNames, hint);
+    if (k == kReadCount)
+        return kOtherAttribute;
+    hint = k + 1;
+    return kReadKinds[k];
 }
 
 // Characters, not bytes, of a UTF-8 text.
@@ -369,8 +388,9 @@ void clsObservationMode::sub_RestData()
 std::string clsObservationMode::func_ReadDom(const pugi::xml_node& element)
 {
     int32_t id = 0;
-    for (const pugi::xml_attribute& attribute : element.attributes()) {
-        const int kind = AttributeOf(attribute.name());
+    std::size_t hint = 0;
+    for (pugi::xml_attribute attribute = element.first_attribute(); attribute; attribute = attribute.next_attribute()) {
+        const int kind = AttributeOf(attribute.name(), hint);
         const std::string_view value = func_DomTrimmed(attribute.value());
         if (kind == kIdAttribute) {
             const auto number = func_DomToLong(value);

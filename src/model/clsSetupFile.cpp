@@ -28,6 +28,8 @@
 
 #include <array>
 #include <exception>
+#include <span>
+#include <string_view>
 
 namespace {
 
@@ -52,7 +54,7 @@ clsComponent* Get(clsZo& zo)
 
 // The sections in the order written. Reading accepts them in any order; the
 // components of a section write in the order of its children.
-const std::array<Section, clsSetupFile::SectionCount> kSections{{
+constexpr std::array<Section, clsSetupFile::SectionCount> kSections{{
     {"NOSEPIECE", 0, {{{"ITEM", Get<&clsZo::Objective>}, {"OPTION", Get<&clsZo::DBObjective>}}}},
     {"CONDENSER", 1, {{{"ITEM", Get<&clsZo::Condenser>}, {"OPTION", Get<&clsZo::DbCondenser>}}}},
     {"FILTER1", 2, {{{"ITEM", Get<&clsZo::Filter1>}, {"OPTION", Get<&clsZo::DbFilter>}}}},
@@ -70,15 +72,27 @@ const std::array<Section, clsSetupFile::SectionCount> kSections{{
     {"PIEZOSTAGE", 14, {{{"CONNECTED", Get<&clsZo::ConnectPiezoStage>}, {}}}},
 }};
 
-const Section* SectionOf(const pugi::xml_node& node)
+// The section tags in table order, for func_DomNameIndex.
+constexpr std::array<std::string_view, clsSetupFile::SectionCount> SectionTags()
 {
+    std::array<std::string_view, clsSetupFile::SectionCount> tags{};
+    for (std::size_t i = 0; i < tags.size(); ++i)
+        tags[i] = kSections[i].tag;
+    return tags;
+}
+
+// The section node stands for; null for anything else. hint: the index after
+// the last section found (files list them in table order).
+const Section* SectionOf(const pugi::xml_node& node, std::size_t& hint)
+{
+    static constexpr auto kTags = SectionTags();
     if (node.type() != pugi::node_element)
         return nullptr;
-    const std::string_view name = node.name();
-    for (const Section& section : kSections)
-        if (func_DomNameIs(name, section.tag))
-            return &section;
-    return nullptr;
+    const std::size_t k = func_DomNameIndex(node.name(), kTags, hint);
+    if (k == kTags.size())
+        return nullptr;
+    hint = k + 1;
+    return &kSections[k];
 }
 
 // An in-memory sink for pugixml's writer.
@@ -129,8 +143,9 @@ bool clsSetupFile::func_ReadXMLItems(const std::string& path)
     pugi::xml_node root;
     if (!Load(path, document, root))
         return false;
-    for (const pugi::xml_node& node : root.children())
-        if (const Section* section = SectionOf(node))
+    std::size_t hint = 0;
+    for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling())
+        if (const Section* section = SectionOf(node, hint))
             m_Zo.SetFileItem(section->fileItem, true);
     return true;
 }
@@ -138,20 +153,31 @@ bool clsSetupFile::func_ReadXMLItems(const std::string& path)
 std::string clsSetupFile::ReadSections(const pugi::xml_node& root)
 {
     std::string report;
-    for (const pugi::xml_node& node : root.children()) {
-        const Section* section = SectionOf(node);
+    std::size_t hint = 0;
+    for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
+        const Section* section = SectionOf(node, hint);
         if (!section || !m_Zo.FileItem(section->fileItem))
             continue;
-        for (const pugi::xml_node& child : node.children()) {
-            if (child.type() != pugi::node_element)
-                continue;
-            const std::string_view name = child.name();
-            for (const SectionChild& expected : section->children) {
-                if (expected.element && func_DomNameIs(name, expected.element)) {
-                    report = func_JoinLines(report, expected.component(m_Zo)->func_ReadDom(child));
-                    break;
-                }
+        // The section's child names and their components, looked up once.
+        std::array<std::string_view, 2> names{};
+        std::array<clsComponent*, 2> components{};
+        std::size_t count = 0;
+        for (const SectionChild& expected : section->children) {
+            if (expected.element) {
+                names[count] = expected.element;
+                components[count++] = expected.component(m_Zo);
             }
+        }
+        const std::span<const std::string_view> expected(names.data(), count);
+        std::size_t next = 0;
+        for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+            const std::size_t k = func_DomNameIndex(child.name(), expected, next);
+            if (k == count || child.type() != pugi::node_element)
+                continue;
+            next = k;
+            const std::string error = components[k]->func_ReadDom(child);
+            if (!error.empty())
+                report = func_JoinLines(report, error);
         }
     }
     return report;

@@ -2,26 +2,41 @@
 
 #include "core/mdlCommon.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace {
 
+char Upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 bool EqualsNoCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z')
-            x = static_cast<char>(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z')
-            y = static_cast<char>(y - 'a' + 'A');
-        if (x != y)
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && Upper(a[i]) != Upper(b[i]))
             return false;
-    }
     return true;
+}
+
+// The same against a NUL-terminated name, without measuring it first; the
+// names compared with contain no NUL.
+bool EqualsNoCase(const char* actual, std::string_view name)
+{
+    // Names mostly stand as written: the same letters first, then the rest
+    // without letter case.
+    std::size_t i = 0;
+    while (i < name.size() && actual[i] == name[i])
+        ++i;
+    for (; i < name.size(); ++i)
+        if (Upper(actual[i]) != Upper(name[i]))
+            return false; // also at the end of actual: Upper('\0') matches no letter of name
+    return actual[i] == '\0';
 }
 
 bool IsBlank(char c)
@@ -44,6 +59,16 @@ bool func_DomNameIs(const pugi::xml_attribute& attribute, std::string_view name)
 bool func_DomNameIs(std::string_view actual, std::string_view name)
 {
     return EqualsNoCase(actual, name);
+}
+
+std::size_t func_DomNameIndex(const char* actual, std::span<const std::string_view> names, std::size_t hint)
+{
+    if (hint < names.size() && EqualsNoCase(actual, names[hint]))
+        return hint;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (i != hint && EqualsNoCase(actual, names[i]))
+            return i;
+    return names.size();
 }
 
 std::optional<int32_t> func_DomToLong(std::string_view text)
@@ -139,15 +164,13 @@ DomValues func_DomLastValues(const pugi::xml_node& element, std::initializer_lis
 DomValues func_DomLastValues(const pugi::xml_node& element, std::span<const std::string_view> names)
 {
     DomValues values;
-    for (const pugi::xml_attribute& attribute : element.attributes()) {
-        const std::string_view actual = attribute.name();
-        std::size_t index = 0;
-        for (const std::string_view name : names) {
-            if (index < DomMaxNames && EqualsNoCase(actual, name)) {
-                values[index] = std::string_view(attribute.value());
-                break;
-            }
-            ++index;
+    names = names.first(std::min(names.size(), DomMaxNames));
+    std::size_t next = 0;
+    for (pugi::xml_attribute attribute = element.first_attribute(); attribute; attribute = attribute.next_attribute()) {
+        const std::size_t k = func_DomNameIndex(attribute.name(), names, next);
+        if (k < names.size()) {
+            values[k] = std::string_view(attribute.value());
+            next = k + 1;
         }
     }
     return values;
@@ -210,8 +233,11 @@ void sub_DomSetAttr(pugi::xml_node element, const char* name, std::string_view v
 
 void sub_DomSetAttr(pugi::xml_node element, const char* name, int64_t value)
 {
-    // pugixml writes integers itself, in decimal and without the locale.
-    element.append_attribute(name).set_value(static_cast<long long>(value));
+    // Decimal and without the locale; formatted here, as the text setter is
+    // cheaper than pugixml's own number setter.
+    char text[24];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    element.append_attribute(name).set_value(text, static_cast<std::size_t>(end - text));
 }
 
 void sub_DomSetAttrBool(pugi::xml_node element, const char* name, bool value)

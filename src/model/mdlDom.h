@@ -20,6 +20,12 @@ bool func_DomNameIs(const pugi::xml_attribute& attribute, std::string_view name)
 // The same for a name already at hand (loops that compare one name many times).
 bool func_DomNameIs(std::string_view actual, std::string_view name);
 
+// Which of names (compared without letter case) the NUL-terminated name
+// actual is: its index, or names.size() for none. names[hint] is tried first:
+// elements and attributes usually stand in the order they are written, so a
+// caller that passes the index after its last find mostly hits at once.
+std::size_t func_DomNameIndex(const char* actual, std::span<const std::string_view> names, std::size_t hint = 0);
+
 // A whole number as the setup files hold it: optional blanks, an optional
 // sign, digits, an optional fraction (rounded half to even). Empty when the
 // text is not a number or does not fit 32 bits.
