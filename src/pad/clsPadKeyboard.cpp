@@ -51,6 +51,7 @@ std::intptr_t clsPadKeyboard::Install()
         m_Installed = true;
     }
     m_Latched = false;
+    m_ReleasedAt.reset();
     return reinterpret_cast<std::intptr_t>(this);
 }
 
@@ -60,6 +61,7 @@ void clsPadKeyboard::Remove()
         QCoreApplication::instance()->removeEventFilter(this);
     m_Installed = false;
     m_Latched = false;
+    m_ReleasedAt.reset();
 }
 
 int clsPadKeyboard::func_VirtualKey(int qtKey)
@@ -86,11 +88,23 @@ bool clsPadKeyboard::eventFilter(QObject* watched, QEvent* event)
     // A key that the focus widget leaves alone travels up to its parents and
     // passes here once for each; the latch lets only the first pass act.
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    const bool release = type == QEvent::KeyRelease;
+    if (key.isAutoRepeat())
+        return false;
+    if (type == QEvent::KeyRelease) {
+        if (m_Latched)
+            m_ReleasedAt = key.timestamp();
+        return false;
+    }
     if (m_Latched) {
-        if (release && !key.isAutoRepeat())
-            m_Latched = false;
-    } else if (!release && !key.isAutoRepeat() && m_Enabled && m_Enabled()) {
+        // Still held, or the server's repeat of a release and a press at once.
+        if (!m_ReleasedAt || (key.timestamp() != 0 && key.timestamp() == *m_ReleasedAt)) {
+            m_ReleasedAt.reset();
+            return false;
+        }
+        m_Latched = false;
+        m_ReleasedAt.reset();
+    }
+    if (m_Enabled && m_Enabled()) {
         m_Latched = true;
         const int virtualKey = func_VirtualKey(key.key());
         TrapErrors([&] { m_KeyDown(virtualKey); });

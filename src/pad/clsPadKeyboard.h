@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QEvent;
 
@@ -13,6 +14,10 @@ class QEvent;
 // press is handed over and sets it; auto-repeated presses pass while it is
 // set; the next real release of any key clears it. Keys always go on to the
 // window they were meant for.
+// The X server repeats a held key as a release and a press with the same
+// time stamp, and Qt marks the pair as a repeat only when the press is
+// already queued behind the release; so a release only clears the latch
+// once a press follows with another time stamp.
 class clsPadKeyboard : public QObject {
     Q_OBJECT
 public:
@@ -26,7 +31,7 @@ public:
     std::intptr_t Install();
     void Remove();
     bool Installed() const { return m_Installed; }
-    bool Latched() const { return m_Latched; }
+    bool Latched() const { return m_Latched && !m_ReleasedAt; }
 
     // The virtual-key number of a Qt key: 33..40 for PageUp, PageDown, End,
     // Home, Left, Up, Right, Down; 116..123 for F5..F12; 0 for any other.
@@ -43,4 +48,6 @@ private:
     KeyDown m_KeyDown;
     bool m_Installed = false;
     bool m_Latched = false;
+    // The time stamp of the release that may end the latch (0 is no time).
+    std::optional<unsigned long> m_ReleasedAt;
 };
