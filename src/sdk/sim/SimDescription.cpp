@@ -91,6 +91,25 @@ std::string JoinBar(const std::vector<std::string>& items)
     return out;
 }
 
+// The databases that hold only names, by section, with their highest code.
+struct NameSection {
+    std::map<int32_t, std::string>* entries = nullptr;
+    int32_t lastCode = 0;
+};
+
+NameSection NameDatabase(Databases& databases, const std::string& section)
+{
+    if (SameName(section, "Database.Condensers"))
+        return {&databases.condensers, 309};
+    if (SameName(section, "Database.ExcitationFilters"))
+        return {&databases.excitationFilters, 319};
+    if (SameName(section, "Database.BarrierFilters"))
+        return {&databases.barrierFilters, 319};
+    if (SameName(section, "Database.DichroicMirrors"))
+        return {&databases.dichroicMirrors, 319};
+    return {};
+}
+
 } // namespace
 
 const char* DeviceObjectName(int index)
@@ -390,12 +409,6 @@ void Description::Apply(std::string_view text, const std::string& origin)
             databases.objectives[c] = ObjectiveRecord{nameField(f[0]), small(f[1]), small(f[2]), small(f[3]),
                                                       small(f[4]), small(f[5]), num(f[6], 40), num(f[7], 9.99),
                                                       num(f[8], 9.99), small(f[9])};
-        } else if (SameName(sec, "Database.Condensers")) {
-            const int32_t c = codeKey(309);
-            if (l.value.empty())
-                databases.condensers.erase(c);
-            else
-                databases.condensers[c] = nameField(l.value);
         } else if (SameName(sec, "Database.FilterBlocks")) {
             const int32_t c = codeKey(309);
             const std::vector<std::string> f = SplitFields(l.value, '|');
@@ -414,16 +427,13 @@ void Description::Apply(std::string_view text, const std::string& origin)
                 *parts[i] = static_cast<int32_t>(*v);
             }
             databases.filterBlocks[c] = e;
-        } else if (SameName(sec, "Database.ExcitationFilters") || SameName(sec, "Database.BarrierFilters") ||
-                   SameName(sec, "Database.DichroicMirrors")) {
-            auto& map = SameName(sec, "Database.ExcitationFilters") ? databases.excitationFilters
-                        : SameName(sec, "Database.BarrierFilters")   ? databases.barrierFilters
-                                                                       : databases.dichroicMirrors;
-            const int32_t c = codeKey(319);
+        } else if (const auto names = NameDatabase(databases, sec); names.entries) {
+            // "code = name"; an empty name takes the entry out.
+            const int32_t c = codeKey(names.lastCode);
             if (l.value.empty())
-                map.erase(c);
+                names.entries->erase(c);
             else
-                map[c] = nameField(l.value);
+                (*names.entries)[c] = nameField(l.value);
         } else if (SameName(sec, "Modes")) {
             // "N = name|23 comma-separated values", in list order.
             if (!modesCleared) {
