@@ -22,7 +22,12 @@ clsNameDatabase::clsNameDatabase(const Setting& setting)
 
 std::string clsNameDatabase::Name(int32_t code) const
 {
-    return InRange(code) ? func_DomTrim(m_Work[static_cast<std::size_t>(code)].name, true) : std::string();
+    return std::string(TrimmedName(code));
+}
+
+std::string_view clsNameDatabase::TrimmedName(int32_t code) const
+{
+    return InRange(code) ? func_DomTrimmed(m_Work[static_cast<std::size_t>(code)].name, true) : std::string_view();
 }
 
 void clsNameDatabase::SetName(int32_t code, const std::string& name)
@@ -141,7 +146,7 @@ void clsNameDatabase::sub_WriteDom(pugi::xml_document& document, pugi::xml_node&
     (void)document;
     for (int32_t code = FirstUser; code <= m_Setting.last; ++code) {
         pugi::xml_node option = func_DomAppendEntry(section, "OPTION", m_Setting.blocks ? code : code - kLastBuiltIn);
-        sub_DomSetAttr(option, "NAME", Name(code));
+        sub_DomSetAttr(option, "NAME", TrimmedName(code));
         if (m_Setting.blocks) {
             const ZOSCOPELib::FilterComposition parts = Composition(code);
             sub_DomSetAttr(option, "BA", int64_t{parts.BA});

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A model database that gives every model code a name: the SDK's built-in
@@ -68,6 +69,8 @@ private:
     };
 
     bool InRange(int32_t code) const { return code >= 0 && code <= m_Setting.last; }
+    // Name without a copy; it lives until the entry changes.
+    std::string_view TrimmedName(int32_t code) const;
     bool PresentFor(const std::array<int, 2>& devices) const;
 
     const Setting m_Setting;

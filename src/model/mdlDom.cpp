@@ -132,7 +132,7 @@ std::optional<int32_t> func_DomToLong(std::string_view text)
 
 std::optional<bool> func_DomToBool(std::string_view text)
 {
-    const std::string trimmed = func_DomTrim(text, true);
+    const std::string_view trimmed = func_DomTrimmed(text, true);
     if (EqualsNoCase(trimmed, "True"))
         return true;
     if (EqualsNoCase(trimmed, "False"))
