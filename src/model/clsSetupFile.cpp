@@ -30,6 +30,7 @@
 #include <exception>
 #include <span>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -122,29 +123,34 @@ clsSetupFile::LoadResult clsSetupFile::Parse(const std::string& text, pugi::xml_
     return LoadResult::NotSetupFile;
 }
 
-bool clsSetupFile::Load(const std::string& path, pugi::xml_document& document, pugi::xml_node& root)
+std::unique_ptr<clsSetupFile::Loaded> clsSetupFile::Load(const std::string& path, std::unique_ptr<Loaded> known)
 {
-    std::string text;
+    auto loaded = std::make_unique<Loaded>();
     LoadResult result = LoadResult::Unreadable;
-    if (zo::ReadWholeFile(path, text, MaxFileSize))
-        result = Parse(text, document, root);
+    if (zo::ReadWholeFile(path, loaded->text, MaxFileSize)) {
+        if (known && known->path == path && known->text == loaded->text)
+            return known; // the same bytes parse to the same document
+        result = Parse(loaded->text, loaded->document, loaded->root);
+    }
     if (result == LoadResult::Unreadable)
         func_ShowMessage(51, "", UiServices::MB_OK);
     else if (result == LoadResult::NotSetupFile)
         func_ShowMessage(52, "", UiServices::MB_OK);
-    return result == LoadResult::Loaded;
+    if (result != LoadResult::Loaded)
+        return nullptr;
+    loaded->path = path;
+    return loaded;
 }
 
 bool clsSetupFile::func_ReadXMLItems(const std::string& path)
 {
     for (int i = 0; i < SectionCount; ++i)
         m_Zo.SetFileItem(i, false);
-    pugi::xml_document document;
-    pugi::xml_node root;
-    if (!Load(path, document, root))
+    m_Items = Load(path, nullptr);
+    if (!m_Items)
         return false;
     std::size_t hint = 0;
-    for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling())
+    for (pugi::xml_node node = m_Items->root.first_child(); node; node = node.next_sibling())
         if (const Section* section = SectionOf(node, hint))
             m_Zo.SetFileItem(section->fileItem, true);
     return true;
@@ -185,16 +191,16 @@ std::string clsSetupFile::ReadSections(const pugi::xml_node& root)
 
 void clsSetupFile::sub_ReadXML(const std::string& path)
 {
+    std::unique_ptr<Loaded> items = std::move(m_Items); // serves this load at most
     bool anySelected = false;
     for (int i = 0; i < SectionCount; ++i)
         anySelected = anySelected || m_Zo.FileItem(i);
     if (!anySelected)
         return; // nothing chosen, nothing to say
-    pugi::xml_document document;
-    pugi::xml_node root;
-    if (!Load(path, document, root))
+    const std::unique_ptr<Loaded> loaded = Load(path, std::move(items));
+    if (!loaded)
         return;
-    const std::string report = ReadSections(root);
+    const std::string report = ReadSections(loaded->root);
     if (!report.empty())
         func_ShowMessage(55, report, UiServices::MB_OK);
 }
@@ -226,7 +232,7 @@ std::string clsSetupFile::func_DocumentText() const
     }
     StringWriter writer;
     document.save(writer, "  ", pugi::format_indent, pugi::encoding_utf8);
-    return writer.text;
+    return std::move(writer.text);
 }
 
 std::string clsSetupFile::func_WriteXML(const std::string& path)

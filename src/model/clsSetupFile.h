@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include <cstddef>
+#include <memory>
 #include <string>
 
 class clsZo;
@@ -16,6 +17,10 @@ class clsZo;
 // expansion; a file over MaxFileSize is refused like one that is not
 // well-formed. Saving replaces the target atomically and writes the same
 // bytes for the same model.
+//
+// func_ReadXMLItems keeps the document it parsed for the sub_ReadXML that
+// follows (the settings dialog asks which sections to load in between): that
+// one reads the file again and parses it only when its bytes changed.
 class clsSetupFile {
 public:
     static constexpr std::size_t MaxFileSize = 16u * 1024u * 1024u;
@@ -45,10 +50,19 @@ private:
 
     // Parses text into document and finds the root.
     static LoadResult Parse(const std::string& text, pugi::xml_document& document, pugi::xml_node& root);
-    // Reads and parses the file; shows message 51 or 52 when it is of no use.
-    static bool Load(const std::string& path, pugi::xml_document& document, pugi::xml_node& root);
+    // A setup file as read and parsed.
+    struct Loaded {
+        std::string path;
+        std::string text; // the bytes read
+        pugi::xml_document document;
+        pugi::xml_node root;
+    };
+    // Reads and parses the file; shows message 51 or 52 and returns null when
+    // it is of no use. known is returned when the file still holds its bytes.
+    static std::unique_ptr<Loaded> Load(const std::string& path, std::unique_ptr<Loaded> known);
     // Passes every selected section's expected children to their components.
     std::string ReadSections(const pugi::xml_node& root);
 
     clsZo& m_Zo;
+    std::unique_ptr<Loaded> m_Items; // what func_ReadXMLItems loaded, until the next load
 };

@@ -79,6 +79,7 @@ clsZo::clsZo()
     Create(RemoteKey);
     Create(ShortcutKey);
     Create(Version);
+    m_SetupFile = std::make_unique<clsSetupFile>(*this);
 }
 
 clsZo::~clsZo()
@@ -227,17 +228,17 @@ bool clsZo::func_Receive()
 
 bool clsZo::func_ReadXMLItems(const std::string& path)
 {
-    return clsSetupFile(*this).func_ReadXMLItems(path);
+    return m_SetupFile->func_ReadXMLItems(path);
 }
 
 void clsZo::sub_ReadXML(const std::string& path)
 {
-    clsSetupFile(*this).sub_ReadXML(path);
+    m_SetupFile->sub_ReadXML(path);
 }
 
 std::string clsZo::func_WriteXML(const std::string& path)
 {
-    return clsSetupFile(*this).func_WriteXML(path);
+    return m_SetupFile->func_WriteXML(path);
 }
 
 std::string clsZo::func_Send()

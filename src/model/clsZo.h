@@ -35,6 +35,7 @@ class clsConnectMicroscope;
 class clsConnectPiezoStage;
 class clsVersion;
 class clsPadParameters;
+class clsSetupFile;
 
 // The connection with the microscope and the root of the in-memory model.
 // It owns the SDK root object and one component per configurable part of the
@@ -129,6 +130,9 @@ private:
     // Scope, or an SdkError (not connected) when there is none.
     ZOSCOPELib::Scope& ConnectedScope();
 
+    // Setup-file reading and writing; keeps what func_ReadXMLItems loaded
+    // for the sub_ReadXML that follows.
+    std::unique_ptr<clsSetupFile> m_SetupFile;
     std::array<int32_t, MountedCount> m_IsMounted{};
     std::array<bool, FileItemCount> m_FileItem{};
     int32_t m_SystemType = 0;
