@@ -126,6 +126,17 @@ TEST_F(Simulator, FaultsCanBeInjected)
     EXPECT_FALSE(control.IsConnected());
     entry.Connect();
     EXPECT_TRUE(control.IsConnected());
+
+    // A described instrument brings its faults along from the start.
+    SimMicroscope faulty(
+        SimOptions::Described("[Faults]\nNotAnswering = FKSUnit\nNosepiece.SetCode = 4242, 1\n*.Open = 77\n"));
+    Scope& s = faulty.scope();
+    EXPECT_EQ(ErrorOf([&] { s.FKSUnit().IsMounted()->Value(); }), NotAnswering);
+    EXPECT_EQ(ErrorOf([&] { s.Nosepiece().Item(1).SetCode(9); }), 4242);
+    EXPECT_EQ(ErrorOf([&] { s.Nosepiece().Item(1).SetCode(9); }), 0) << "once only";
+    EXPECT_EQ(ErrorOf([&] { s.EpiShutter().Open(); }), 77);
+    faulty.control().ClearFaults();
+    EXPECT_EQ(ErrorOf([&] { s.EpiShutter().Open(); }), 0);
 }
 
 TEST_F(Simulator, PresenceFollowsPluggingShutterWiringAndThePiezoConnection)
@@ -275,6 +286,9 @@ TEST_F(Simulator, DescriptionsDescribeOtherInstrumentsAndBadLinesAreNamed)
     EXPECT_NE(badLine("[Nowhere]\nA = 1\n").find("unknown section"), std::string::npos);
     EXPECT_NE(badLine("[XAxis]\nUpper = x\n").find(":2:"), std::string::npos);
     EXPECT_NE(badLine("no section\n").find(":1:"), std::string::npos);
+    EXPECT_NE(badLine("[Faults]\nNotAnswering = Nowhere\n").find("unknown device"), std::string::npos);
+    for (const char* fault : {"Nosepiece = 5", "Nosepiece.SetCode = x", "Nosepiece.SetCode = 5, 0", ".Open = 5"})
+        EXPECT_NE(badLine(std::string("[Faults]\n") + fault + "\n").find(":2:"), std::string::npos) << fault;
 }
 
 TEST_F(Simulator, TheTraceHasOneLinePerCallAndTheSameScriptGivesTheSameTrace)

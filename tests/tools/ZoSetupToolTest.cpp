@@ -193,6 +193,18 @@ TEST_F(ZoSetupTool, AnAppliedFileStaysWithTheMicroscope)
     EXPECT_EQ(model["ConnectPiezoStage"]["Connected"], -1);
 }
 
+TEST_F(ZoSetupTool, AnApplyTheMicroscopeRefusesExitsOneWithTheFailedItem)
+{
+    const std::string file = Write("alf.xml", "<ZOSETUP><ALF><VALUE STATUS='True'/></ALF></ZOSETUP>");
+    const std::string refusing = Write("refusing.ini", "[Faults]\nNosepiece.SetALFMode = 1005, 1\n");
+
+    const Result apply = Run({"apply", file, "--sim", refusing});
+    EXPECT_EQ(apply.exitCode, 1) << apply.out << apply.err;
+    EXPECT_EQ(apply.out, Message(64) + func_GetMessage(101) + "[1]\n");
+    const nlohmann::json model = nlohmann::json::parse(Run({"dump", Write("nothing.xml", "<ZOSETUP/>")}).out);
+    EXPECT_EQ(model["ModeALF"]["IsALFOn"], 0) << "the refused write is not kept";
+}
+
 TEST_F(ZoSetupTool, AWrongCommandLineIsExplained)
 {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{

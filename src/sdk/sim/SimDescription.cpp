@@ -434,6 +434,24 @@ void Description::Apply(std::string_view text, const std::string& origin)
                 names.entries->erase(c);
             else
                 (*names.entries)[c] = nameField(l.value);
+        } else if (SameName(sec, "Faults")) {
+            if (is("NotAnswering")) {
+                for (const std::string& name : SplitFields(l.value, ',')) {
+                    const int idx = DeviceIndexOf(Trim(name));
+                    if (idx < 0)
+                        Fail(origin, l.line, "unknown device \"" + Trim(name) + "\"");
+                    notAnswering.push_back(idx);
+                }
+                continue;
+            }
+            // "Object.Member = number[, times]"; the member is after the last dot.
+            const std::size_t dot = l.key.rfind('.');
+            const auto v = ParseIntegerList(l.value);
+            if (dot == std::string::npos || dot == 0 || dot + 1 == l.key.size() || !v || v->empty() || v->size() > 2 ||
+                (*v)[0] < INT32_MIN || (*v)[0] > INT32_MAX || (v->size() == 2 && ((*v)[1] < 1 || (*v)[1] > 1000000)))
+                Fail(origin, l.line, "a fault is Object.Member = error number[, times 1..1000000]");
+            faults.push_back({l.key.substr(0, dot), l.key.substr(dot + 1), static_cast<int32_t>((*v)[0]),
+                              v->size() == 2 ? static_cast<int>((*v)[1]) : -1});
         } else if (SameName(sec, "Modes")) {
             // "N = name|23 comma-separated values", in list order.
             if (!modesCleared) {

@@ -75,6 +75,15 @@ struct Databases {
     std::map<int32_t, std::string> dichroicMirrors;
 };
 
+// A call that the instrument refuses from the start: object.member fails with
+// the error number, `times` times or always (negative); "*" matches anything.
+struct FaultDescription {
+    std::string object;
+    std::string member;
+    int32_t number = 0;
+    int times = -1;
+};
+
 struct Description {
     int32_t systemType = 5;
     std::array<bool, DeviceCount> mounted{};
@@ -102,6 +111,10 @@ struct Description {
 
     Databases databases;
     std::vector<std::pair<std::string, ModeRecord>> modes;
+
+    // Faults of the hardware; never part of the saved state.
+    std::vector<int> notAnswering; // presence indexes
+    std::vector<FaultDescription> faults;
 
     // The complete default instrument: every device mounted, system type 5.
     static Description Default();

@@ -18,6 +18,9 @@ Hub::Hub(std::shared_ptr<const Clock> clock, Description base, std::string state
     : m_clock(std::move(clock)), m_base(std::move(base)), m_config(m_base), m_stateFile(std::move(stateFile))
 {
     m_plugged = m_config.mounted;
+    m_notAnswering.insert(m_base.notAnswering.begin(), m_base.notAnswering.end());
+    for (const FaultDescription& fault : m_base.faults)
+        FailCall(fault.object, fault.member, fault.number, fault.times);
     if (!traceFile.empty())
         m_trace = std::fopen(traceFile.c_str(), "a");
 }
