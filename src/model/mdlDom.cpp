@@ -44,6 +44,25 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+// An optional minus and one to ten digits, nothing else, read by hand; empty
+// for any other text and for a value beyond 32 bits.
+std::optional<int32_t> PlainNumber(std::string_view text)
+{
+    const std::size_t first = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (text.size() <= first || text.size() - first > 10)
+        return std::nullopt;
+    int64_t value = 0;
+    for (std::size_t i = first; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    value = first ? -value : value;
+    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
 } // namespace
 
 bool func_DomNameIs(const pugi::xml_node& node, std::string_view name)
@@ -73,6 +92,9 @@ std::size_t func_DomNameIndex(const char* actual, std::span<const std::string_vi
 
 std::optional<int32_t> func_DomToLong(std::string_view text)
 {
+    // What this program writes needs nothing else.
+    if (const auto plain = PlainNumber(text))
+        return plain;
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back()))
@@ -84,20 +106,8 @@ std::optional<int32_t> func_DomToLong(std::string_view text)
         text.remove_prefix(1);
     if (text.empty() || (plus && text[0] == '-'))
         return std::nullopt;
-
-    // Up to ten plain digits, the usual case, by hand.
-    if (const std::size_t first = text[0] == '-' ? 1 : 0; text.size() > first && text.size() - first <= 10) {
-        int64_t value = 0;
-        std::size_t i = first;
-        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-            value = value * 10 + (text[i] - '0');
-        if (i == text.size()) {
-            value = first ? -value : value;
-            if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
-                return std::nullopt;
-            return static_cast<int32_t>(value);
-        }
-    }
+    if (const auto plain = PlainNumber(text))
+        return plain;
     // Longer whole numbers need no rounding either.
     int64_t whole = 0;
     const auto [wholeEnd, wholeEc] = std::from_chars(text.data(), text.data() + text.size(), whole);
