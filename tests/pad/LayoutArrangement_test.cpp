@@ -10,6 +10,8 @@
 using layouttest::FakePad;
 using layouttest::ApplyLayout;
 using layouttest::IsFrame;
+using layouttest::IsTableControl;
+using layouttest::Laid;
 
 namespace {
 
@@ -78,14 +80,11 @@ protected:
     static bool Compared(const FakePad::Control& a, const FakePad::Control& b,
                          const std::map<std::string, std::string>& frameOf)
     {
-        const auto tableControl = [](const std::string& name) {
-            return !name.starts_with("img") && name != "StatusBar1";
-        };
         const auto owns = [&frameOf](const std::string& frame, const std::string& name) {
             const auto owner = frameOf.find(name);
             return owner != frameOf.end() && owner->second == frame;
         };
-        return a.Visible && b.Visible && tableControl(a.Name) && tableControl(b.Name) &&
+        return a.Visible && b.Visible && IsTableControl(a.Name) && IsTableControl(b.Name) &&
                !(IsFrame(a.Name) && IsFrame(b.Name)) && !owns(a.Name, b.Name) && !owns(b.Name, a.Name);
     }
 
@@ -108,7 +107,7 @@ protected:
             // Switched-off frames wait outside, frames around nothing have no size.
             const bool parked = IsFrame(a.Name) && !pad.Switches[FrameEntry(a.Name)];
             const bool empty = a.Rect.Width == 0 || a.Rect.Height == 0;
-            if (!parked && !empty && !(IsFrame(a.Name) && layout % 2 == 1) && !a.Name.starts_with("img") && a.Name != "StatusBar1") {
+            if (!parked && !empty && !(IsFrame(a.Name) && layout % 2 == 1) && IsTableControl(a.Name)) {
                 EXPECT_LE(a.Rect.Right(), pad.Form.Width) << a.Name << " sticks out of the pad";
                 EXPECT_LE(a.Rect.Bottom(), pad.Form.Height) << a.Name << " sticks out of the pad";
             }
@@ -258,28 +257,21 @@ INSTANTIATE_TEST_SUITE_P(Layouts, LayoutClosingTest, ::testing::Range(2, 9));
 // Closing the room of hidden controls, seen on single cases.
 TEST(LayoutGapTest, AHiddenLineGivesUpItsPitch)
 {
-    FakePad full;
-    ApplyLayout(full, 7);
-    FakePad pad;
-    pad["picFL2"].Visible = false;
-    pad["cboFL2"].Visible = false;
-    ApplyLayout(pad, 7);
+    const FakePad full = Laid(7);
+    const FakePad pad = Laid(7, {"picFL2", "cboFL2"});
     for (const auto& control : pad.Controls) {
-        if (!control.Visible || IsFrame(control.Name) || control.Name.starts_with("img") || control.Name == "StatusBar1")
+        if (!control.Visible || IsFrame(control.Name) || !IsTableControl(control.Name))
             continue;
         const TwipRect was = full[control.Name].Rect;
         const int expectedTop = was.Top > 3900 ? was.Top - 555 : was.Top;
-        EXPECT_EQ(control.Rect.Top, expectedTop) << control.Name;
-        EXPECT_EQ(control.Rect.Left, was.Left) << control.Name;
+        EXPECT_EQ(std::tuple(control.Rect.Left, control.Rect.Top), std::tuple(was.Left, expectedTop)) << control.Name;
     }
     EXPECT_EQ(pad.Form.Height, full.Form.Height - 555);
 }
 
 TEST(LayoutGapTest, AHiddenControlLetsItsLineCloseUp)
 {
-    FakePad pad;
-    pad["chkEpi"].Visible = false;
-    ApplyLayout(pad, 3);
+    FakePad pad = Laid(3, {"chkEpi"});
     // picTIRFAngle is on the next line, which keeps its places.
     EXPECT_EQ(std::tuple(pad["chkTIRF"].Rect.Left, pad["btnStageTIRF"].Rect.Left, pad["sbTIRFAngle"].Rect.Left,
                          pad["picTIRFAngle"].Rect.Left),
@@ -288,65 +280,65 @@ TEST(LayoutGapTest, AHiddenControlLetsItsLineCloseUp)
 
 TEST(LayoutGapTest, AnEmptyFrameGivesItsPlaceToTheNextFrame)
 {
-    FakePad full;
-    ApplyLayout(full, 8);
+    const FakePad full = Laid(8);
     FakePad pad;
     SwitchFrameOff(pad, 8, "fraFluorescence");
     ApplyLayout(pad, 8);
     EXPECT_EQ(pad["fraTIRF"].Rect.Top, 7710);
     EXPECT_EQ(pad["picSetting"].Rect.Top, full["picSetting"].Rect.Top - (10785 - 7710));
     EXPECT_EQ(pad.Form.Height, full.Form.Height - (10785 - 7710));
-    // Switched off, the frame waits past the pad's corner; switched on again
-    // it comes back.
-    EXPECT_EQ(std::tuple(pad["fraFluorescence"].Rect.Left, pad["fraFluorescence"].Rect.Top, pad["fraFluorescence"].Visible),
-              std::tuple(pad.Form.Right(), pad.Form.Bottom(), true));
-
-    FakePad again;
-    SwitchFrameOff(again, 8, "fraFluorescence");
-    ApplyLayout(again, 8);
-    again.Switches.fill(true);
-    for (auto& control : again.Controls)
+    // Switched off, the frame waits past the pad's corner, the others stay
+    // put; switched on again it comes back.
+    const TwipRect parked = pad["fraFluorescence"].Rect;
+    EXPECT_EQ(std::tuple(parked.Left, parked.Top, pad["fraFluorescence"].Visible, pad["fraDIA"].Rect),
+              std::tuple(pad.Form.Right(), pad.Form.Bottom(), true, full["fraDIA"].Rect));
+    pad.Switches.fill(true);
+    for (auto& control : pad.Controls)
         control.Visible = full[control.Name].Visible;
-    ApplyLayout(again, 8);
-    EXPECT_EQ(again["fraFluorescence"].Rect, (TwipRect{120, 7710, 3390, 3045}));
+    ApplyLayout(pad, 8);
+    EXPECT_EQ(pad["fraFluorescence"].Rect, (TwipRect{120, 7710, 3390, 3045}));
 }
 
 TEST(LayoutGapTest, FramesShrinkAroundWhatIsLeftAndTheirNeighboursFollow)
 {
-    FakePad pad;
-    for (const char* name : {"picAOM", "sbAOM1", "sbAOM2", "sbAOM3", "sbAOM4", "chkLaser"})
-        pad[name].Visible = false;
-    ApplyLayout(pad, 6);
+    // The laser controls of fraTIRF and the first line of fraFluorescence,
+    // which lies above fraTIRF.
+    FakePad pad = Laid(6, {"picAOM", "sbAOM1", "sbAOM2", "sbAOM3", "sbAOM4", "chkLaser", "picFL1", "cboFL1", "picEX",
+                           "cboEX", "chkEpi"});
+    // fraFluorescence keeps its corner and its margins: its second line takes
+    // the first one's place.
+    EXPECT_EQ(pad["fraFluorescence"].Rect, (TwipRect{10380, 0, 6840, 1395 - 555}));
+    EXPECT_EQ(std::tuple(pad["picFL2"].Rect.Top, pad["cboIrlux"].Rect.Left), std::tuple(780 - 480, 15960));
+    // fraTIRF, below both fraFluorescence and the block of txtX, stays below
+    // the nearer, txtX's. cboTIRF is now its widest; both its lines are
+    // still there.
     const TwipRect tirf = pad["fraTIRF"].Rect;
-    // cboTIRF is now the widest; both lines are still there.
-    EXPECT_EQ(std::tuple(tirf.Left, tirf.Width, tirf.Height), std::tuple(9480, 12600 + (16320 - 16005) - 9480, 1395));
+    EXPECT_EQ(tirf, (TwipRect{9480, 1335, 12600 + (16320 - 16005) - 9480, 1395}));
     EXPECT_EQ(std::tuple(pad["picSetting"].Rect.Left, pad["picExit"].Rect.Left),
               std::tuple(tirf.Right() + (16485 - 16320), tirf.Right() + (16485 - 16320)));
 }
 
 TEST(LayoutGapTest, AColumnMovesLeftWhenEverythingLeftOfItIsGone)
 {
-    FakePad full;
-    ApplyLayout(full, 4);
+    const FakePad full = Laid(4);
     FakePad pad;
     for (int row = 1; row <= 37; ++row)
-        pad[LayoutTable[4][static_cast<size_t>(row)][kLayoutName]].Visible = false;
+        pad[TableName(4, row)].Visible = false;
     ApplyLayout(pad, 4);
-    // picCHGMode stays above picFL1.
-    EXPECT_EQ(std::tuple(pad["fraFluorescence"].Rect.Left, pad["picFL1"].Rect.Left, pad["fraTIRF"].Rect.Left,
-                         pad["picCHGMode"].Rect.Left),
+    // picCHGMode stays above picFL1; they keep their heights. fraDIA, around
+    // nothing now, has no size.
+    const auto rect = [&pad](const char* name) { return pad[name].Rect; };
+    EXPECT_EQ(std::tuple(rect("fraFluorescence").Left, rect("picFL1").Left, rect("fraTIRF").Left, rect("picCHGMode").Left),
               std::tuple(120, 120 + 3570 - 3420, 120, 120 + 3570 - 3420));
+    EXPECT_EQ(std::tuple(rect("fraFluorescence").Top, rect("fraTIRF").Top, rect("fraDIA").Width, rect("fraDIA").Height),
+              std::tuple(690, 3765, 0, 0));
     EXPECT_EQ(pad.Form.Width, full.Form.Width - (3420 - 120));
 }
 
 TEST(LayoutGapTest, ColumnsOfTheWideLayoutCloseUpOnTheirOwn)
 {
-    FakePad full;
-    ApplyLayout(full, 5);
-    FakePad pad;
-    for (const char* name : {"chkFKS", "btnStageFKS", "sbFKS", "picMemFKS"})
-        pad[name].Visible = false;
-    ApplyLayout(pad, 5);
+    const FakePad full = Laid(5);
+    const FakePad pad = Laid(5, {"chkFKS", "btnStageFKS", "sbFKS", "picMemFKS"});
     EXPECT_EQ(pad["picCON"].Rect.Top, full["picCON"].Rect.Top - 555);
     EXPECT_EQ(pad["picEX"].Rect, full["picEX"].Rect) << "the next column keeps its lines";
     EXPECT_EQ(pad["picStageZ"].Rect, full["picStageZ"].Rect);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using layouttest::FakePad;
 using layouttest::FakeSwitches;
 
@@ -15,22 +17,17 @@ protected:
     // Puts every row of the current layout where the table says.
     void PlaceAll() { engine.sub_PlaceRows(1, kLayoutRows, 0, 0, 1); }
 
-    std::vector<int> Of(std::initializer_list<const char*> names, int TwipRect::*field)
+    template <typename Get>
+    std::vector<int> Of(const std::vector<std::string>& names, Get get)
     {
         std::vector<int> values;
-        for (const char* name : names)
-            values.push_back(pad[name].Rect.*field);
+        for (const auto& name : names)
+            values.push_back(std::invoke(get, pad[name].Rect));
         return values;
     }
-    std::vector<int> Lefts(std::initializer_list<const char*> names) { return Of(names, &TwipRect::Left); }
-    std::vector<int> Widths(std::initializer_list<const char*> names) { return Of(names, &TwipRect::Width); }
-    std::vector<int> Bottoms(std::initializer_list<const char*> names)
-    {
-        std::vector<int> values;
-        for (const char* name : names)
-            values.push_back(pad[name].Rect.Bottom());
-        return values;
-    }
+    std::vector<int> Lefts(const std::vector<std::string>& names) { return Of(names, &TwipRect::Left); }
+    std::vector<int> Widths(const std::vector<std::string>& names) { return Of(names, &TwipRect::Width); }
+    std::vector<int> Bottoms(const std::vector<std::string>& names) { return Of(names, &TwipRect::Bottom); }
 
     FakePad pad;
     FakeSwitches switches;
@@ -62,19 +59,18 @@ TEST_F(LayoutEngineTest, FindingWalksThePadsOrderAndTakesTheFirstMatch)
 TEST_F(LayoutEngineTest, SetWidthsTakesTheTableWidthOfVisibleControlsAndCanSkipFrames)
 {
     pad["cboOBJ"].Visible = false;
+    // The first row without a width ends the run: picALF is row 9,
+    // btnStageFKS row 11, after the gap.
+    LayoutTable[1][10][kLayoutWidth].clear();
+    engine.sub_SetWidths(1, kLayoutRows, 1);
+    EXPECT_EQ(Widths({"picALF", "btnStageFKS", "cboPiezo"}), (std::vector<int>{600, 1000, 1000}));
+
+    sub_FillLayoutTables();
     engine.sub_SetWidths(1, kLayoutRows, 1);
     // The hidden cboOBJ is not resized, the frames are skipped.
     EXPECT_EQ(Widths({"txtPiezo", "cboXY", "cboOBJ", "fraTIRF"}), (std::vector<int>{1650, 2595, 1000, 1000}));
     engine.sub_SetWidths(66, 68, 0);
     EXPECT_EQ(Widths({"fraTIRF", "fraDIA"}), (std::vector<int>{7275, 3000}));
-}
-
-TEST_F(LayoutEngineTest, SetWidthsStopsAtTheFirstRowWithoutWidth)
-{
-    LayoutTable[1][10][kLayoutWidth].clear();
-    engine.sub_SetWidths(1, kLayoutRows, 1);
-    // picALF is row 9, btnStageFKS row 11, after the gap.
-    EXPECT_EQ(Widths({"picALF", "btnStageFKS", "cboPiezo"}), (std::vector<int>{600, 1000, 1000}));
 }
 
 TEST_F(LayoutEngineTest, PlaceRowsAlignsLowerEdgesOrShifts)
@@ -125,58 +121,52 @@ protected:
     }
 };
 
-// Layout 1 rows 22..25: picEX 120, cboEX 750, picBA 2475, cboBA 3120.
-TEST_F(PackRowTest, BringsTheFirstColumnToXAndKeepsTheSpacing)
+// sub_PackRow on layout 1, whose rows stand apart; layout 2 packs its
+// left-hand rows to x = 120 (LayoutArrangementTest).
+TEST_F(PackRowTest, ColumnsComeLeftKeepingTheirSpacingAndEmptyOnesGiveUpTheirRoom)
 {
-    engine.sub_PackRow(22, 25, 60);
-    EXPECT_EQ(Lefts({"picEX", "cboEX", "picBA", "cboBA"}), (std::vector<int>{60, 690, 2415, 3060}));
-    EXPECT_EQ(pad["cboBA"].Rect.Bottom(), 2325) << "only Left changes";
-}
-
-TEST_F(PackRowTest, NeverMovesRight)
-{
-    const auto before = pad.Controls;
-    engine.sub_PackRow(1, kLayoutRows, 5000);
-    for (size_t i = 0; i < before.size(); ++i)
-        EXPECT_EQ(pad.Controls[i].Rect, before[i].Rect) << before[i].Name;
+    struct Case {
+        std::vector<std::string> Hidden;
+        int First, Last, X;
+        std::vector<std::string> Names;
+        std::vector<int> Lefts;
+    };
+    // Rows 22..25: picEX 120, cboEX 750, picBA 2475, cboBA 3120. Rows 46..56:
+    // the XY and Z stage lines, whose spin controls share Left 775.
+    const std::vector<Case> cases = {
+        {{}, 22, 25, 60, {"picEX", "cboEX", "picBA", "cboBA"}, {60, 690, 2415, 3060}},
+        {{}, 1, kLayoutRows, 5000, {"picEX", "cboEX", "cboBA", "txtX"}, {120, 750, 3120, 840}}, // never right
+        {{"cboEX"}, 22, 25, 120, {"picEX", "picBA", "cboBA"}, {120, 750, 750 + 3120 - 2475}},
+        {{"picEX"}, 22, 25, 120, {"cboEX"}, {120}}, // an empty first column: the next comes to x
+        {{"spnStageXY", "spnStageZ"}, 46, 56, 120, {"picMemXY", "picMemZ", "cboXY", "cboZ", "picStageXY"},
+         {775, 775, 775 + 2190 - 1500, 775 + 2190 - 1500, 120}},
+        {{"spnStageXY"}, 46, 56, 120, {"picMemXY"}, {1500}}, // one visible member keeps the column
+    };
+    for (size_t n = 0; n < cases.size(); ++n) {
+        const Case& c = cases[n];
+        SCOPED_TRACE(testing::Message() << "case " << n);
+        for (auto& control : pad.Controls)
+            control.Visible = true;
+        PlaceAll();
+        for (const auto& name : c.Hidden)
+            pad[name].Visible = false;
+        const auto before = pad.Controls;
+        engine.sub_PackRow(c.First, c.Last, c.X);
+        EXPECT_EQ(Lefts(c.Names), c.Lefts);
+        for (size_t i = 0; i < before.size(); ++i) {
+            // Only Left changes, and only of visible controls.
+            const TwipRect& was = before[i].Rect;
+            const TwipRect& now = pad.Controls[i].Rect;
+            EXPECT_EQ(std::tuple(now.Top, now.Width, now.Height), std::tuple(was.Top, was.Width, was.Height));
+            EXPECT_TRUE(pad.Controls[i].Visible || now == was) << before[i].Name;
+        }
+    }
 
     // A control that already stands further left stays there.
     pad["cboEX"].Visible = false;
     pad["picBA"].Rect.Left = 500;
     engine.sub_PackRow(22, 25, 120);
     EXPECT_EQ(pad["picBA"].Rect.Left, 500);
-}
-
-TEST_F(PackRowTest, AnEmptyColumnGivesItsRoomToTheColumnsRightOfIt)
-{
-    pad["cboEX"].Visible = false;
-    const TwipRect hidden = pad["cboEX"].Rect;
-    engine.sub_PackRow(22, 25, 120);
-    EXPECT_EQ(Lefts({"picEX", "picBA", "cboBA"}), (std::vector<int>{120, 750, 750 + 3120 - 2475}));
-    EXPECT_EQ(pad["cboEX"].Rect, hidden);
-
-    // An empty first column: the next one comes to x.
-    pad["cboEX"].Visible = true;
-    pad["picEX"].Visible = false;
-    PlaceAll();
-    engine.sub_PackRow(22, 25, 120);
-    EXPECT_EQ(pad["cboEX"].Rect.Left, 120);
-}
-
-TEST_F(PackRowTest, ControlsWithEqualLeftShareTheirColumn)
-{
-    // Rows 46..56: the XY and Z stage lines; the spin controls share Left 775.
-    pad["spnStageXY"].Visible = false;
-    pad["spnStageZ"].Visible = false;
-    engine.sub_PackRow(46, 56, 120);
-    EXPECT_EQ(Lefts({"picMemXY", "picMemZ", "cboXY", "cboZ", "picStageXY"}),
-              (std::vector<int>{775, 775, 775 + 2190 - 1500, 775 + 2190 - 1500, 120}));
-
-    // One visible member keeps the column.
-    pad["spnStageZ"].Visible = true;
-    PlaceAll();
-    engine.sub_PackRow(46, 56, 120);
-    EXPECT_EQ(pad["picMemXY"].Rect.Left, 1500);
 }
 
 class FitFormTest : public LayoutEngineTest {
@@ -218,47 +208,6 @@ TEST_F(FitFormTest, CentresAndRemembersOrReturnsToTheRememberedPlace)
     engine.sub_FitForm(1, 64);
     EXPECT_EQ(std::tuple(pad.Form.Left, pad.Form.Top), std::tuple(centred.Left, centred.Top));
     EXPECT_LT(pad.Form.Width, centred.Width);
-}
-
-TEST_F(FitFormTest, NothingVisibleGivesNoSize)
-{
-    pad["picOBJ"].Visible = false;
-    pad["cboCON"].Visible = false;
-    engine.sub_FitForm(1, 64);
-    EXPECT_EQ(pad.Form, (TwipRect{14400, 8100, 0, 0}));
-}
-
-TEST_F(LayoutEngineTest, ParkHiddenFramesMovesSwitchedOffFramesPastThePadsCorner)
-{
-    pad.Form = {1000, 2000, 9000, 6000};
-    pad["fraTIRF"].Rect = {50, 60, 700, 800};
-    pad["fraDIA"].Rect = {50, 60, 700, 800};
-    pad["fraDIA"].Visible = false; // parking does not depend on it
-    pad.Switches[64] = false;
-    pad.Switches[65] = false;
-    engine.sub_ParkHiddenFrames();
-    EXPECT_EQ(pad["fraDIA"].Rect, (TwipRect{10000, 8000, 700, 800}));
-    EXPECT_EQ(pad["fraFluorescence"].Rect.Left, 10000);
-    EXPECT_EQ(pad["fraTIRF"].Rect, (TwipRect{50, 60, 700, 800}));
-    EXPECT_EQ(std::tuple(pad["fraDIA"].Visible, pad["fraFluorescence"].Visible), std::tuple(false, true));
-}
-
-TEST_F(LayoutEngineTest, CheckLayoutChangeRunsOnlyWhenSwitchedOnAndPending)
-{
-    switches.Change = false;
-    engine.sub_CheckLayoutChange();
-    EXPECT_EQ(std::tuple(pad.Moves, pad.Form, switches.Pending, pad.MicroscopePicture),
-              std::tuple(0, TwipRect{-20000, -15000, 0, 0}, true, std::optional<bool>()));
-    switches.Change = true;
-    switches.Type = 2;
-    engine.sub_CheckLayoutChange();
-    EXPECT_GT(pad.Moves, 0);
-    EXPECT_EQ(std::tuple(switches.Pending, pad.MicroscopePicture), std::tuple(false, std::optional(true)));
-
-    const int moves = pad.Moves;
-    switches.Type = 3;
-    engine.sub_CheckLayoutChange();
-    EXPECT_EQ(pad.Moves, moves) << "nothing pending";
 }
 
 TEST_F(LayoutEngineTest, ATypeOutOfRangeAppliesLayout1)

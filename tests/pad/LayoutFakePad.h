@@ -6,6 +6,7 @@
 #include "pad/LayoutTables.h"
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,11 +63,7 @@ public:
     std::string ControlName(int index) const override { return Controls.at(static_cast<size_t>(index)).Name; }
     bool IsControlVisible(int index) const override { return Controls.at(static_cast<size_t>(index)).Visible; }
     TwipRect ControlRect(int index) const override { return Controls.at(static_cast<size_t>(index)).Rect; }
-    void SetControlRect(int index, const TwipRect& rect) override
-    {
-        Controls.at(static_cast<size_t>(index)).Rect = rect;
-        ++Moves;
-    }
+    void SetControlRect(int index, const TwipRect& rect) override { Controls.at(static_cast<size_t>(index)).Rect = rect; }
     TwipRect FormRect() const override { return Form; }
     void SetFormRect(const TwipRect& rect) override { Form = rect; }
     int ScreenWidth() const override { return ScreenW; }
@@ -84,7 +81,6 @@ public:
     std::array<bool, 69> Switches{};
     std::optional<bool> MicroscopePicture;
     std::vector<int> AlignedFor;
-    int Moves = 0;
 };
 
 struct FakeSwitches : LayoutSwitches {
@@ -107,9 +103,25 @@ inline void ApplyLayout(FakePad& pad, int type)
     engine.sub_SetLayout();
 }
 
+// The pad after a layout, with the named controls hidden.
+inline FakePad Laid(int type, std::initializer_list<std::string_view> hidden = {})
+{
+    FakePad pad;
+    for (std::string_view name : hidden)
+        pad[name].Visible = false;
+    ApplyLayout(pad, type);
+    return pad;
+}
+
 inline bool IsFrame(std::string_view name)
 {
     return name.starts_with("fra");
+}
+
+// Rows of the tables, as opposed to the pictures and the status bar.
+inline bool IsTableControl(std::string_view name)
+{
+    return !name.starts_with("img") && name != "StatusBar1";
 }
 
 } // namespace layouttest

@@ -4,10 +4,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <map>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -29,14 +27,11 @@ protected:
     }
 };
 
-TEST_F(LayoutTablesTest, CompiledInDataReadsWithoutProblems)
-{
-    EXPECT_TRUE(LayoutDataProblems().empty()) << LayoutDataProblems().front();
-    EXPECT_FALSE(LayoutTablesText().empty());
-}
-
+// The values themselves are the data file's; the layout tests hold the
+// engine to them.
 TEST_F(LayoutTablesTest, EveryLayoutListsTheSame68ControlsWithNumbersAndNothingElse)
 {
+    EXPECT_TRUE(LayoutDataProblems().empty()) << LayoutDataProblems().front();
     std::multiset<std::string> reference;
     for (int row = 1; row <= kLayoutRows; ++row)
         reference.insert(Row(1, row)[kLayoutName]);
@@ -58,47 +53,18 @@ TEST_F(LayoutTablesTest, EveryLayoutListsTheSame68ControlsWithNumbersAndNothingE
         EXPECT_TRUE(Row(0, row)[kLayoutName].empty());
 }
 
-TEST_F(LayoutTablesTest, RowsHoldTheDesignValues)
-{
-    using Expected = std::tuple<int, int, std::string, std::string, std::string, std::string>;
-    const std::vector<Expected> samples = {
-        {1, 1, "txtX", "840", "555", "1500"},           {1, 47, "spnStageXY", "775", "3990", "450"},
-        {1, 68, "fraDIA", "10140", "6000", "3000"},     {2, 1, "picTittle", "390", "690", "540"},
-        {2, 33, "fraTIRF", "270", "7395", "7275"},      {2, 66, "cboIrlux", "9240", "6285", "1185"},
-        {3, 13, "cboOBJ", "120", "1770", "3195"},       {3, 44, "picStageXY", "2745", "3990", "600"},
-        {4, 38, "fraDIA", "120", "7065", "3225"},       {4, 61, "chkLaser", "5865", "5655", "600"},
-        {5, 21, "txtPiezo", "8415", "1215", "1650"},    {5, 68, "fraTIRF", "13500", "11220", "7275"},
-        {6, 55, "fraFluorescence", "10380", "1395", "6840"}, {6, 64, "cboBA", "13545", "1335", "1695"},
-        {7, 41, "picTIRFAngle", "2760", "8385", "600"}, {7, 65, "picExit", "1995", "13260", "1095"},
-        {8, 32, "cboCHGMode", "750", "6300", "1955"},   {8, 68, "picExit", "2415", "14250", "1095"},
-    };
-    for (const auto& [layout, row, name, left, bottom, width] : samples) {
-        SCOPED_TRACE(testing::Message() << "layout " << layout << " row " << row);
-        EXPECT_EQ(Row(layout, row), (std::array<std::string, 4>{name, left, bottom, width}));
-    }
-}
-
 TEST_F(LayoutTablesTest, FrameTableHoldsTheGroupedLayoutsFramesOnly)
 {
-    // Left, top, width and height of fraTIRF, fraDIA and fraFluorescence per grouped layout.
-    const std::map<int, std::string> expected = {
-        {2, "270 5880 7275 1515 | 7785 840 2850 2055 | 7770 3030 2850 3375"},
-        {4, "3420 3765 3210 2985 | 120 5685 3225 1380 | 3420 690 3210 3045"},
-        {6, "9480 1335 6840 1395 | 3480 1800 6000 900 | 10380 0 6840 1395"},
-        {8, "120 10785 3390 2985 | 120 6300 3390 1380 | 120 7710 3390 3045"}};
-    for (const auto& [layout, frames] : expected) {
-        std::string shown;
-        for (size_t frame = 1; frame <= 3; ++frame) {
+    const std::array<std::string, 4> names = {"", "fraTIRF", "fraDIA", "fraFluorescence"};
+    for (int layout = 0; layout <= kLayoutLast; ++layout)
+        for (size_t frame = 0; frame <= 3; ++frame) {
             const auto& row = FrameTable[static_cast<size_t>(layout)][frame];
-            EXPECT_EQ(row[kFrameName], (std::array{"fraTIRF", "fraDIA", "fraFluorescence"}[frame - 1])) << layout;
-            shown += (frame > 1 ? " | " : "") + row[kFrameLeft] + " " + row[kFrameTop] + " " + row[kFrameWidth] + " " +
-                     row[kFrameHeight];
+            const bool used = layout % 2 == 0 && layout > 0 && frame > 0;
+            EXPECT_EQ(row[kFrameName], used ? names[frame] : "")
+                << layout << "/" << frame;
+            for (int field : {kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight})
+                EXPECT_EQ(IsNumber(row[static_cast<size_t>(field)]), used) << layout << "/" << frame;
         }
-        EXPECT_EQ(shown, frames) << "layout " << layout;
-    }
-    for (int layout : {0, 1, 3, 5, 7})
-        for (size_t frame = 0; frame <= 3; ++frame)
-            EXPECT_TRUE(FrameTable[static_cast<size_t>(layout)][frame][kFrameName].empty());
 }
 
 TEST_F(LayoutTablesTest, FillingAgainRepairsTheTables)

@@ -12,7 +12,6 @@
 #include <QGroupBox>
 #include <QStatusBar>
 
-#include <charconv>
 #include <sstream>
 
 namespace zotest {
@@ -33,13 +32,6 @@ bool Overlap(const QRect& a, const QRect& b)
 {
     const QRect common = a & b;
     return common.width() > 1 && common.height() > 1;
-}
-
-int ToInt(const std::string& text)
-{
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
 }
 
 class PadLayouts : public PadTest {
@@ -124,7 +116,7 @@ TEST_P(EveryLayout, ControlsKeepClearOfEachOtherInsideTheWindowAndTheirFrames)
     ExpectClearAndInside();
 }
 
-TEST_P(EveryLayout, WithDevicesUnmountedTheLayoutClosesUpAndStaysClear)
+TEST_P(EveryLayout, WithDevicesUnmountedOrSwitchedOffTheLayoutClosesUpAndStaysClear)
 {
     const std::string unmounted = "[Mounted]\nCondenser = 0\nFilterTurret2 = 0\nBarrierWheel = 0\nPiezoZ = 0\n"
                                   "FKSUnit = 0\nTIRF = 0\n";
@@ -134,8 +126,14 @@ TEST_P(EveryLayout, WithDevicesUnmountedTheLayoutClosesUpAndStaysClear)
     const QSize full = pad->size();
     pad.reset();
     g_Zo.reset();
+    // A switched-off frame is hidden and parked outside; grouped layouts hide
+    // its controls with it.
+    g_GUIControl[gcDIAFrame] = false;
     ApplyLayout(GetParam(), unmounted);
     ExpectClearAndInside();
+    EXPECT_EQ(std::tuple(Find("fraDIA")->isHidden(), Find("chkDIAShutter")->isHidden()),
+              std::tuple(true, GetParam() % 2 == 0));
+    EXPECT_FALSE(QRect(QPoint(0, 0), pad->size()).intersects(Find("fraDIA")->geometry()));
     if (GetParam() != 1) {
         // Layout 1 keeps its table; the others give hidden controls' room
         // away. Layout 5 keeps its five lines and its right-hand column
@@ -150,45 +148,39 @@ TEST_P(EveryLayout, WithDevicesUnmountedTheLayoutClosesUpAndStaysClear)
 
 INSTANTIATE_TEST_SUITE_P(Layouts, EveryLayout, ::testing::Range(1, 9));
 
-TEST_F(PadLayouts, TheFirstLayoutPlacesEveryControlAtItsTableRow)
+// The first layout, and the designed arrangement the pad keeps without layout
+// switching whatever the type, put every control at its row of the first table.
+TEST_F(PadLayouts, TheFirstLayoutAndTheDesignPlaceEveryControlAtItsTableRow)
 {
-    ApplyLayout(1);
-    for (int row = 1; row <= kLayoutRows; ++row) {
-        const auto& fields = LayoutTable[1][static_cast<std::size_t>(row)];
-        QWidget* control = Find(fields[kLayoutName].c_str());
-        if (!control || control->isHidden() || fields[kLayoutName].starts_with("fra"))
-            continue;
-        const int index = pad->Surface().IndexOf(*control);
-        ASSERT_GE(index, 0) << fields[kLayoutName];
-        const TwipRect rect = pad->Surface().ControlRect(index);
-        const int raise = fields[kLayoutName].starts_with("cbo") ? LayoutEngine::kComboRaise : 0;
-        EXPECT_EQ(rect.Left, ToInt(fields[kLayoutLeft])) << fields[kLayoutName];
-        EXPECT_EQ(rect.Bottom(), ToInt(fields[kLayoutBottom]) - raise) << fields[kLayoutName];
-        EXPECT_EQ(rect.Width, ToInt(fields[kLayoutWidth])) << fields[kLayoutName];
+    for (const int changeGui : {0, 1}) {
+        SCOPED_TRACE(changeGui ? "layout 1" : "design");
+        pad.reset();
+        g_ChangeGui = changeGui;
+        g_LayoutType = changeGui ? 1 : 6;
+        Load();
+        if (!changeGui) {
+            EXPECT_EQ(pad->size(), pad->DesignedSize());
+            EXPECT_TRUE(g_LayoutPending) << "no layout was applied";
+            // In pixels: Left 750, Bottom 1215 less the raise.
+            const QRect objective = Find("cboOBJ")->geometry();
+            EXPECT_EQ(std::tuple(objective.x(), objective.bottom() + 1), std::tuple(50, (1215 - LayoutEngine::kComboRaise) / 15));
+        }
+        for (int row = 1; row <= kLayoutRows; ++row) {
+            const auto& fields = LayoutTable[1][static_cast<std::size_t>(row)];
+            const std::string& name = fields[kLayoutName];
+            QWidget* control = Find(name.c_str());
+            if (!control || control->isHidden() || name.starts_with("fra"))
+                continue;
+            const int index = pad->Surface().IndexOf(*control);
+            ASSERT_GE(index, 0) << name;
+            const TwipRect rect = pad->Surface().ControlRect(index);
+            const int raise = name.starts_with("cbo") ? LayoutEngine::kComboRaise : 0;
+            EXPECT_EQ(std::tuple(rect.Left, rect.Bottom(), rect.Width),
+                      std::tuple(std::stoi(fields[kLayoutLeft]), std::stoi(fields[kLayoutBottom]) - raise,
+                                 std::stoi(fields[kLayoutWidth])))
+                << name;
+        }
     }
-}
-
-TEST_F(PadLayouts, WithoutLayoutSwitchingThePadKeepsItsDesignWhateverTheType)
-{
-    g_ChangeGui = 0;
-    g_LayoutType = 6;
-    Load();
-    EXPECT_EQ(pad->size(), pad->DesignedSize());
-    const QRect objective = Find("cboOBJ")->geometry();
-    // Where layout 1 puts it: Left 750, Bottom 1215 less the raise, in pixels.
-    EXPECT_EQ(objective.x(), 50);
-    EXPECT_EQ(objective.y() + objective.height(), (1215 - LayoutEngine::kComboRaise) / 15);
-    EXPECT_TRUE(g_LayoutPending) << "no layout was applied";
-}
-
-TEST_F(PadLayouts, ASwitchedOffFrameIsParkedOutsideThePad)
-{
-    g_GUIControl[gcDIAFrame] = false;
-    ApplyLayout(4);
-    QWidget* frame = Find("fraDIA");
-    EXPECT_TRUE(frame->isHidden());
-    EXPECT_FALSE(QRect(QPoint(0, 0), pad->size()).intersects(frame->geometry()));
-    EXPECT_TRUE(Find("chkDIAShutter")->isHidden());
 }
 
 TEST_F(PadLayouts, APendingChangeIsAppliedOnTheNextActivation)
