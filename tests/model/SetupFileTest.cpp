@@ -166,6 +166,29 @@ TEST_F(SetupFiles, OnlyTheChosenSectionsAreLoadedAndNoneLoadsNothingAndSaysNothi
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
+TEST_F(SetupFiles, AFileChangedBetweenTheScanAndTheLoadIsLoadedAsItNowIs)
+{
+    const auto file = [&](const char* alf, const char* rotation) {
+        return Write("edited.xml", std::string("<ZOSETUP><ALF><VALUE STATUS='") + alf +
+                                       "'/></ALF><ROTATIONSTOPPER><VALUE STATUS='" + rotation +
+                                       "'/></ROTATIONSTOPPER></ZOSETUP>");
+    };
+    const std::string path = file("False", "False");
+    ASSERT_TRUE(zo->func_ReadXMLItems(path));
+    file("True", "True");
+    zo->sub_ReadXML(path);
+    EXPECT_EQ(std::tuple(zo->ModeALF->IsALFOn(), zo->ModeRotation->IsRotationOn()), std::tuple(1, 1));
+    EXPECT_TRUE(ui.Boxes().empty());
+
+    // Broken after the scan: the load says so and changes nothing.
+    file("False", "False");
+    ASSERT_TRUE(zo->func_ReadXMLItems(path));
+    Write("edited.xml", "<ZOSETUP><ALF><VALUE STATUS='False'/>");
+    zo->sub_ReadXML(path);
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(51)});
+    EXPECT_EQ(zo->ModeALF->IsALFOn(), 1);
+}
+
 TEST_F(SetupFiles, ASaveWritesEverySectionInOrderAndTheSameModelGivesTheSameBytes)
 {
     g_ShortcutKey.fill(77);
