@@ -391,7 +391,7 @@ std::string clsObservationMode::func_ReadDom(const pugi::xml_node& element)
     std::size_t hint = 0;
     for (pugi::xml_attribute attribute = element.first_attribute(); attribute; attribute = attribute.next_attribute()) {
         const int kind = AttributeOf(attribute.name(), hint);
-        const std::string_view value = func_DomTrimmed(attribute.value());
+        const char* const value = attribute.value(); // numbers are read with their blanks
         if (kind == kIdAttribute) {
             const auto number = func_DomToLong(value);
             if (!number)
@@ -406,9 +406,10 @@ std::string clsObservationMode::func_ReadDom(const pugi::xml_node& element)
             return func_ItemError(kMessage, int64_t{id});
         const int i = id - 1;
         if (kind == kNameAttribute) {
-            if (CharacterCount(value) > 4)
+            const std::string_view name = func_DomTrimmed(value);
+            if (CharacterCount(name) > 4)
                 return func_ItemError(kMessage, int64_t{id});
-            m_Work.names[static_cast<std::size_t>(i)] = value;
+            m_Work.names[static_cast<std::size_t>(i)] = name;
             continue;
         }
         if (kind == kOtherAttribute)

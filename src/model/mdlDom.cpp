@@ -24,70 +24,60 @@ bool EqualsNoCase(std::string_view a, std::string_view b)
     return true;
 }
 
-// The same against a NUL-terminated name, without measuring it first; the
-// names compared with contain no NUL.
-bool EqualsNoCase(const char* actual, std::string_view name)
-{
-    // Names mostly stand as written: the same letters first, then the rest
-    // without letter case.
-    std::size_t i = 0;
-    while (i < name.size() && actual[i] == name[i])
-        ++i;
-    for (; i < name.size(); ++i)
-        if (Upper(actual[i]) != Upper(name[i]))
-            return false; // also at the end of actual: Upper('\0') matches no letter of name
-    return actual[i] == '\0';
-}
-
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
 }
 
 // An optional minus and one to ten digits, nothing else, read by hand; empty
-// for any other text and for a value beyond 32 bits.
-std::optional<int32_t> PlainNumber(std::string_view text)
+// for any other text and for a value beyond 32 bits. Terminated: the text
+// ends at its NUL (end is not used), otherwise at end.
+template <bool Terminated>
+inline std::optional<int32_t> PlainNumber(const char* text, const char* end)
 {
-    const std::size_t first = !text.empty() && text[0] == '-' ? 1 : 0;
-    if (text.size() <= first || text.size() - first > 10)
-        return std::nullopt;
+    const auto atEnd = [end](const char* p) {
+        if constexpr (Terminated)
+            return *p == '\0';
+        else
+            return p == end;
+    };
+    const bool minus = !atEnd(text) && *text == '-';
+    const char* p = text + (minus ? 1 : 0);
+    const char* const first = p;
     int64_t value = 0;
-    for (std::size_t i = first; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9')
+    for (; !atEnd(p); ++p) {
+        if (*p < '0' || *p > '9' || p - first == 10)
             return std::nullopt;
-        value = value * 10 + (text[i] - '0');
+        value = value * 10 + (*p - '0');
     }
-    value = first ? -value : value;
+    if (p == first)
+        return std::nullopt;
+    value = minus ? -value : value;
     if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
         return std::nullopt;
     return static_cast<int32_t>(value);
+}
+
+std::optional<int32_t> PlainNumber(std::string_view text)
+{
+    return PlainNumber<false>(text.data(), text.data() + text.size());
 }
 
 } // namespace
 
 bool func_DomNameIs(const pugi::xml_node& node, std::string_view name)
 {
-    return EqualsNoCase(node.name(), name);
+    return func_DomNameIs(node.name(), name);
 }
 
 bool func_DomNameIs(const pugi::xml_attribute& attribute, std::string_view name)
 {
-    return EqualsNoCase(attribute.name(), name);
+    return func_DomNameIs(attribute.name(), name);
 }
 
 bool func_DomNameIs(std::string_view actual, std::string_view name)
 {
     return EqualsNoCase(actual, name);
-}
-
-std::size_t func_DomNameIndex(const char* actual, std::span<const std::string_view> names, std::size_t hint)
-{
-    if (hint < names.size() && EqualsNoCase(actual, names[hint]))
-        return hint;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (i != hint && EqualsNoCase(actual, names[i]))
-            return i;
-    return names.size();
 }
 
 std::optional<int32_t> func_DomToLong(std::string_view text)
@@ -140,6 +130,13 @@ std::optional<int32_t> func_DomToLong(std::string_view text)
     return static_cast<int32_t>(rounded);
 }
 
+std::optional<int32_t> func_DomToLong(const char* text)
+{
+    if (const auto plain = PlainNumber<true>(text, nullptr))
+        return plain;
+    return func_DomToLong(std::string_view(text));
+}
+
 std::optional<bool> func_DomToBool(std::string_view text)
 {
     const std::string_view trimmed = func_DomTrimmed(text, true);
@@ -173,17 +170,27 @@ DomValues func_DomLastValues(const pugi::xml_node& element, std::initializer_lis
 
 DomValues func_DomLastValues(const pugi::xml_node& element, std::span<const std::string_view> names)
 {
+    const DomTexts texts = func_DomLastTexts(element, names);
     DomValues values;
+    for (std::size_t k = 0; k < DomMaxNames; ++k)
+        if (texts[k])
+            values[k] = std::string_view(texts[k]);
+    return values;
+}
+
+DomTexts func_DomLastTexts(const pugi::xml_node& element, std::span<const std::string_view> names)
+{
+    DomTexts texts{};
     names = names.first(std::min(names.size(), DomMaxNames));
     std::size_t next = 0;
     for (pugi::xml_attribute attribute = element.first_attribute(); attribute; attribute = attribute.next_attribute()) {
         const std::size_t k = func_DomNameIndex(attribute.name(), names, next);
         if (k < names.size()) {
-            values[k] = std::string_view(attribute.value());
+            texts[k] = attribute.value();
             next = k + 1;
         }
     }
-    return values;
+    return texts;
 }
 
 std::optional<bool> func_DomStatus(const pugi::xml_node& element, std::string& asRead)

@@ -20,16 +20,44 @@ bool func_DomNameIs(const pugi::xml_attribute& attribute, std::string_view name)
 // The same for a name already at hand (loops that compare one name many times).
 bool func_DomNameIs(std::string_view actual, std::string_view name);
 
+// True when the NUL-terminated name actual equals name (which holds no NUL),
+// ignoring letter case. Inline: the section readers call it for every element
+// and attribute.
+inline bool func_DomNameIs(const char* actual, std::string_view name)
+{
+    // Names mostly stand as written: the same letters first, then the rest
+    // without letter case.
+    std::size_t i = 0;
+    while (i < name.size() && actual[i] == name[i])
+        ++i;
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    for (; i < name.size(); ++i)
+        if (upper(actual[i]) != upper(name[i]))
+            return false; // also at the end of actual: '\0' matches no letter of name
+    return actual[i] == '\0';
+}
+
 // Which of names (compared without letter case) the NUL-terminated name
 // actual is: its index, or names.size() for none. names[hint] is tried first:
 // elements and attributes usually stand in the order they are written, so a
 // caller that passes the index after its last find mostly hits at once.
-std::size_t func_DomNameIndex(const char* actual, std::span<const std::string_view> names, std::size_t hint = 0);
+inline std::size_t func_DomNameIndex(const char* actual, std::span<const std::string_view> names, std::size_t hint = 0)
+{
+    if (hint < names.size() && func_DomNameIs(actual, names[hint]))
+        return hint;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (i != hint && func_DomNameIs(actual, names[i]))
+            return i;
+    return names.size();
+}
 
 // A whole number as the setup files hold it: optional blanks, an optional
 // sign, digits, an optional fraction (rounded half to even). Empty when the
 // text is not a number or does not fit 32 bits.
 std::optional<int32_t> func_DomToLong(std::string_view text);
+// The same for a NUL-terminated text, such as an attribute value: a plain
+// number is read without measuring the text first.
+std::optional<int32_t> func_DomToLong(const char* text);
 
 // "True"/"False" in any letter case, or a number (non-zero = True).
 std::optional<bool> func_DomToBool(std::string_view text);
@@ -48,6 +76,10 @@ constexpr std::size_t DomMaxNames = 5; // the "OPTION" of "FILTER1" has five
 using DomValues = std::array<std::optional<std::string_view>, DomMaxNames>;
 DomValues func_DomLastValues(const pugi::xml_node& element, std::span<const std::string_view> names);
 DomValues func_DomLastValues(const pugi::xml_node& element, std::initializer_list<std::string_view> names);
+// The same as the NUL-terminated texts pugixml holds, nullptr for a name the
+// element does not carry: for readers that need not measure every text.
+using DomTexts = std::array<const char*, DomMaxNames>;
+DomTexts func_DomLastTexts(const pugi::xml_node& element, std::span<const std::string_view> names);
 
 // The "STATUS" attribute of a "VALUE" element: "TRUE" or "FALSE" in any
 // letter case, surrounding blanks allowed; nullopt for anything else (a

@@ -7,13 +7,12 @@
 
 namespace {
 
-// One field from its attribute text (nullopt: the attribute is missing).
-bool ReadField(const DomField& field, const std::optional<std::string_view>& value, int32_t& number,
-               std::string_view& text)
+// One field from its attribute text (nullptr: the attribute is missing).
+bool ReadField(const DomField& field, const char* value, int32_t& number, std::string_view& text)
 {
     switch (field.kind) {
     case DomField::Number: {
-        std::optional<int32_t> read = value ? func_DomToLong(*value) : std::optional<int32_t>(-1);
+        std::optional<int32_t> read = value ? func_DomToLong(value) : std::optional<int32_t>(-1);
         if (!read)
             return false;
         const int64_t shifted = int64_t{*read} + field.offset;
@@ -21,15 +20,15 @@ bool ReadField(const DomField& field, const std::optional<std::string_view>& val
         return shifted >= field.low && shifted <= field.high;
     }
     case DomField::Name:
-        text = value ? func_DomTrimmed(*value, true) : std::string_view();
+        text = value ? func_DomTrimmed(value, true) : std::string_view();
         return static_cast<int32_t>(text.size()) <= field.high;
     case DomField::Flag: {
-        const std::optional<bool> read = value ? func_DomToBool(*value) : std::optional<bool>(false);
+        const std::optional<bool> read = value ? func_DomToBool(value) : std::optional<bool>(false);
         number = read.value_or(false) ? 1 : 0;
         return read.has_value();
     }
     case DomField::Fixed:
-        text = value.value_or(std::string_view());
+        text = value ? std::string_view(value) : std::string_view();
         return static_cast<int32_t>(text.size()) == field.high;
     }
     return false;
@@ -46,7 +45,7 @@ bool func_DomReadEntry(const pugi::xml_node& element, std::initializer_list<DomF
             names[count++] = field.attribute;
     if (count == 0)
         return false;
-    const DomValues values = func_DomLastValues(element, std::span<const std::string_view>(names.data(), count));
+    const DomTexts values = func_DomLastTexts(element, std::span<const std::string_view>(names.data(), count));
 
     entry.position = values[0];
     entry.positionOffset = fields.begin()->offset;
@@ -65,7 +64,7 @@ bool func_DomReadEntry(const pugi::xml_node& element, std::initializer_list<DomF
 std::string func_DomEntryError(int message, const DomEntry& entry)
 {
     if (entry.position)
-        return func_ItemError(message, func_DomTrimmed(*entry.position, true));
+        return func_ItemError(message, func_DomTrimmed(entry.position, true));
     return func_ItemError(message, -1 - int64_t{entry.positionOffset});
 }
 

@@ -34,8 +34,8 @@ struct DomEntry {
     std::array<int32_t, DomMaxNames> number{};
     std::array<std::string_view, DomMaxNames> text{};
     // The first field (the POSITION) as it stood, for the error line;
-    // nullopt when missing, which is shown as -1 less its offset.
-    std::optional<std::string_view> position;
+    // nullptr when missing, which is shown as -1 less its offset.
+    const char* position = nullptr;
     int32_t positionOffset = 0;
 };
 

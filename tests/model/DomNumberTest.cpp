@@ -6,24 +6,41 @@
 
 namespace {
 
+// Both readers, the one for measured text and the one for attribute values
+// as pugixml holds them, must agree on every text.
+std::optional<int32_t> ReadBoth(const char* text)
+{
+    const std::optional<int32_t> measured = func_DomToLong(std::string_view(text));
+    EXPECT_EQ(func_DomToLong(text), measured) << '"' << text << '"';
+    return measured;
+}
+
 TEST(DomNumbers, WholeNumbersWithBlanksSignsAndRoundedFractionsAreRead)
 {
-    EXPECT_EQ(func_DomToLong("12"), 12);
-    EXPECT_EQ(func_DomToLong(" -1 "), -1);
-    EXPECT_EQ(func_DomToLong("+4"), 4);
-    EXPECT_EQ(func_DomToLong("007"), 7);
-    EXPECT_EQ(func_DomToLong("2.5"), 2) << "halves round to even";
-    EXPECT_EQ(func_DomToLong("3.5"), 4);
-    EXPECT_EQ(func_DomToLong("-.5"), 0);
-    EXPECT_EQ(func_DomToLong("2147483647"), 2147483647);
-    EXPECT_EQ(func_DomToLong("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(ReadBoth("12"), 12);
+    EXPECT_EQ(ReadBoth(" -1 "), -1);
+    EXPECT_EQ(ReadBoth("-1\t"), -1);
+    EXPECT_EQ(ReadBoth("+4"), 4);
+    EXPECT_EQ(ReadBoth("007"), 7);
+    EXPECT_EQ(ReadBoth("00000000012"), 12) << "more than ten digits, still in range";
+    EXPECT_EQ(ReadBoth("2.5"), 2) << "halves round to even";
+    EXPECT_EQ(ReadBoth("3.5"), 4);
+    EXPECT_EQ(ReadBoth("-.5"), 0);
+    EXPECT_EQ(ReadBoth("2147483647"), 2147483647);
+    EXPECT_EQ(ReadBoth("-2147483648"), -2147483647 - 1);
 }
 
 TEST(DomNumbers, AnythingElseIsNoNumber)
 {
-    for (const char* text : {"", " ", "-", "+", "+-1", "--1", "12abc", "1e3", "0x10", "1,5", "1.2.3", ".",
-                             "2147483648", "-2147483649", "99999999999999999999", "2147483647.5"})
-        EXPECT_EQ(func_DomToLong(text), std::nullopt) << '"' << text << '"';
+    for (const char* text : {"", " ", "-", "+", "+-1", "--1", "-+1", "12abc", "1e3", "0x10", "1,5", "1.2.3", ".",
+                             "1 2", "2147483648", "-2147483649", "99999999999999999999", "2147483647.5"})
+        EXPECT_EQ(ReadBoth(text), std::nullopt) << '"' << text << '"';
+}
+
+TEST(DomNumbers, MeasuredTextEndsAtItsLengthNotAtANul)
+{
+    EXPECT_EQ(func_DomToLong(std::string_view("123", 2)), 12);
+    EXPECT_EQ(func_DomToLong(std::string_view("1\0" "2", 3)), std::nullopt);
 }
 
 TEST(DomNumbers, BooleansAreTrueFalseOrNumbers)

@@ -217,7 +217,7 @@ TEST_F(ObservationModes, RestoringTakesBackEveryEdit)
 
 TEST_F(ObservationModes, AUserElementFillsItsSlotAndLeavesTheBackupForTheNextWrite)
 {
-    EXPECT_EQ(ReadElement("<User id='5' NAME='DAPI ' OBJECTIVE='2' FILTERBLOCK1='4' FILTERBLOCK2='2147483647' "
+    EXPECT_EQ(ReadElement("<User id=' 5 ' NAME='DAPI ' OBJECTIVE='2 ' FILTERBLOCK1='4' FILTERBLOCK2='2147483647' "
                           "analyzer='0' SHUTTER1='1' SHUTTER2='0' FKSOFFSET='1234' unknown='x'/>"),
               "");
     EXPECT_EQ(modes().Name(4), "DAPI");
