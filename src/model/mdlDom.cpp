@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -29,33 +30,33 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-// An optional minus and one to ten digits, nothing else, read by hand; empty
-// for any other text and for a value beyond 32 bits. Terminated: the text
-// ends at its NUL (end is not used), otherwise at end.
+// An optional minus and one to nine digits, nothing else, read by hand; empty
+// for any other text. Nine digits always fit 32 bits; longer numbers take the
+// general path. Terminated: the text ends at its NUL (end is not used),
+// otherwise at end.
 template <bool Terminated>
-inline std::optional<int32_t> PlainNumber(const char* text, const char* end)
+inline std::optional<int32_t> PlainNumber(const char* p, const char* end)
 {
-    const auto atEnd = [end](const char* p) {
+    const auto atEnd = [end](const char* at) {
         if constexpr (Terminated)
-            return *p == '\0';
+            return *at == '\0';
         else
-            return p == end;
+            return at == end;
     };
-    const bool minus = !atEnd(text) && *text == '-';
-    const char* p = text + (minus ? 1 : 0);
+    const bool minus = !atEnd(p) && *p == '-';
+    p += minus ? 1 : 0;
     const char* const first = p;
-    int64_t value = 0;
+    uint32_t value = 0;
     for (; !atEnd(p); ++p) {
-        if (*p < '0' || *p > '9' || p - first == 10)
+        const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
+        if (digit > 9 || p - first == 9)
             return std::nullopt;
-        value = value * 10 + (*p - '0');
+        value = value * 10 + digit;
     }
     if (p == first)
         return std::nullopt;
-    value = minus ? -value : value;
-    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
-        return std::nullopt;
-    return static_cast<int32_t>(value);
+    const auto number = static_cast<int32_t>(value);
+    return minus ? -number : number;
 }
 
 std::optional<int32_t> PlainNumber(std::string_view text)
@@ -73,6 +74,19 @@ bool func_DomNameIs(const pugi::xml_node& node, std::string_view name)
 bool func_DomNameIs(const pugi::xml_attribute& attribute, std::string_view name)
 {
     return func_DomNameIs(attribute.name(), name);
+}
+
+bool func_DomNameIs(const char* actual, std::string_view name)
+{
+    // Names mostly stand as written: compared as they are first (the library
+    // compares several characters at a time and stops at actual's end), then
+    // without letter case.
+    if (std::strncmp(actual, name.data(), name.size()) == 0)
+        return actual[name.size()] == '\0';
+    std::size_t i = 0;
+    while (i < name.size() && Upper(actual[i]) == Upper(name[i])) // stops at actual's end: name holds no NUL
+        ++i;
+    return i == name.size() && actual[i] == '\0';
 }
 
 bool func_DomNameIs(std::string_view actual, std::string_view name)

@@ -21,26 +21,14 @@ bool func_DomNameIs(const pugi::xml_attribute& attribute, std::string_view name)
 bool func_DomNameIs(std::string_view actual, std::string_view name);
 
 // True when the NUL-terminated name actual equals name (which holds no NUL),
-// ignoring letter case. Inline: the section readers call it for every element
-// and attribute.
-inline bool func_DomNameIs(const char* actual, std::string_view name)
-{
-    // Names mostly stand as written: the same letters first, then the rest
-    // without letter case.
-    std::size_t i = 0;
-    while (i < name.size() && actual[i] == name[i])
-        ++i;
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    for (; i < name.size(); ++i)
-        if (upper(actual[i]) != upper(name[i]))
-            return false; // also at the end of actual: '\0' matches no letter of name
-    return actual[i] == '\0';
-}
+// ignoring letter case.
+bool func_DomNameIs(const char* actual, std::string_view name);
 
 // Which of names (compared without letter case) the NUL-terminated name
 // actual is: its index, or names.size() for none. names[hint] is tried first:
 // elements and attributes usually stand in the order they are written, so a
 // caller that passes the index after its last find mostly hits at once.
+// Inline: the section readers call it for every element and attribute.
 inline std::size_t func_DomNameIndex(const char* actual, std::span<const std::string_view> names, std::size_t hint = 0)
 {
     if (hint < names.size() && func_DomNameIs(actual, names[hint]))

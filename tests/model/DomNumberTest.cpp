@@ -1,8 +1,10 @@
-// Numbers and Booleans as setup files hold them.
+// Numbers, Booleans and names as setup files hold them.
 
 #include "model/mdlDom.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -26,6 +28,8 @@ TEST(DomNumbers, WholeNumbersWithBlanksSignsAndRoundedFractionsAreRead)
     EXPECT_EQ(ReadBoth("2.5"), 2) << "halves round to even";
     EXPECT_EQ(ReadBoth("3.5"), 4);
     EXPECT_EQ(ReadBoth("-.5"), 0);
+    EXPECT_EQ(ReadBoth("-999999999"), -999999999);
+    EXPECT_EQ(ReadBoth("1000000000"), 1000000000);
     EXPECT_EQ(ReadBoth("2147483647"), 2147483647);
     EXPECT_EQ(ReadBoth("-2147483648"), -2147483647 - 1);
 }
@@ -50,6 +54,30 @@ TEST(DomNumbers, BooleansAreTrueFalseOrNumbers)
     EXPECT_EQ(func_DomToBool("-1"), true);
     EXPECT_EQ(func_DomToBool("0"), false);
     EXPECT_EQ(func_DomToBool("yes"), std::nullopt);
+}
+
+// Names as pugixml hands them: NUL-terminated text of any length.
+bool Is(const std::string& actual, std::string_view name)
+{
+    return func_DomNameIs(actual.c_str(), name);
+}
+
+TEST(DomNames, NamesMatchWholeAndWithoutLetterCase)
+{
+    EXPECT_TRUE(Is("CODE", "CODE"));
+    EXPECT_TRUE(Is("cOdE", "CODE"));
+    EXPECT_TRUE(Is("Analyzer", "ANALYZER"));
+    EXPECT_FALSE(Is("CODEX", "CODE"));
+    EXPECT_FALSE(Is("COD", "CODE"));
+    EXPECT_FALSE(Is("codex", "CODE"));
+    EXPECT_FALSE(Is("", "CODE"));
+    EXPECT_FALSE(Is("C0DE", "CODE"));
+    EXPECT_FALSE(Is("CODE@", "CODE`")) << "only letters ignore their case";
+
+    const std::string_view names[] = {"POSITION", "CODE", "ESC"};
+    EXPECT_EQ(func_DomNameIndex(std::string("esc").c_str(), names, 1), 2u) << "found past the hint";
+    EXPECT_EQ(func_DomNameIndex(std::string("Position").c_str(), names, 3), 0u) << "a hint past the end";
+    EXPECT_EQ(func_DomNameIndex(std::string("NAME").c_str(), names, 0), 3u);
 }
 
 } // namespace
