@@ -30,7 +30,7 @@ std::string_view clsNameDatabase::TrimmedName(int32_t code) const
     return InRange(code) ? func_DomTrimmed(m_Work[static_cast<std::size_t>(code)].name, true) : std::string_view();
 }
 
-void clsNameDatabase::SetName(int32_t code, const std::string& name)
+void clsNameDatabase::SetName(int32_t code, std::string_view name)
 {
     if (InRange(code))
         m_Work[static_cast<std::size_t>(code)].name = name;
@@ -135,7 +135,7 @@ std::string clsNameDatabase::func_ReadDom(const pugi::xml_node& element)
     if (!valid)
         return func_DomEntryError(m_Setting.message, entry);
     const int32_t code = entry.number[0];
-    SetName(code, std::string(entry.text[1]));
+    SetName(code, entry.text[1]);
     if (m_Setting.blocks)
         SetComposition(code, {entry.number[3], entry.number[2], entry.number[4]});
     return {};

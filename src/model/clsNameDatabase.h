@@ -41,7 +41,7 @@ public:
     // Name of the code with surrounding blanks removed; "" outside 0..last,
     // where setting does nothing.
     std::string Name(int32_t code) const override;
-    void SetName(int32_t code, const std::string& name);
+    void SetName(int32_t code, std::string_view name);
     // True while func_WriteSdk runs.
     bool Busy() const override { return m_Busy; }
     int32_t LastCode() const { return m_Setting.last; }

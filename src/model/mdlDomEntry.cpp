@@ -2,6 +2,7 @@
 
 #include "model/mdlErrorLine.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <span>
 
@@ -38,26 +39,21 @@ bool ReadField(const DomField& field, const char* value, int32_t& number, std::s
 
 bool func_DomReadEntry(const pugi::xml_node& element, std::initializer_list<DomField> fields, DomEntry& entry)
 {
-    std::array<std::string_view, DomMaxNames> names{};
-    std::size_t count = 0;
-    for (const DomField& field : fields)
-        if (count < DomMaxNames)
-            names[count++] = field.attribute;
+    const std::size_t count = std::min(fields.size(), DomMaxNames);
     if (count == 0)
         return false;
+    const DomField* const field = fields.begin();
+    std::array<std::string_view, DomMaxNames> names; // the first count are used
+    for (std::size_t k = 0; k < count; ++k)
+        names[k] = field[k].attribute;
     const DomTexts values = func_DomLastTexts(element, std::span<const std::string_view>(names.data(), count));
 
     entry.position = values[0];
-    entry.positionOffset = fields.begin()->offset;
+    entry.positionOffset = field[0].offset;
 
     bool valid = true;
-    std::size_t k = 0;
-    for (const DomField& field : fields) {
-        if (k == count)
-            break;
-        valid = ReadField(field, values[k], entry.number[k], entry.text[k]) && valid;
-        ++k;
-    }
+    for (std::size_t k = 0; k < count; ++k)
+        valid = ReadField(field[k], values[k], entry.number[k], entry.text[k]) && valid;
     return valid;
 }
 
