@@ -241,7 +241,7 @@ void frmZoControl::CreateControls()
         }
         control->setObjectName(Q(info.Name));
         if (!info.Icon.empty())
-            static_cast<QAbstractButton*>(control)->setIcon(QIcon(":/pad/icons/" + Q(info.Icon) + ".svg"));
+            static_cast<QAbstractButton*>(control)->setIcon(m_Icons.Icon(":/pad/icons/" + Q(info.Icon) + ".svg"));
         control->resize(control->sizeHint().width(), PadLayoutSurface::ToPixels(info.Height));
         // Buttons and scroll bars leave a gutter to their right neighbour.
         const bool gutter = qobject_cast<usrPButton*>(control) || qobject_cast<usrXscrollZo*>(control);

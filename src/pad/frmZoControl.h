@@ -7,6 +7,7 @@
 #include "pad/PadLayoutSurface.h"
 #include "pad/PadLayoutSwitches.h"
 #include "pad/ToggleDeviceBinding.h"
+#include "widgets/SvgIconRegistry.h"
 
 #include <QWidget>
 
@@ -400,6 +401,8 @@ private:
     PadLayoutSwitches m_Switches;
     std::unique_ptr<LayoutEngine> m_Layout;
     QSize m_DesignedSize;
+    // Each picture file is parsed once, however many buttons show it.
+    SvgIconRegistry m_Icons;
 
     std::unique_ptr<frmStage> m_Stage;
     std::unique_ptr<frmTIRF> m_TIRF;
