@@ -33,7 +33,7 @@ void PadLayoutSurface::AddControl(QWidget& control, bool gutter, bool frame, int
 {
     const QRect g = control.geometry();
     m_Controls.push_back({&control, TwipRect{ToTwips(g.x()), ToTwips(g.y()), ToTwips(g.width()), ToTwips(g.height())},
-                          gutter, frame, group});
+                          gutter, frame, group, control.objectName().toStdString()});
 }
 
 void PadLayoutSurface::TrimOverlaps()
@@ -73,7 +73,7 @@ int PadLayoutSurface::ControlCount() const
 
 std::string PadLayoutSurface::ControlName(int index) const
 {
-    return Control(index).objectName().toStdString();
+    return m_Controls.at(static_cast<std::size_t>(index)).Name;
 }
 
 bool PadLayoutSurface::IsControlVisible(int index) const

@@ -5,6 +5,7 @@
 #include <QRect>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class QStatusBar;
@@ -76,6 +77,9 @@ private:
         bool Gutter;
         bool Frame;
         int Group;
+        // The layout looks controls up by name row after row; the name is
+        // fixed before the control is added.
+        std::string Name;
     };
     static constexpr int kTrimGapPx = 2;
     // The rectangle the widget takes for its cell, before any trim.
