@@ -7,10 +7,9 @@
 #include "pad/PadTrap.h"
 #include "pad/clsPadStepping.h"
 #include "pad/frmZoControl.h"
+#include "widgets/SpinControl.h"
 #include "widgets/usrComboBox.h"
 #include "widgets/usrMPButton.h"
-#include "widgets/usrXYspin.h"
-#include "widgets/usrZspin.h"
 
 #include <iterator>
 
@@ -180,22 +179,17 @@ void clsPadFunctions::Run(const Function& function)
             list.setSelectedIndex(function.Argument - 1);
         break;
     }
-    case Action::Spin:
+    case Action::Spin: {
         // The step starts from the last reported position, not one a frame old.
         m_Pad.FlushReadouts();
-        switch (function.On) {
-        case Target::StageZ:
-            m_Pad.spnStageZ->press(0, function.Argument);
-            break;
-        case Target::StagePiezo:
-            m_Pad.spnStagePiezo->press(0, function.Argument);
-            break;
-        default:
-            m_Pad.spnStageXY->press(function.On == Target::StageX ? usrXYspin::AxisX : usrXYspin::AxisY,
-                                    function.Argument);
-            break;
-        }
+        const frmZoControl::Axis axis = function.On == Target::StageZ       ? frmZoControl::AxisZ
+                                        : function.On == Target::StagePiezo ? frmZoControl::AxisPiezo
+                                        : function.On == Target::StageX     ? frmZoControl::AxisX
+                                                                            : frmZoControl::AxisY;
+        const auto [spin, part] = m_Pad.SpinOf(axis);
+        spin->press(part, function.Argument);
         break;
+    }
     }
 }
 

@@ -9,11 +9,10 @@
 #include "pad/PadNumbers.h"
 #include "pad/PadTrap.h"
 #include "widgets/RealValue.h"
+#include "widgets/SpinControl.h"
 #include "widgets/usrComboBox.h"
 #include "widgets/usrPButton.h"
-#include "widgets/usrXYspin.h"
 #include "widgets/usrXscrollZo.h"
-#include "widgets/usrZspin.h"
 #include "windows/frmStage.h"
 #include "windows/frmTIRF.h"
 
@@ -55,34 +54,14 @@ clsPadMemories::clsPadMemories(frmZoControl& pad) : m_Pad(pad)
 
 QString clsPadMemories::Caption(Axis axis) const
 {
-    switch (axis) {
-    case frmZoControl::AxisX:
-        return m_Pad.spnStageXY->xCaption();
-    case frmZoControl::AxisY:
-        return m_Pad.spnStageXY->yCaption();
-    case frmZoControl::AxisZ:
-        return m_Pad.spnStageZ->caption();
-    case frmZoControl::AxisPiezo:
-        return m_Pad.spnStagePiezo->caption();
-    default:
-        return QStringLiteral("TIRF:");
-    }
+    const auto [spin, part] = m_Pad.SpinOf(axis);
+    return spin ? spin->caption(part) : QStringLiteral("TIRF:");
 }
 
 double clsPadMemories::ShownPosition(Axis axis) const
 {
-    switch (axis) {
-    case frmZoControl::AxisX:
-        return m_Pad.spnStageXY->xPosition();
-    case frmZoControl::AxisY:
-        return m_Pad.spnStageXY->yPosition();
-    case frmZoControl::AxisZ:
-        return m_Pad.spnStageZ->position();
-    case frmZoControl::AxisPiezo:
-        return m_Pad.spnStagePiezo->position();
-    default:
-        return m_Pad.sbTIRFAngle->value();
-    }
+    const auto [spin, part] = m_Pad.SpinOf(axis);
+    return spin ? spin->position(part) : m_Pad.sbTIRFAngle->value();
 }
 
 QString clsPadMemories::EntryText(const MemoryList& memory, int slot) const

@@ -177,11 +177,8 @@ void clsPadStepping::sub_SetSpeed(Axis axis, int16_t speed, int16_t tolerance)
 void clsPadStepping::OnStepped(Axis axis, double position)
 {
     sub_SetSpeed(axis, g_SpinInfoSpeed, g_SpinInfoTolerance);
-    const SpinControl& spin = axis == frmZoControl::AxisZ       ? static_cast<SpinControl&>(*m_Pad.spnStageZ)
-                              : axis == frmZoControl::AxisPiezo ? static_cast<SpinControl&>(*m_Pad.spnStagePiezo)
-                                                                : static_cast<SpinControl&>(*m_Pad.spnStageXY);
-    const int part = axis == frmZoControl::AxisY ? usrXYspin::AxisY : 0;
-    const double target = std::clamp(position, spin.minimum(part), spin.maximum(part));
+    const auto [spin, part] = m_Pad.SpinOf(axis);
+    const double target = std::clamp(position, spin->minimum(part), spin->maximum(part));
     frmZoControl::AxisDeviceOf(axis).MoveAbsolute(func_DeviceValue(target, m_Pad.DisplayFactor(axis)));
 }
 

@@ -890,25 +890,9 @@ void frmZoControl::InitAxis(Axis axis, int mounted, ParameterBinding& member, vo
         m_Factor[axis] = factor;
         const double lower = device.LowerLimit() * factor;
         const double upper = device.UpperLimit() * factor;
-        switch (axis) {
-        case AxisX:
-            spnStageXY->setXMinimum(lower);
-            spnStageXY->setXMaximum(upper);
-            break;
-        case AxisY:
-            spnStageXY->setYMinimum(lower);
-            spnStageXY->setYMaximum(upper);
-            break;
-        case AxisZ:
-            spnStageZ->setMinimum(lower);
-            spnStageZ->setMaximum(upper);
-            break;
-        case AxisPiezo:
-            spnStagePiezo->setMinimum(lower);
-            spnStagePiezo->setMaximum(upper);
-            break;
-        default:
-            break;
+        if (const auto [spin, part] = SpinOf(axis); spin) {
+            spin->setMinimum(part, lower);
+            spin->setMaximum(part, upper);
         }
         member.Bind(device.Position(), [this, handler] { (this->*handler)(); });
         (this->*handler)();
@@ -1042,21 +1026,19 @@ void frmZoControl::ShowReadouts()
             continue;
         const double value = *pending;
         pending.reset();
+        if (const auto [spin, part] = SpinOf(static_cast<Axis>(axis)); spin)
+            spin->setPosition(part, value);
         switch (axis) {
         case AxisX:
-            spnStageXY->setXPosition(value);
             txtX->setText(ReadoutText("X", value));
             break;
         case AxisY:
-            spnStageXY->setYPosition(value);
             txtY->setText(ReadoutText("Y", value));
             break;
         case AxisZ:
-            spnStageZ->setPosition(value);
             txtZ->setText(ReadoutText("Z", value));
             break;
         case AxisPiezo:
-            spnStagePiezo->setPosition(value);
             txtPiezo->setText(ReadoutText("PZ", value));
             break;
         case AxisTIRF:
@@ -1068,6 +1050,22 @@ void frmZoControl::ShowReadouts()
         default:
             break;
         }
+    }
+}
+
+std::pair<SpinControl*, int> frmZoControl::SpinOf(Axis axis) const
+{
+    switch (axis) {
+    case AxisX:
+        return {spnStageXY, usrXYspin::AxisX};
+    case AxisY:
+        return {spnStageXY, usrXYspin::AxisY};
+    case AxisZ:
+        return {spnStageZ, 0};
+    case AxisPiezo:
+        return {spnStagePiezo, 0};
+    default:
+        return {nullptr, 0};
     }
 }
 

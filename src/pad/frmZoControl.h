@@ -14,6 +14,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class FrameThrottle;
 class LayoutEngine;
@@ -35,6 +36,7 @@ class frmTIRF;
 class usrComboBox;
 class usrMPButton;
 class usrPButton;
+class SpinControl;
 class usrXYspin;
 class usrXscrollZo;
 class usrZspin;
@@ -150,6 +152,9 @@ public:
     double DisplayFactor(Axis axis) const { return m_Factor[axis]; }
     // The drive of an axis (the FKS axis is the FKS unit's offset drive).
     static ZOSCOPELib::AxisDevice& AxisDeviceOf(Axis axis);
+    // The spin control of a stage axis and its part in it (X and Y share
+    // spnStageXY); no control for TIRF and FKS, which have scroll bars.
+    std::pair<SpinControl*, int> SpinOf(Axis axis) const;
     // Puts positions that arrived within the current screen frame into the
     // controls now (before reading a position back from a control).
     void FlushReadouts();
