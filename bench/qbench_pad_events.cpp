@@ -17,7 +17,7 @@
 #include "core/mdlGlobals.h"
 #include "core/mdlSettings.h"
 #include "model/clsZo.h"
-#include "pad/FrameThrottle.h"
+#include "widgets/FrameThrottle.h"
 #include "pad/frmZoControl.h"
 #include "sdk/ZoScope.h"
 #include "widgets/usrXYspin.h"

@@ -1,8 +1,8 @@
 #include "pad/ListDeviceBinding.h"
 
-#include "pad/FlagScope.h"
+#include "core/FlagScope.h"
 #include "pad/PadCommandGuard.h"
-#include "pad/PadTrap.h"
+#include "core/TrapErrors.h"
 #include "widgets/usrComboBox.h"
 
 #include <QWidget>

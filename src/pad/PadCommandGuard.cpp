@@ -2,7 +2,7 @@
 
 #include "core/UiServices.h"
 #include "core/mdlCommon.h"
-#include "pad/PadTrap.h"
+#include "core/TrapErrors.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "pad/ParameterBinding.h"
 
-#include "pad/PadTrap.h"
+#include "core/TrapErrors.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "model/clsConnectFilter.h"
 #include "model/clsZo.h"
 #include "pad/PadScope.h"
-#include "pad/PadTrap.h"
+#include "core/TrapErrors.h"
 #include "pad/clsPadStepping.h"
 #include "pad/frmZoControl.h"
 #include "widgets/SpinControl.h"

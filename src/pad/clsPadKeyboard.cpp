@@ -1,6 +1,6 @@
 #include "pad/clsPadKeyboard.h"
 
-#include "pad/PadTrap.h"
+#include "core/TrapErrors.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -4,7 +4,7 @@
 #include "core/mdlSettings.h"
 #include "pad/PadNumbers.h"
 #include "pad/PadScope.h"
-#include "pad/PadTrap.h"
+#include "core/TrapErrors.h"
 #include "widgets/usrMPButton.h"
 #include "widgets/usrXYspin.h"
 #include "widgets/usrXscrollZo.h"

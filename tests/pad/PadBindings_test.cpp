@@ -6,7 +6,7 @@
 
 #include "ScriptedUi.h"
 
-#include "pad/FrameThrottle.h"
+#include "widgets/FrameThrottle.h"
 #include "pad/ListDeviceBinding.h"
 #include "pad/PadCommandGuard.h"
 #include "pad/PadNumbers.h"

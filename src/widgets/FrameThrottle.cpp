@@ -1,4 +1,4 @@
-#include "pad/FrameThrottle.h"
+#include "widgets/FrameThrottle.h"
 
 #include <QGuiApplication>
 #include <QScreen>

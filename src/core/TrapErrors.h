@@ -3,7 +3,7 @@
 #include <exception>
 #include <utility>
 
-// The pad's handlers trap every error of the SDK and of the controls and
+// The windows' handlers trap every error of the SDK and of the controls and
 // return quietly: a device that fails or disappears must never take the
 // window down with it. Returns whether the action ran to its end.
 template <class Action>
