@@ -6,7 +6,7 @@
 #include "core/mdlSettings.h"
 #include "core/FlagScope.h"
 #include "pad/PadCommandGuard.h"
-#include "pad/PadNumbers.h"
+#include "core/DeviceValue.h"
 #include "core/TrapErrors.h"
 #include "widgets/RealValue.h"
 #include "widgets/SpinControl.h"

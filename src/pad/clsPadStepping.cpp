@@ -2,7 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/mdlSettings.h"
-#include "pad/PadNumbers.h"
+#include "core/DeviceValue.h"
 #include "pad/PadScope.h"
 #include "core/TrapErrors.h"
 #include "widgets/usrMPButton.h"

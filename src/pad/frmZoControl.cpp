@@ -32,7 +32,7 @@
 #include "pad/PadCommandGuard.h"
 #include "pad/PadControlTable.h"
 #include "pad/PadListTexts.h"
-#include "pad/PadNumbers.h"
+#include "core/DeviceValue.h"
 #include "pad/PadPicture.h"
 #include "pad/PadScope.h"
 #include "core/TrapErrors.h"

@@ -9,7 +9,7 @@
 #include "widgets/FrameThrottle.h"
 #include "pad/ListDeviceBinding.h"
 #include "pad/PadCommandGuard.h"
-#include "pad/PadNumbers.h"
+#include "core/DeviceValue.h"
 #include "pad/ParameterBinding.h"
 #include "pad/ToggleDeviceBinding.h"
 #include "widgets/usrComboBox.h"

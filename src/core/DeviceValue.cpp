@@ -1,4 +1,4 @@
-#include "pad/PadNumbers.h"
+#include "core/DeviceValue.h"
 
 #include <cmath>
 #include <limits>
