@@ -35,3 +35,13 @@ public:
 // The installed services; never null once the program or a test has started.
 // Set by the composition root (or a test fixture) before anything is shown.
 extern UiServices* g_UiServices;
+
+// The hourglass for the length of a scope (long operations: the start-up,
+// the initialisation of every panel, applying settings).
+class BusyPointer {
+public:
+    BusyPointer();
+    ~BusyPointer();
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};

@@ -44,6 +44,7 @@ LangModeALFCtl g_LangModeALFCtl;
 LangModeRotationStopperCtl g_LangModeRotationStopperCtl;
 LangObservationModeCtl g_LangObservationModeCtl;
 LangOthersControlCtl g_LangOthersControlCtl;
+LangOthersMainCtl g_LangOthersMainCtl;
 LangLanguageCtl g_LangLanguageCtl;
 LangOthersLayoutCtl g_LangOthersLayoutCtl;
 LangOthersVersionCtl g_LangOthersVersionCtl;
@@ -145,6 +146,7 @@ const std::vector<LanguageKey>& LanguageKeys()
         texts("frmTIRF", {{"LblTIRF", &g_LangFrmTIRF.LblTIRF}});
         k.push_back(Numbered("frmSetting", "OptMenu", 1, g_LangFrmSetting.OptMenu));
         k.push_back(Numbered("frmSetting", "BtnMenu", 1, g_LangFrmSetting.BtnMenu));
+        texts("frmSetting", {{"LblNotAvailable", &g_LangFrmSetting.LblNotAvailable}});
 
         auto& obj = g_LangAttachObjectiveLensCtl;
         texts("AttachObjectiveLensCtl",
@@ -193,6 +195,9 @@ const std::vector<LanguageKey>& LanguageKeys()
                {"LblUndefined", &om.LblUndefined}, {"BtnNext", &om.BtnNext}, {"BtnPrevious", &om.BtnPrevious}});
         texts("OthersControlCtl", {{"BtnNext", &g_LangOthersControlCtl.BtnNext},
                                    {"BtnPrevious", &g_LangOthersControlCtl.BtnPrevious}});
+        k.push_back(List("OthersControlCtl", "ChkAccessory1", g_LangOthersControlCtl.ChkAccessory1));
+        k.push_back(List("OthersControlCtl", "ChkAccessory2", g_LangOthersControlCtl.ChkAccessory2));
+        k.push_back(Numbered("OthersMainCtl", "OptMenu", 1, g_LangOthersMainCtl.OptMenu));
 
         auto& lang = g_LangLanguageCtl;
         texts("LanguageCtl", {{"LblLanguage", &lang.LblLanguage}, {"BtnSet", &lang.BtnSet}});
@@ -212,9 +217,14 @@ const std::vector<LanguageKey>& LanguageKeys()
         k.push_back(Numbered("OthersVersionCtl", "LblDevice", 0, ver.LblDevice));
 
         texts("KeyRemoteControlCtl", {{"LblKeyPadButton", &g_LangKeyRemoteControlCtl.LblKeyPadButton}});
-        texts("KeyErgoControlCtl", {{"LblKeyErgoButton", &g_LangKeyErgoControlCtl.LblKeyErgoButton}});
+        auto& ergo = g_LangKeyErgoControlCtl;
+        texts("KeyErgoControlCtl", {{"LblKeyErgoButton", &ergo.LblKeyErgoButton}, {"LblDevice", &ergo.LblDevice},
+                                    {"LblFunction", &ergo.LblFunction}, {"ChkDeviceCbo", &ergo.ChkDeviceCbo}});
+        k.push_back(List("KeyErgoControlCtl", "LblKey", ergo.LblKey));
+        k.push_back(List("KeyErgoControlCtl", "LblKeyAB", ergo.LblKeyAB));
         auto& sc = g_LangKeyShortcutKeyCtl;
-        texts("KeyShortcutKeyCtl", {{"LblKeyKeyBoard", &sc.LblKeyKeyBoard}});
+        texts("KeyShortcutKeyCtl", {{"LblKeyKeyBoard", &sc.LblKeyKeyBoard}, {"LblDevice", &sc.LblDevice},
+                                    {"LblFunction", &sc.LblFunction}});
         k.push_back(Numbered("KeyShortcutKeyCtl", "LblIndex", 0, sc.LblIndex));
         texts("KeyShortcutKeyCtl", {{"BtnPrevious", &sc.BtnPrevious}, {"BtnNext", &sc.BtnNext}});
 

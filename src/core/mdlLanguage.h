@@ -73,6 +73,7 @@ struct LangFrmTIRF {
 struct LangFrmSetting {
     std::array<std::string, 6> OptMenu; // keys "OptMenu1".."OptMenu6"
     std::array<std::string, 5> BtnMenu; // keys "BtnMenu1".."BtnMenu5": Load, Save, OK, Cancel, Apply
+    std::string LblNotAvailable;        // a page that this version does not have yet
 };
 struct LangAttachObjectiveLensCtl {
     std::string OptSelect, OptDB, LblTittle, LblAddDB, LblName, LblModel, LblSeries, LblMag, LblWD, LblNA, LblMinNA,
@@ -116,6 +117,11 @@ struct LangObservationModeCtl {
 };
 struct LangOthersControlCtl {
     std::string BtnNext, BtnPrevious;
+    std::array<std::string, 13> ChkAccessory1; // captions of the display switches, first page
+    std::array<std::string, 10> ChkAccessory2; // second page
+};
+struct LangOthersMainCtl {
+    std::array<std::string, 3> OptMenu; // keys "OptMenu1".."OptMenu3": layout, display, versions
 };
 struct LangLanguageCtl {
     std::string LblLanguage, BtnSet;
@@ -138,9 +144,14 @@ struct LangKeyRemoteControlCtl {
 };
 struct LangKeyErgoControlCtl {
     std::string LblKeyErgoButton;
+    std::string LblDevice, LblFunction;    // column headings
+    std::array<std::string, 6> LblKey;     // the fixed keys
+    std::array<std::string, 2> LblKeyAB;   // the switchable keys
+    std::string ChkDeviceCbo;              // the A/B switch
 };
 struct LangKeyShortcutKeyCtl {
     std::string LblKeyKeyBoard;
+    std::string LblDevice, LblFunction; // column headings
     std::array<std::string, 16> LblIndex; // keys "LblIndex0".."LblIndex15", in the order of kShortcutKeyNames
     std::string BtnPrevious, BtnNext;
 };
@@ -181,6 +192,7 @@ extern LangModeALFCtl g_LangModeALFCtl;
 extern LangModeRotationStopperCtl g_LangModeRotationStopperCtl;
 extern LangObservationModeCtl g_LangObservationModeCtl;
 extern LangOthersControlCtl g_LangOthersControlCtl;
+extern LangOthersMainCtl g_LangOthersMainCtl;
 extern LangLanguageCtl g_LangLanguageCtl;
 extern LangOthersLayoutCtl g_LangOthersLayoutCtl;
 extern LangOthersVersionCtl g_LangOthersVersionCtl;

@@ -39,15 +39,6 @@ std::string ReadWholeFile(const char* path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The hourglass for as long as it lives.
-class BusyPointer {
-public:
-    BusyPointer() { g_UiServices->SetBusyPointer(true); }
-    ~BusyPointer() { g_UiServices->SetBusyPointer(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
 constexpr int32_t NothingChosen = -1;
 constexpr int32_t ChosenNotAvailable = -2;
 

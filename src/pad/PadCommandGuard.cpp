@@ -48,13 +48,3 @@ bool PadCommandGuard::Run(QWidget& pad, bool* busy, const std::function<void()>&
     const PadCommandGuard guard(pad, busy, others);
     return TrapErrors(call);
 }
-
-BusyPointer::BusyPointer()
-{
-    SetBusyPointer(true);
-}
-
-BusyPointer::~BusyPointer()
-{
-    SetBusyPointer(false);
-}

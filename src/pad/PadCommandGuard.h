@@ -33,13 +33,3 @@ private:
     std::vector<QPointer<QWidget>> m_Others;
 };
 
-// The hourglass for the length of a scope (long operations that are not a
-// single command: the initialisation of every panel, the re-reading after a
-// settings change).
-class BusyPointer {
-public:
-    BusyPointer();
-    ~BusyPointer();
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};

@@ -666,6 +666,11 @@ void frmZoControl::sub_ReadStatus()
     }
 }
 
+void frmZoControl::SetLayoutCentring(bool centre)
+{
+    m_Layout->SetCentreFlag(centre);
+}
+
 template <class Device>
 void frmZoControl::InitTogglePanel(ToggleDeviceBinding& panel, int mounted, Device& (Scope::*device)(),
                                    ZOSCOPELib::ParameterPtr (Device::*state)(), void (Device::*on)(),
@@ -1355,7 +1360,7 @@ void frmZoControl::picSetting_Click()
 {
     const BusyPointer hourglass;
     if (!m_Setting) {
-        m_Setting = std::make_unique<frmSettingMain>();
+        m_Setting = std::make_unique<frmSettingMain>(this);
         connect(m_Setting.get(), &QDialog::finished, this, [this] {
             m_SettingsOpen = false;
             m_Setting->SetIsRefreshLocked(true);

@@ -7,6 +7,7 @@
 #include "pad/PadLayoutSurface.h"
 #include "pad/PadLayoutSwitches.h"
 #include "pad/ToggleDeviceBinding.h"
+#include "settings/SettingsHost.h"
 #include "widgets/SvgIconRegistry.h"
 
 #include <QWidget>
@@ -57,7 +58,7 @@ class TurretDevice;
 // names of the pad's controls). The group frames are drawn behind the
 // controls of their group; the controls are not their children, so every
 // layout places every control in the window's coordinates.
-class frmZoControl : public QWidget, public clsPadParameters {
+class frmZoControl : public QWidget, public clsPadParameters, public SettingsHost {
     Q_OBJECT
 public:
     explicit frmZoControl(QWidget* parent = nullptr);
@@ -96,7 +97,9 @@ public:
     void sub_SetInitialStatus();
     // After a settings change: visibility and layout when a layout change is
     // pending, the shutters, and every device whose re-initialise flag is set.
-    void sub_ReadStatus();
+    void sub_ReadStatus() override;
+    // The layout page: whether the next layout application centres the pad.
+    void SetLayoutCentring(bool centre) override;
     // Shows or hides every panel: device mounted, its switch in
     // ControlVisible, and in the grouped layouts its group frame.
     void sub_SetVisible();

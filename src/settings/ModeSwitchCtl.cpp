@@ -1,0 +1,25 @@
+#include "settings/ModeSwitchCtl.h"
+
+#include <QCheckBox>
+#include <QVBoxLayout>
+
+ModeSwitchCtl::ModeSwitchCtl(Mode mode, const char* box, const std::string* caption, QWidget* parent)
+    : SettingPage(parent), m_Mode(mode), m_Caption(caption)
+{
+    m_Box = new QCheckBox(this);
+    m_Box->setObjectName(box);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_Box);
+    layout->addStretch();
+    connect(m_Box, &QCheckBox::clicked, this, [this](bool ticked) { m_Mode.set(ticked ? 1 : 0); });
+}
+
+void ModeSwitchCtl::sub_LoadData()
+{
+    m_Box->setChecked(m_Mode.get() == 1);
+}
+
+void ModeSwitchCtl::sub_RefreshLanguage()
+{
+    m_Box->setText(QString::fromStdString(*m_Caption));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "settings/SettingPage.h"
+
+#include <string>
+
+#include <cstdint>
+
+class QCheckBox;
+
+// A nosepiece mode switched on or off with one check box (the ALF mode, the
+// rotation stopper). A click stores the box's state in the mode's working
+// copy at once.
+class ModeSwitchCtl : public SettingPage {
+public:
+    // How the page reaches the mode in the model: 1 on, 0 off.
+    struct Mode {
+        int32_t (*get)();
+        void (*set)(int32_t);
+    };
+    // `box` names the check box, `caption` is its language text.
+    ModeSwitchCtl(Mode mode, const char* box, const std::string* caption, QWidget* parent = nullptr);
+
+    void sub_LoadData() override;
+    void sub_RefreshLanguage() override;
+    // The pad re-read the mode after the microscope reported a change.
+    void sub_RefreshForm() override { sub_LoadData(); }
+
+private:
+    Mode m_Mode;
+    const std::string* m_Caption;
+    QCheckBox* m_Box;
+};

@@ -1,0 +1,116 @@
+#include "settings/SettingGroups.h"
+
+#include "core/mdlLanguage.h"
+#include "model/clsZo.h"
+#include "sdk/DeviceIndex.h"
+#include "model/clsModeALF.h"
+#include "model/clsModeRotation.h"
+#include "settings/AccessorySwitchCtl.h"
+#include "settings/KeyErgoControlCtl.h"
+#include "settings/KeyShortcutKeyCtl.h"
+#include "settings/ModeSwitchCtl.h"
+#include "settings/NotAvailablePage.h"
+#include "settings/OthersLayoutCtl.h"
+#include "settings/OthersVersionCtl.h"
+#include "settings/SettingPageGroup.h"
+#include "settings/SettingPagePair.h"
+
+namespace {
+
+bool Mounted(int device)
+{
+    return g_Zo->IsMounted(device) == 1;
+}
+
+// System types whose controller has the piezo connection instead of the
+// shutter and camera connectors.
+bool PiezoSystem()
+{
+    const int32_t type = g_Zo->SystemType();
+    return type == 5 || type == 6;
+}
+
+// Both nosepiece modes need the nosepiece and the Z drive.
+bool NosepieceModes()
+{
+    return Mounted(DeviceIndex::Nosepiece) && Mounted(DeviceIndex::ZDrive);
+}
+
+template <class Page>
+std::function<SettingPage*()> Make()
+{
+    return [] { return new Page; };
+}
+
+SettingPage* MakeModeALF()
+{
+    return new ModeSwitchCtl({[] { return g_Zo->ModeALF->IsALFOn(); }, [](int32_t on) { g_Zo->ModeALF->SetIsALFOn(on); }},
+                             "chkModeALF", &g_LangModeALFCtl.LblModeALF);
+}
+
+SettingPage* MakeModeRotationStopper()
+{
+    return new ModeSwitchCtl({[] { return g_Zo->ModeRotation->IsRotationOn(); },
+                              [](int32_t on) { g_Zo->ModeRotation->SetIsRotationOn(on); }},
+                             "chkModeRotationStopper", &g_LangModeRotationStopperCtl.LblModeRotationStopper);
+}
+
+// The pad's display switches on two sub-pages.
+SettingPage* MakeAccessoryDisplay()
+{
+    auto* pair = new SettingPagePair;
+    pair->SetPages(new AccessorySwitchCtl(AccessorySwitchCtl::kFirstPage, g_LangOthersControlCtl.ChkAccessory1),
+                   new AccessorySwitchCtl(AccessorySwitchCtl::kSecondPage, g_LangOthersControlCtl.ChkAccessory2),
+                   &g_LangOthersControlCtl.BtnNext, &g_LangOthersControlCtl.BtnPrevious);
+    return pair;
+}
+
+} // namespace
+
+std::vector<SettingPageGroup*> CreateSettingGroups(QWidget* parent)
+{
+    using namespace DeviceIndex;
+    auto group = [parent](int index, const char* name, std::vector<SettingEntry> entries) {
+        auto* created = new SettingPageGroup(index, std::move(entries), parent);
+        created->setObjectName(name);
+        return created;
+    };
+    return {
+        group(0, "AttachMainCtl1",
+              {{"AttachObjectiveCtl1", &g_LangAttachObjectiveLensCtl.LblTittle, [] { return Mounted(Nosepiece); },
+                Make<NotAvailablePage>()},
+               {"AttachCondenserCtl1", &g_LangAttachCondenserCtl.LblTittle, [] { return Mounted(Condenser); },
+                Make<NotAvailablePage>()},
+               {"AttachFilter1Ctl1", &g_LangAttachFilterCtl.LblTittle,
+                [] { return Mounted(FilterTurret1) || Mounted(FilterTurret2); }, Make<NotAvailablePage>()},
+               {"AttachEXFilterCtl1", &g_LangAttachEXFilterCtl.LblTittle, [] { return Mounted(EXWheel); },
+                Make<NotAvailablePage>()},
+               {"AttachBAFilterCtl1", &g_LangAttachBAFilterCtl.LblTittle, [] { return Mounted(BAWheel); },
+                Make<NotAvailablePage>()}}),
+        group(1, "ConnectMainCtl1",
+              {{"ConnectShutterCtl1", &g_LangConnectObjectiveCtl.LblConnectShutter, [] { return !PiezoSystem(); },
+                Make<NotAvailablePage>()},
+               {"ConnectCameraCtl1", &g_LangConnectCameraCtl.LblCamera, [] { return !PiezoSystem(); },
+                Make<NotAvailablePage>()},
+               {"ConnectFLTurretCtl1", &g_LangConnectFLTurretCtl.LblFlChange,
+                [] { return Mounted(FilterTurret1) && Mounted(FilterTurret2); }, Make<NotAvailablePage>()},
+               {"ConnectPiezoStageCtl1", &g_LangConnectPiezoCtl.LblConnectPiezoStage, PiezoSystem,
+                Make<NotAvailablePage>()},
+               {"ConnectMicroscopeCtl1", &g_LangConnectMicroscopeCtl.LblConnectMicroscope, nullptr,
+                Make<NotAvailablePage>()}}),
+        group(2, "ModeMainCtl1",
+              {{"ModeALFCtl1", &g_LangModeALFCtl.LblModeALF, NosepieceModes, MakeModeALF},
+               {"ModeRotationStopperCtl1", &g_LangModeRotationStopperCtl.LblModeRotationStopper, NosepieceModes,
+                MakeModeRotationStopper}}),
+        group(3, "KeyMainCtl1",
+              {{"KeyErgoControlCtl1", &g_LangKeyErgoControlCtl.LblKeyErgoButton,
+                [] { return Mounted(ErgoController); }, Make<KeyErgoControlCtl>()},
+               {"KeyShortcutKeyCtl1", &g_LangKeyShortcutKeyCtl.LblKeyKeyBoard, nullptr, Make<KeyShortcutKeyCtl>()}}),
+        group(4, "OberservationMainCtl1",
+              {{"ObservationModeCtl1", &g_LangFrmSetting.OptMenu[4], nullptr, Make<NotAvailablePage>()}}),
+        group(5, "OthersMainCtl1",
+              {{"OthersLayoutCtl1", &g_LangOthersMainCtl.OptMenu[0], nullptr, Make<OthersLayoutCtl>()},
+               {"OthersControlCtl1", &g_LangOthersMainCtl.OptMenu[1], nullptr, MakeAccessoryDisplay},
+               {"OthersVersionCtl1", &g_LangOthersMainCtl.OptMenu[2], nullptr, Make<OthersVersionCtl>()}}),
+    };
+}

@@ -1,0 +1,187 @@
+// The settings dialog's frame: page switching, committing and abandoning the
+// edits, setup-file load and save, keyboard use.
+
+#include "SettingsFixture.h"
+
+#include "core/mdlCommon.h"
+#include "model/clsModeALF.h"
+#include "model/clsObjective.h"
+#include "sdk/DeviceIndex.h"
+#include "settings/SettingPage.h"
+
+#include <QListWidget>
+#include <QTest>
+
+namespace zotest {
+namespace {
+
+using SettingsFrame = SettingsTest;
+
+TEST_F(SettingsFrame, ShowsTheRememberedPageAndIgnoresAClickOnTheShownOne)
+{
+    g_DefaultGUIFunction = frmSettingMain::Key;
+    g_DefaultGUIPage[frmSettingMain::Key] = 1;
+    Open();
+    EXPECT_EQ(dialog->CurrentPage(), frmSettingMain::Key);
+    EXPECT_EQ(dialog->Group(frmSettingMain::Key)->CurrentIndex(), 1);
+
+    // Another group starts on its first page and becomes the remembered one.
+    SettingPageGroup* mode = Show(frmSettingMain::Mode, 1);
+    EXPECT_EQ(g_DefaultGUIFunction, frmSettingMain::Mode);
+    EXPECT_EQ(g_DefaultGUIPage[frmSettingMain::Mode], 1);
+    // A click on the shown group does not switch it again.
+    g_DefaultGUIPage[frmSettingMain::Mode] = 0;
+    Press("optMain2");
+    EXPECT_EQ(mode->CurrentIndex(), 1);
+
+    // Hidden and shown again, the remembered page comes back although its
+    // button was already set.
+    g_DefaultGUIPage[frmSettingMain::Mode] = 1;
+    mode->optMenu_Click(0);
+    g_DefaultGUIPage[frmSettingMain::Mode] = 1;
+    dialog->hide();
+    dialog->show();
+    EXPECT_EQ(dialog->CurrentPage(), frmSettingMain::Mode);
+    EXPECT_EQ(mode->CurrentIndex(), 1);
+}
+
+TEST_F(SettingsFrame, ApplyAndOkWithNothingEditedSendOnlyTheErgoSwitchState)
+{
+    Open();
+    Press("btnApply");
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(63)});
+    EXPECT_TRUE(dialog->isVisible());
+    // The ergo controller's switch state is always sent; nothing else is.
+    ExpectWrites({"ErgoController.EnableSwitch("});
+    Press("btnOk");
+    EXPECT_EQ(ui.BoxTexts(), (std::vector<std::string>{func_GetMessage(63), func_GetMessage(63)}));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(pad->SettingsOpen());
+}
+
+TEST_F(SettingsFrame, AFailedWriteShowsItsTextAndOkAnsweredNoKeepsTheDialogWithTheEdit)
+{
+    Open();
+    const int32_t held = g_Zo->ModeALF->IsALFOn();
+    g_Zo->ModeALF->SetIsALFOn(held == 1 ? 0 : 1);
+    sim->control().FailCall("Nosepiece", "SetALFMode", 1005);
+    Press("btnApply");
+    // Message 64, then the line of the component that failed.
+    const std::string failed = ScriptedUi::Styled(UiServices::MB_CRITICAL, func_JoinLines(func_GetMessage(64), func_GetMessage(101)));
+    ASSERT_EQ(ui.StyledBoxes().size(), 1u);
+    EXPECT_EQ(ui.StyledBoxes()[0].rfind(failed, 0), 0u) << ui.StyledBoxes()[0];
+    ui.QueueAnswer(UiServices::ID_NO);
+    Press("btnOk");
+    EXPECT_EQ(ui.StyledBoxes().back(), ScriptedUi::Styled(4 | UiServices::MB_CRITICAL, ui.Boxes()[0].text));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_NE(g_Zo->ModeALF->IsALFOn(), held);
+    // Yes closes and keeps the edit that failed.
+    ui.QueueAnswer(UiServices::ID_YES);
+    Press("btnOk");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_NE(g_Zo->ModeALF->IsALFOn(), held);
+}
+
+TEST_F(SettingsFrame, CancelAskedNoKeepsTheEditsAndYesRestoresWhatTheMicroscopeHolds)
+{
+    Open();
+    const int32_t held = g_Zo->ModeALF->IsALFOn();
+    g_Zo->ModeALF->SetIsALFOn(held == 1 ? 0 : 1);
+    ui.QueueAnswer(UiServices::ID_NO);
+    Press("btnCancel");
+    EXPECT_EQ(ui.StyledBoxes(), std::vector<std::string>{ScriptedUi::Styled(36, func_GetMessage(69))});
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_NE(g_Zo->ModeALF->IsALFOn(), held);
+    Press("btnCancel");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(g_Zo->ModeALF->IsALFOn(), held);
+    EXPECT_TRUE(WritesSinceMark().empty());
+}
+
+TEST_F(SettingsFrame, KeyboardReturnIsOkEscapeAndTheCloseBoxAskFirst)
+{
+    Open();
+    QTest::keyClick(dialog, Qt::Key_Return);
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(63)});
+    EXPECT_FALSE(dialog->isVisible());
+
+    for (auto close : std::vector<std::function<void()>>{[this] { QTest::keyClick(dialog, Qt::Key_Escape); },
+                                                         [this] { dialog->close(); }}) {
+        Open();
+        ui.QueueAnswer(UiServices::ID_NO);
+        close();
+        EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(69)});
+        EXPECT_TRUE(dialog->isVisible());
+        close();
+        EXPECT_FALSE(dialog->isVisible());
+    }
+}
+
+TEST_F(SettingsFrame, AnInvalidFieldIsLeftByPressingCancel)
+{
+    Open();
+    auto* page = dialog->findChild<SettingPage*>("ModeALFCtl1");
+    EXPECT_EQ(page->func_FieldExit(), SettingPage::FieldExit::Validate);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(In("btnCancel"), &enter);
+    ui.QueueAnswer(UiServices::ID_NO);
+    EXPECT_EQ(page->func_FieldExit(), SettingPage::FieldExit::Stay);
+    EXPECT_EQ(page->func_FieldExit(), SettingPage::FieldExit::Leave);
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>(2, func_GetMessage(69)));
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(SettingsFrame, LoadsOnlyTheTickedPartsOfASetupFile)
+{
+    Open();
+    const std::string file = (TestEnv::FreshDir("setup") / "setup.xml").string();
+    const int32_t alf = g_Zo->ModeALF->IsALFOn();
+    const int32_t code = g_Zo->Objective->code(1);
+    g_Zo->ModeALF->SetIsALFOn(alf == 1 ? 0 : 1);
+    g_Zo->Objective->SetCode(1, code == 5 ? 6 : 5);
+    ASSERT_EQ(g_Zo->func_WriteXML(file), "");
+    g_Zo->sub_RestData();
+
+    // No file chosen, or no part chosen: nothing changes.
+    dialog->ChooseFile = [](bool) { return QString(); };
+    Press("btnLoad");
+    dialog->ChooseFile = [&file](bool) { return QString::fromStdString(file); };
+    OnNextModal([](QWidget* select) { QTest::keyClick(select, Qt::Key_Escape); });
+    Press("btnLoad");
+    EXPECT_EQ(g_Zo->ModeALF->IsALFOn(), alf);
+    EXPECT_EQ(g_Zo->Objective->code(1), code);
+
+    // The ALF row unticked: the nosepiece is loaded, the ALF mode is not.
+    std::vector<std::string> rows;
+    OnNextModal([&rows](QWidget* select) {
+        auto* list = select->findChild<QListWidget*>("lstFile");
+        for (int row = 0; row < list->count(); ++row)
+            rows.push_back(list->item(row)->text().toStdString());
+        constexpr int kALF = 9; // every part is in the file, so row = part
+        list->item(kALF)->setCheckState(Qt::Unchecked);
+        QTest::keyClick(select, Qt::Key_Return);
+    });
+    Press("btnLoad");
+    EXPECT_EQ(rows, std::vector<std::string>(g_LangFrmSelFileItem.FileItem.begin() + 1,
+                                             g_LangFrmSelFileItem.FileItem.end()));
+    EXPECT_EQ(g_Zo->ModeALF->IsALFOn(), alf);
+    EXPECT_NE(g_Zo->Objective->code(1), code);
+    EXPECT_TRUE(WritesSinceMark().empty());
+}
+
+TEST_F(SettingsFrame, SaveWritesTheSetupFileOrShowsWhyItCouldNot)
+{
+    Open();
+    const std::filesystem::path folder = TestEnv::FreshDir("save");
+    for (const std::filesystem::path& file : {folder / "setup.xml", folder / "missing" / "setup.xml"}) {
+        dialog->ChooseFile = [&file](bool forSaving) { return forSaving ? QString::fromStdString(file) : QString(); };
+        Press("btnSave");
+    }
+    EXPECT_FALSE(ReadText(folder / "setup.xml").empty());
+    ASSERT_EQ(ui.BoxTexts().size(), 2u);
+    EXPECT_EQ(ui.BoxTexts()[0], func_GetMessage(53));
+    EXPECT_EQ(ui.BoxTexts()[1].rfind(func_GetMessage(54) + "\r\n", 0), 0u) << ui.BoxTexts()[1];
+}
+
+} // namespace
+} // namespace zotest
