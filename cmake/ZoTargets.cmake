@@ -29,9 +29,11 @@ function(zo_layer target)
 endfunction()
 
 # zo_test(<target> [QT] [DEPS <targets>...])
-# One GoogleTest executable from the .cpp files of the calling folder. Every
-# test runs with its own HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR (made by the
-# shared test main), offscreen when it uses Qt, and with a time limit.
+# One GoogleTest executable from the .cpp files of the calling folder. CTest
+# runs every test alone, in a process of its own, and the whole binary once
+# more in a random order (the seed is in its output), each with a time limit.
+# Each test gets its own HOME and XDG folders from the shared test main; Qt
+# tests run offscreen.
 function(zo_test target)
   cmake_parse_arguments(ARG "QT" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -46,23 +48,14 @@ function(zo_test target)
   add_executable(${target} ${sources} ${main})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${target} PRIVATE ${ARG_DEPS} zo_testsupport GTest::gtest GTest::gmock)
-  set(env "ZO_SOURCE_DIR=${CMAKE_SOURCE_DIR};ZO_RUNTIME_DIR=${ZO_RUNTIME_DIR}")
   if(ARG_QT)
     set_target_properties(${target} PROPERTIES AUTOMOC ON)
     target_link_libraries(${target} PRIVATE zo_testsupport_qt Qt6::Widgets)
-    list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()
   gtest_discover_tests(${target}
     DISCOVERY_TIMEOUT 120
     DISCOVERY_MODE PRE_TEST
     PROPERTIES TIMEOUT 300)
-  # The environment is a list, which the discovery's PROPERTIES flatten into
-  # separate arguments (only the first variable would be set); it is given to
-  # the discovered tests by a file that runs after theirs.
-  set(env_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_environment.cmake)
-  file(WRITE ${env_file}
-    "if(${target}_TESTS)\n"
-    "  set_tests_properties(\${${target}_TESTS} PROPERTIES ENVIRONMENT \"${env}\")\n"
-    "endif()\n")
-  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${env_file})
+  add_test(NAME ${target}_shuffled COMMAND ${target} --gtest_shuffle)
+  set_tests_properties(${target}_shuffled PROPERTIES TIMEOUT 600)
 endfunction()

@@ -71,7 +71,6 @@ protected:
                 SimOptions options = SimOptions::Described(description);
                 options.connect = false;
                 options.traceFile = traceFile;
-                options.stateFolder = (TestEnv::Root() / "app-sim-state").string();
                 sims.push_back(std::make_unique<SimMicroscope>(options));
                 return sims.back()->Release();
             },

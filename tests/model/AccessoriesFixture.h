@@ -75,7 +75,7 @@ public:
 
 class ConnectedZo : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { UseBuiltLanguage(); }
+    ConnectedZo() { UseBuiltLanguage(); }
 
     void SetUp() override { Connect(""); }
 

@@ -1,5 +1,13 @@
 #include "TestEnv.h"
 
+#include "core/UiServices.h"
+#include "core/mdlGlobals.h"
+#include "core/mdlLanguage.h"
+#include "core/mdlSettings.h"
+#include "model/StartupHost.h"
+#include "model/clsZo.h"
+#include "model/mdlStartup.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -14,6 +22,43 @@ namespace {
 
 fs::path g_root;
 
+// Folders of the user's own, fresh for every test.
+void UseFreshHome()
+{
+    const fs::path home = TestEnv::FreshDir("home");
+    const fs::path runtime = TestEnv::FreshDir("runtime");
+    fs::create_directories(home / ".config");
+    fs::permissions(runtime, fs::perms::owner_all, fs::perm_options::replace);
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    unsetenv("ZO_SIM_TRACE");
+    unsetenv("ZO_SIM_INSTRUMENT");
+}
+
+// The program-wide variables as the program starts with them.
+void ResetProgramState()
+{
+    g_Zo.reset();
+    g_StartupHost = nullptr;
+    g_RestartFlag = false;
+    g_KeyboardHook = 0;
+    g_UiServices = nullptr;
+    g_AppPath.clear();
+    for (bool* flag : {&g_RefreshObjective, &g_RefreshCondenser, &g_RefreshFilterBlock, &g_RefreshEXFilter,
+                       &g_RefreshBAFilter, &g_RefreshObservationMode, &g_RefreshPiezoStage, &g_LayoutPending})
+        *flag = false;
+    ResetSettingsVariables();
+    ResetLanguageVariables();
+    g_LanguageFlag = 0;
+    g_UseLanguagePath.clear();
+}
+
+class Isolation : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { UseFreshHome(); }
+    void OnTestEnd(const ::testing::TestInfo&) override { ResetProgramState(); }
+};
+
 class RemoveRoot : public ::testing::Environment {
 public:
     void TearDown() override
@@ -24,10 +69,10 @@ public:
     }
 };
 
-fs::path EnvPath(const char* name)
+fs::path PathOr(const char* variable, const char* built)
 {
-    const char* v = std::getenv(name);
-    return v ? fs::path(v) : fs::path();
+    const char* v = std::getenv(variable);
+    return v != nullptr && *v != '\0' ? fs::path(v) : fs::path(built);
 }
 
 } // namespace
@@ -40,18 +85,9 @@ void TestEnv::Install()
     if (mkdtemp(templ.data()) == nullptr)
         throw std::runtime_error("cannot create the test folder");
     g_root = templ;
-    const fs::path home = g_root / "home";
-    const fs::path config = home / ".config";
-    const fs::path runtime = g_root / "runtime";
-    fs::create_directories(config);
-    fs::create_directories(runtime);
-    fs::permissions(runtime, fs::perms::owner_all, fs::perm_options::replace);
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    unsetenv("ZO_SIM_TRACE");
-    unsetenv("ZO_SIM_INSTRUMENT");
-    ::testing::AddGlobalTestEnvironment(new RemoveRoot); // gtest takes ownership
+    UseFreshHome(); // for what runs before the first test
+    ::testing::AddGlobalTestEnvironment(new RemoveRoot); // gtest takes ownership of both
+    ::testing::UnitTest::GetInstance()->listeners().Append(new Isolation);
 }
 
 const fs::path& TestEnv::Root()
@@ -69,12 +105,12 @@ fs::path TestEnv::FreshDir(const std::string& name)
 
 fs::path TestEnv::SourceDir()
 {
-    return EnvPath("ZO_SOURCE_DIR");
+    return PathOr("ZO_SOURCE_DIR", ZO_TEST_SOURCE_DIR);
 }
 
 fs::path TestEnv::RuntimeDir()
 {
-    return EnvPath("ZO_RUNTIME_DIR");
+    return PathOr("ZO_RUNTIME_DIR", ZO_TEST_RUNTIME_DIR);
 }
 
 } // namespace zotest

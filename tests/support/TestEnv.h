@@ -5,13 +5,15 @@
 
 namespace zotest {
 
-// Each test program runs with its own HOME, XDG_CONFIG_HOME and
-// XDG_RUNTIME_DIR below one temporary folder, so no run sees the settings,
-// language selection or simulator state of another run or of the user.
+// Each test runs with its own HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR below
+// one temporary folder of the test program, so no test sees the settings,
+// language selection or saved simulator state of another test, of another
+// run or of the user; and every test leaves the program-wide variables at
+// their start values, so the tests pass alone and in any order.
 class TestEnv {
 public:
-    // Creates the folders and points the environment at them. Call before
-    // anything reads the environment (before QApplication, too).
+    // Creates the root folder and installs the per-test isolation. Call
+    // before anything reads the environment (before QApplication, too).
     static void Install();
 
     // The temporary root of this test program; removed when it exits.
@@ -21,7 +23,8 @@ public:
     static std::filesystem::path FreshDir(const std::string& name);
 
     // The source tree and the folder with the built program, Language/ and
-    // Picture/ (set by the build for every test).
+    // Picture/ (the build's own folders unless ZO_SOURCE_DIR or
+    // ZO_RUNTIME_DIR name others).
     static std::filesystem::path SourceDir();
     static std::filesystem::path RuntimeDir();
 };

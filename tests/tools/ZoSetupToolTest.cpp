@@ -36,9 +36,11 @@ std::string Quoted(const std::string& text)
 class ZoSetupTool : public ::testing::Test {
 protected:
     // The expected texts come from the same language file the tool reads.
-    static void SetUpTestSuite() { zotest::UseBuiltLanguage(); }
-
-    void SetUp() override { folder = zotest::TestEnv::FreshDir("zosetup"); }
+    void SetUp() override
+    {
+        zotest::UseBuiltLanguage();
+        folder = zotest::TestEnv::FreshDir("zosetup");
+    }
 
     Result Run(const std::vector<std::string>& args)
     {
