@@ -52,26 +52,28 @@ void KeyAssignmentRow::sub_AddHeadings(QGridLayout& grid, QWidget* parent, QLabe
 void KeyAssignmentRow::sub_FillDevices()
 {
     // One entry per run of rows of the same device group.
-    cboDevice->clear();
+    QStringList devices;
     QString previous;
     for (std::size_t row = 0; row < m_Table.Rows(); ++row) {
         const QString device = Text(m_Table.Cell(row, kDevice));
         if (!device.isEmpty() && device != previous)
-            cboDevice->addItem(device);
+            devices.append(device);
         previous = device;
     }
+    cboDevice->clear();
+    cboDevice->addItems(devices);
     cboDevice->setCurrentIndex(-1);
 }
 
 void KeyAssignmentRow::sub_FillFunctions()
 {
-    cboFunction->clear();
+    QStringList functions;
     const std::string device = cboDevice->currentText().toStdString();
-    if (cboDevice->currentIndex() < 0)
-        return;
-    for (std::size_t row = 0; row < m_Table.Rows(); ++row)
+    for (std::size_t row = 0; row < m_Table.Rows() && cboDevice->currentIndex() >= 0; ++row)
         if (m_Table.Cell(row, kDevice) == device)
-            cboFunction->addItem(Text(m_Table.Cell(row, kFunction)));
+            functions.append(Text(m_Table.Cell(row, kFunction)));
+    cboFunction->clear();
+    cboFunction->addItems(functions);
 }
 
 void KeyAssignmentRow::sub_ShowRow(std::optional<std::size_t> row)

@@ -27,7 +27,8 @@ QString Text(const std::string& text)
 KeyShortcutKeyCtl::KeyShortcutKeyCtl(QWidget* parent)
     : SettingPagePair(parent), m_Table(g_KeyShortcutList.Rows(), g_KeyShortcutList.Columns())
 {
-    SetPages(new KeyShortcutRows(m_Table, 0), new KeyShortcutRows(m_Table, KeyShortcutRows::RowCount),
+    SetPages(new KeyShortcutRows(m_Table, 0, PageArea()),
+             new KeyShortcutRows(m_Table, KeyShortcutRows::RowCount, PageArea()),
              &g_LangKeyShortcutKeyCtl.BtnNext, &g_LangKeyShortcutKeyCtl.BtnPrevious);
 }
 

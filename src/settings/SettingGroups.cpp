@@ -37,30 +37,31 @@ bool NosepieceModes()
 }
 
 template <class Page>
-std::function<SettingPage*()> Make()
+std::function<SettingPage*(QWidget*)> Make()
 {
-    return [] { return new Page; };
+    return [](QWidget* parent) { return new Page(parent); };
 }
 
-SettingPage* MakeModeALF()
+SettingPage* MakeModeALF(QWidget* parent)
 {
     return new ModeSwitchCtl({[] { return g_Zo->ModeALF->IsALFOn(); }, [](int32_t on) { g_Zo->ModeALF->SetIsALFOn(on); }},
-                             "chkModeALF", &g_LangModeALFCtl.LblModeALF);
+                             "chkModeALF", &g_LangModeALFCtl.LblModeALF, parent);
 }
 
-SettingPage* MakeModeRotationStopper()
+SettingPage* MakeModeRotationStopper(QWidget* parent)
 {
     return new ModeSwitchCtl({[] { return g_Zo->ModeRotation->IsRotationOn(); },
                               [](int32_t on) { g_Zo->ModeRotation->SetIsRotationOn(on); }},
-                             "chkModeRotationStopper", &g_LangModeRotationStopperCtl.LblModeRotationStopper);
+                             "chkModeRotationStopper", &g_LangModeRotationStopperCtl.LblModeRotationStopper, parent);
 }
 
 // The pad's display switches on two sub-pages.
-SettingPage* MakeAccessoryDisplay()
+SettingPage* MakeAccessoryDisplay(QWidget* parent)
 {
-    auto* pair = new SettingPagePair;
-    pair->SetPages(new AccessorySwitchCtl(AccessorySwitchCtl::kFirstPage, g_LangOthersControlCtl.ChkAccessory1),
-                   new AccessorySwitchCtl(AccessorySwitchCtl::kSecondPage, g_LangOthersControlCtl.ChkAccessory2),
+    auto* pair = new SettingPagePair(parent);
+    QWidget* area = pair->PageArea();
+    pair->SetPages(new AccessorySwitchCtl(AccessorySwitchCtl::kFirstPage, g_LangOthersControlCtl.ChkAccessory1, area),
+                   new AccessorySwitchCtl(AccessorySwitchCtl::kSecondPage, g_LangOthersControlCtl.ChkAccessory2, area),
                    &g_LangOthersControlCtl.BtnNext, &g_LangOthersControlCtl.BtnPrevious);
     return pair;
 }

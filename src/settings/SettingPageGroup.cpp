@@ -27,7 +27,7 @@ SettingPageGroup::SettingPageGroup(int group, std::vector<SettingEntry> entries,
         m_Buttons.push_back(button);
     }
     for (std::size_t i = 0; i < m_Entries.size(); ++i) {
-        SettingPage* page = m_Entries[i].create();
+        SettingPage* page = m_Entries[i].create(pages);
         page->setObjectName(m_Entries[i].name);
         m_Stack->addWidget(page);
         AddPage(page);

@@ -13,12 +13,13 @@ class QStackedLayout;
 
 // One sub-page of a page group: its object name, the language text of its
 // option button, when that button is enabled (always when empty) and how the
-// page is made.
+// page is made (with its parent, so that it never changes parents: a move
+// would send every control a change of the inherited font).
 struct SettingEntry {
     const char* name;
     const std::string* caption;
     std::function<bool()> enabled;
-    std::function<SettingPage*()> create;
+    std::function<SettingPage*(QWidget* parent)> create;
 };
 
 // A page of the settings dialog that holds sub-pages behind a row of option

@@ -9,9 +9,9 @@ SettingPagePair::SettingPagePair(QWidget* parent) : SettingPageContainer(parent)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* pages = new QWidget(this);
-    m_Stack = new QStackedLayout(pages);
-    layout->addWidget(pages, 1);
+    m_Area = new QWidget(this);
+    m_Stack = new QStackedLayout(m_Area);
+    layout->addWidget(m_Area, 1);
     btnPage = new QPushButton(this);
     btnPage->setObjectName("btnPage");
     btnPage->setAutoDefault(false);

@@ -14,6 +14,8 @@ class SettingPagePair : public SettingPageContainer {
 public:
     explicit SettingPagePair(QWidget* parent = nullptr);
 
+    // Where the sub-pages go: make them with this parent.
+    QWidget* PageArea() const { return m_Area; }
     // Takes the two sub-pages and the language texts of btnPage.
     void SetPages(SettingPage* first, SettingPage* second, const std::string* next, const std::string* previous);
     int ShownIndex() const { return m_Shown; }
@@ -22,6 +24,7 @@ public:
     void sub_RefreshLanguage() override;
 
 private:
+    QWidget* m_Area = nullptr;
     QStackedLayout* m_Stack = nullptr;
     QPushButton* btnPage = nullptr;
     const std::string* m_Next = nullptr;

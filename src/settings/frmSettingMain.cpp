@@ -52,6 +52,9 @@ frmSettingMain::frmSettingMain(SettingsHost* host, QWidget* parent) : QDialog(pa
     setObjectName("frmSettingMain");
     setModal(true);
     setSizeGripEnabled(true);
+    // Every control of the dialog takes the language font: set on the window
+    // before its controls exist, they inherit it without a change each.
+    setFont(func_LanguageFont(font(), g_Font));
     ChooseFile = [this](bool forSaving) { return ChooseFileWithDialog(forSaving); };
 
     auto* menu = new QVBoxLayout;
@@ -61,7 +64,7 @@ frmSettingMain::frmSettingMain(SettingsHost* host, QWidget* parent) : QDialog(pa
         button->setObjectName(QString("optMain%1").arg(i));
         button->setCheckable(true);
         button->setAutoDefault(false);
-        button->setMinimumHeight(34);
+        button->setMinimumSize(128, 34);
         m_Menu->addButton(button, i);
         menu->addWidget(button);
         optMain[static_cast<std::size_t>(i)] = button;
@@ -110,7 +113,8 @@ frmSettingMain::frmSettingMain(SettingsHost* host, QWidget* parent) : QDialog(pa
     layout->addLayout(body, 1);
     layout->addWidget(picButtons);
     resize(760, 520);
-    sub_RefreshLanguage();
+    // The texts come with the first showing (Form_Load).
+    setWindowTitle(Text(g_LangGUITitle.SettingMain));
 }
 
 frmSettingMain::~frmSettingMain() = default;
@@ -140,7 +144,7 @@ void frmSettingMain::ForEachPage(std::initializer_list<int> order, void (Setting
 
 void frmSettingMain::sub_RefreshLanguage()
 {
-    sub_ApplyFont(this, g_Font);
+    setFont(func_LanguageFont(font(), g_Font));
     setWindowTitle(Text(g_LangGUITitle.SettingMain));
     for (int i = 0; i < PageCount; ++i)
         optMain[static_cast<std::size_t>(i)]->setText(Text(g_LangFrmSetting.OptMenu[static_cast<std::size_t>(i)]));

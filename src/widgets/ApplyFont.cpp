@@ -62,15 +62,8 @@ void sub_ApplyFont(QWidget* root, const FontInfo& font)
             keep.emplace_back(widget, widget->font());
     }
 
-    for (QWidget* widget : targets) {
-        QFont changed = widget->font();
-        changed.setFamily(QString::fromStdString(font.Name));
-        changed.setBold(font.Bold);
-        changed.setItalic(font.Italic);
-        if (font.Size > 0)
-            changed.setPointSize(font.Size);
-        widget->setFont(changed);
-    }
+    for (QWidget* widget : targets)
+        widget->setFont(func_LanguageFont(widget->font(), font));
     for (auto& [widget, before] : keep) {
         if (widget->font() != before) {
             // Every property explicit, or the changed frame's would show through.
@@ -78,4 +71,16 @@ void sub_ApplyFont(QWidget* root, const FontInfo& font)
             widget->setFont(before);
         }
     }
+}
+
+QFont func_LanguageFont(QFont base, const FontInfo& font)
+{
+    if (font.Name.empty())
+        return base;
+    base.setFamily(QString::fromStdString(font.Name));
+    base.setBold(font.Bold);
+    base.setItalic(font.Italic);
+    if (font.Size > 0)
+        base.setPointSize(font.Size);
+    return base;
 }

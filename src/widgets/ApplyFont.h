@@ -2,6 +2,8 @@
 
 #include "core/mdlLanguage.h"
 
+#include <QFont>
+
 class QWidget;
 
 // Gives the language file's font to the controls below root that show text in
@@ -16,3 +18,7 @@ class QWidget;
 // zero-point font; the character set is left to Qt, which picks glyphs by
 // script.
 void sub_ApplyFont(QWidget* root, const FontInfo& font);
+
+// `base` with the language file's font (name, bold, italic, and the size
+// when above 0); `base` itself with an empty font name.
+QFont func_LanguageFont(QFont base, const FontInfo& font);

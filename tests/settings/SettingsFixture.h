@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QTimer>
 
 #include <functional>
@@ -25,6 +26,9 @@ protected:
         g_DefaultGUIPage.fill(0);
         g_MouseOverCancel = false;
         PadTest::TearDown();
+        ResetSettingsVariables();
+        g_LanguageFlag = 0;
+        sub_ReadLanguage();
     }
 
     // Loads the pad (on the described instrument) and opens the dialog with
@@ -57,6 +61,21 @@ protected:
         if (sub >= 0)
             group->optMenu_Click(sub);
         return group;
+    }
+
+    // Picks entry `index` of a list below `parent` as the operator would.
+    static void Choose(QWidget* parent, const char* list, int index)
+    {
+        auto* box = parent->findChild<QComboBox*>(list);
+        ASSERT_NE(box, nullptr) << list;
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    static void ChooseText(QWidget* parent, const char* list, const std::string& text)
+    {
+        auto* box = parent->findChild<QComboBox*>(list);
+        ASSERT_NE(box, nullptr) << list;
+        Choose(parent, list, box->findText(QString::fromStdString(text)));
     }
 
     // Runs `answer` on the next modal window that opens (a window the code

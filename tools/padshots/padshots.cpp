@@ -3,6 +3,9 @@
 // [switched-off controls]. Layouts are given as digits ("18" = layouts 1
 // and 8; default all eight); switched-off controls as "GUIControl" keys
 // separated by commas ("AOM,LASER").
+// padshots --previews <folder> makes the layout page's previews instead:
+// every layout on the built-in instrument, named after the layout
+// ("Normal.png", ...). The build runs it for Picture/Layout/.
 // The program folder is the tool's own (the build puts Language/ there); the
 // simulator keeps its state in a temporary folder.
 
@@ -13,6 +16,7 @@
 #include "model/clsZo.h"
 #include "pad/frmZoControl.h"
 #include "sdk/ZoScope.h"
+#include "settings/OthersLayoutCtl.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,9 +50,15 @@ public:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: padshots <output folder> [instrument description] [layouts]\n");
+    const bool previews = argc > 2 && std::string(argv[1]) == "--previews";
+    if (argc < 2 || (argc == 2 && std::string(argv[1]) == "--previews")) {
+        std::fprintf(stderr, "usage: padshots <output folder> [instrument description] [layouts]\n"
+                             "       padshots --previews <output folder>\n");
         return 2;
+    }
+    if (previews) {
+        ++argv;
+        argc = 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
     const std::string description = argc > 2 ? argv[2] : "";
@@ -86,10 +96,12 @@ int main(int argc, char** argv)
         pad->Form_Activate();
         pad->FlushReadouts();
         app.processEvents();
-        const QString file = QString("%1/pad-layout-%2%3.png")
-                                 .arg(output)
-                                 .arg(g_LayoutType)
-                                 .arg(description.empty() && switchedOff.isEmpty() ? "" : "-unmounted");
+        const QString file =
+            previews ? QString("%1/%2.png").arg(output, OthersLayoutCtl::LayoutName(g_LayoutType))
+                     : QString("%1/pad-layout-%2%3.png")
+                           .arg(output)
+                           .arg(g_LayoutType)
+                           .arg(description.empty() && switchedOff.isEmpty() ? "" : "-unmounted");
         if (!pad->grab().save(file))
             return 1;
         std::printf("%s %dx%d\n", file.toLocal8Bit().constData(), pad->width(), pad->height());

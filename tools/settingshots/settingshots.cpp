@@ -1,0 +1,135 @@
+// Renders the settings dialog's pages on the simulated microscope into PNG
+// files: settingshots <output folder>. The dialog is opened with the pad's
+// Settings button and driven as an operator would: each page is chosen with
+// its buttons; the last picture is the layout page after Deutsch was chosen
+// and applied. Message boxes answer themselves (their texts go to standard
+// error). The program folder is the tool's own; the simulator keeps its
+// state in a temporary folder.
+
+#include "QtUiServices.h"
+#include "core/mdlGlobals.h"
+#include "core/mdlLanguage.h"
+#include "core/mdlSettings.h"
+#include "model/clsZo.h"
+#include "pad/frmZoControl.h"
+#include "sdk/ZoScope.h"
+#include "settings/SettingPageGroup.h"
+#include "settings/frmSettingMain.h"
+#include "widgets/usrPButton.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct Shot {
+    const char* file;
+    int group;
+    int page;
+    std::function<void(frmSettingMain&)> before;
+};
+
+void Click(QWidget& window, const char* button)
+{
+    if (auto* found = window.findChild<QAbstractButton*>(button))
+        found->click();
+}
+
+void Choose(QWidget& window, const char* list, int entry)
+{
+    if (auto* found = window.findChild<QComboBox*>(list)) {
+        found->setCurrentIndex(entry);
+        emit found->activated(entry);
+    }
+}
+
+bool Save(QWidget& window, const QString& file)
+{
+    QApplication::processEvents();
+    if (!window.grab().save(file))
+        return false;
+    std::printf("%s %dx%d\n", file.toLocal8Bit().constData(), window.width(), window.height());
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: settingshots <output folder>\n");
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(output);
+
+    QtUiServices ui;
+    ui.SetUnattended(QtUiServices::Unattended::AnswerYes);
+    g_UiServices = &ui;
+    g_AppPath = QCoreApplication::applicationDirPath().toStdString();
+    NormalizeAppPath();
+    sub_ReadControlIni();
+    g_GUIControl.fill(true);
+    sub_ApplyGUIControl();
+    g_LayoutType = 1;
+    // A keyboard that moves the stage and applies the first mode.
+    g_ShortcutKey = {901, 902, 908, 909, 907, 906, 0, 0, 991};
+    g_LanguageFlag = 1;
+    sub_ReadLanguage();
+
+    QTemporaryDir state;
+    ZOSCOPELib::ScopeOptions options;
+    options.clock = std::make_shared<ZOSCOPELib::ManualClock>();
+    options.stateFolder = state.path().toStdString();
+    g_Zo->Scope = ZOSCOPELib::CreateScope(options);
+    if (!g_Zo->func_Connect(0) || !g_Zo->func_ControlInfo())
+        return 1;
+    auto pad = std::make_unique<frmZoControl>();
+    pad->sub_SetInitialStatus();
+    pad->show();
+    pad->Form_Activate();
+    Click(*pad, "picSetting");
+    frmSettingMain* dialog = pad->SettingWindow();
+    if (!dialog)
+        return 1;
+
+    const Shot shots[] = {
+        {"settings-mode-alf.png", frmSettingMain::Mode, 0, nullptr},
+        {"settings-mode-rotation-stopper.png", frmSettingMain::Mode, 1, nullptr},
+        {"settings-key-ergo.png", frmSettingMain::Key, 0, nullptr},
+        {"settings-key-keyboard.png", frmSettingMain::Key, 1, nullptr},
+        {"settings-key-keyboard-2.png", frmSettingMain::Key, 1, [](frmSettingMain& d) { Click(*d.Group(frmSettingMain::Key)->Page(1), "btnPage"); }},
+        {"settings-layout.png", frmSettingMain::Others, 0,
+         [](frmSettingMain& d) { Choose(d, "cboSelectLayout", 5); }},
+        {"settings-display.png", frmSettingMain::Others, 1, nullptr},
+        {"settings-display-2.png", frmSettingMain::Others, 1,
+         [](frmSettingMain& d) { Click(*d.Group(frmSettingMain::Others)->Page(1), "btnPage"); }},
+        {"settings-version.png", frmSettingMain::Others, 2, nullptr},
+        // Deutsch chosen and applied: every open window takes the new texts.
+        {"settings-layout-de.png", frmSettingMain::Others, 0,
+         [](frmSettingMain& d) {
+             Choose(d, "cboSelect", 1);
+             Click(d, "btnApply");
+         }},
+    };
+    for (const Shot& shot : shots) {
+        Click(*dialog, QString("optMain%1").arg(shot.group).toLatin1().constData());
+        Click(*dialog->Group(shot.group), QString("optMenu%1").arg(shot.page).toLatin1().constData());
+        if (shot.before)
+            shot.before(*dialog);
+        if (!Save(*dialog, output + "/" + shot.file))
+            return 1;
+    }
+    pad.reset();
+    g_Zo.reset();
+    return 0;
+}
