@@ -22,6 +22,7 @@
 #include "sdk/ZoScope.h"
 #include "widgets/usrXYspin.h"
 #include "widgets/usrZspin.h"
+#include "QuietRun.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -47,22 +48,6 @@ namespace {
 
 constexpr int kEvents = 100000;
 constexpr int kBatch = 1000;
-
-class QuietUi : public UiServices {
-public:
-    int ShowMessageBox(const std::string&, int) override { return ID_OK; }
-    void SetBusyPointer(bool) override {}
-    void FlushInput() override {}
-    void SetProgress(int) override {}
-    void Sleep(int) override {}
-    void RefreshAllLanguage() override {}
-};
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
 
 // Counts paint events per control it watches.
 class PaintCounter : public QObject {
@@ -140,7 +125,7 @@ double MedianPerReport(Flood& flood)
         perReport.push_back(std::chrono::duration<double, std::nano>(end - start).count() / reports);
         delivered += reports;
     }
-    return Median(perReport);
+    return zotools::Median(perReport);
 }
 
 double MedianPerLabelText(QLabel& label)
@@ -153,7 +138,7 @@ double MedianPerLabelText(QLabel& label)
         const auto end = std::chrono::steady_clock::now();
         perCall.push_back(std::chrono::duration<double, std::nano>(end - start).count() / kBatch);
     }
-    return Median(perCall);
+    return zotools::Median(perCall);
 }
 
 } // namespace
@@ -162,25 +147,16 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    QuietUi ui;
+    zotools::QuietUi ui;
     g_UiServices = &ui;
     QTemporaryDir state;
     // Every control shown, as a settings file without switches has it.
     g_GUIControl.fill(true);
 
     auto clock = std::make_shared<ZOSCOPELib::ManualClock>();
-    ZOSCOPELib::ScopeOptions options;
-    options.clock = clock;
-    options.stateFolder = state.path().toStdString();
-    g_Zo->Scope = ZOSCOPELib::CreateScope(options);
-    if (!g_Zo->func_Connect(0) || !g_Zo->func_ControlInfo()) {
-        std::fprintf(stderr, "the simulated microscope could not be opened\n");
+    if (!zotools::ConnectSimulator(state.path().toStdString(), "", clock))
         return 1;
-    }
-    auto pad = std::make_unique<frmZoControl>();
-    pad->sub_SetInitialStatus();
-    pad->show();
-    pad->Form_Activate();
+    auto pad = zotools::ShowPad();
     QLabel label("0");
     label.show();
     app.processEvents();

@@ -20,6 +20,7 @@
 #include "sdk/ZoScope.h"
 #include "settings/frmSettingMain.h"
 #include "widgets/usrPButton.h"
+#include "QuietRun.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -35,22 +36,6 @@ namespace {
 
 constexpr int kRounds = 15;
 
-class QuietUi : public UiServices {
-public:
-    int ShowMessageBox(const std::string&, int) override { return ID_OK; }
-    void SetBusyPointer(bool) override {}
-    void FlushInput() override {}
-    void SetProgress(int) override {}
-    void Sleep(int) override {}
-    void RefreshAllLanguage() override {}
-};
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 double Milliseconds(const QElapsedTimer& timer)
 {
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
@@ -62,7 +47,7 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    QuietUi ui;
+    zotools::QuietUi ui;
     g_UiServices = &ui;
     g_AppPath = (QCoreApplication::applicationDirPath() + "/../bin/").toStdString();
     sub_ReadLanguage();
@@ -72,21 +57,11 @@ int main(int argc, char** argv)
     std::vector<double> padTimes, dialogTimes;
     // One round more than counted: the first warms Qt's caches for both.
     for (int round = 0; round <= kRounds; ++round) {
-        ZOSCOPELib::ScopeOptions options;
-        options.clock = std::make_shared<ZOSCOPELib::ManualClock>();
-        options.stateFolder = state.path().toStdString();
-        g_Zo.reset();
-        g_Zo->Scope = ZOSCOPELib::CreateScope(options);
-        if (!g_Zo->func_Connect(0) || !g_Zo->func_ControlInfo()) {
-            std::fprintf(stderr, "the simulated microscope could not be opened\n");
+        if (!zotools::ConnectSimulator(state.path().toStdString()))
             return 1;
-        }
         QElapsedTimer timer;
         timer.start();
-        auto pad = std::make_unique<frmZoControl>();
-        pad->sub_SetInitialStatus();
-        pad->show();
-        pad->Form_Activate();
+        auto pad = zotools::ShowPad();
         app.processEvents();
         const double padMs = Milliseconds(timer);
 
@@ -106,7 +81,7 @@ int main(int argc, char** argv)
     }
     g_Zo.reset();
 
-    const double pad = Median(padTimes), dialog = Median(dialogTimes);
+    const double pad = zotools::Median(padTimes), dialog = zotools::Median(dialogTimes);
     std::printf("pad start-up (made, initialised, shown):      %7.1f ms (median of %d)\n", pad, kRounds);
     std::printf("settings dialog, first opening (all pages):   %7.1f ms (median of %d)\n", dialog, kRounds);
     std::printf("ratio:                                        %7.2f (target <= 1)\n", dialog / pad);

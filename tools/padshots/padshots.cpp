@@ -17,6 +17,7 @@
 #include "pad/frmZoControl.h"
 #include "sdk/ZoScope.h"
 #include "settings/OthersLayoutCtl.h"
+#include "QuietRun.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,25 +28,6 @@
 #include <cstdio>
 #include <memory>
 #include <string>
-
-namespace {
-
-// Nothing is asked and nothing waits while the pictures are taken.
-class QuietUi : public UiServices {
-public:
-    int ShowMessageBox(const std::string& text, int) override
-    {
-        std::fprintf(stderr, "message: %s\n", text.c_str());
-        return ID_NO;
-    }
-    void SetBusyPointer(bool) override {}
-    void FlushInput() override {}
-    void SetProgress(int) override {}
-    void Sleep(int) override {}
-    void RefreshAllLanguage() override {}
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -66,7 +48,8 @@ int main(int argc, char** argv)
     const QStringList switchedOff = argc > 4 ? QString(argv[4]).split(',', Qt::SkipEmptyParts) : QStringList();
     QDir().mkpath(output);
 
-    QuietUi ui;
+    // Nothing is asked and nothing waits while the pictures are taken.
+    zotools::QuietUi ui(UiServices::ID_NO, true);
     g_UiServices = &ui;
     g_AppPath = QCoreApplication::applicationDirPath().toStdString();
     NormalizeAppPath();
@@ -82,18 +65,9 @@ int main(int argc, char** argv)
 
     for (const char digit : layouts) {
         g_LayoutType = static_cast<int16_t>(digit - '0');
-        ZOSCOPELib::ScopeOptions options;
-        options.clock = std::make_shared<ZOSCOPELib::ManualClock>();
-        options.stateFolder = state.path().toStdString();
-        options.instrumentFile = description;
-        g_Zo.reset();
-        g_Zo->Scope = ZOSCOPELib::CreateScope(options);
-        if (!g_Zo->func_Connect(0) || !g_Zo->func_ControlInfo())
+        if (!zotools::ConnectSimulator(state.path().toStdString(), description))
             return 1;
-        auto pad = std::make_unique<frmZoControl>();
-        pad->sub_SetInitialStatus();
-        pad->show();
-        pad->Form_Activate();
+        auto pad = zotools::ShowPad();
         pad->FlushReadouts();
         app.processEvents();
         const QString file =

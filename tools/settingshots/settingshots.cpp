@@ -16,6 +16,7 @@
 #include "settings/SettingPageGroup.h"
 #include "settings/frmSettingMain.h"
 #include "widgets/usrPButton.h"
+#include "QuietRun.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -87,16 +88,9 @@ int main(int argc, char** argv)
     sub_ReadLanguage();
 
     QTemporaryDir state;
-    ZOSCOPELib::ScopeOptions options;
-    options.clock = std::make_shared<ZOSCOPELib::ManualClock>();
-    options.stateFolder = state.path().toStdString();
-    g_Zo->Scope = ZOSCOPELib::CreateScope(options);
-    if (!g_Zo->func_Connect(0) || !g_Zo->func_ControlInfo())
+    if (!zotools::ConnectSimulator(state.path().toStdString()))
         return 1;
-    auto pad = std::make_unique<frmZoControl>();
-    pad->sub_SetInitialStatus();
-    pad->show();
-    pad->Form_Activate();
+    auto pad = zotools::ShowPad();
     Click(*pad, "picSetting");
     frmSettingMain* dialog = pad->SettingWindow();
     if (!dialog)
