@@ -49,7 +49,12 @@ inline bool ConnectSimulator(const std::string& stateFolder, const std::string& 
     options.stateFolder = stateFolder;
     options.instrumentFile = description;
     g_Zo.reset();
-    g_Zo->Scope = ZOSCOPELib::CreateScope(options);
+    try {
+        g_Zo->Scope = ZOSCOPELib::CreateScope(options);
+    } catch (const ZOSCOPELib::SdkError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return false;
+    }
     if (g_Zo->func_Connect(0) && g_Zo->func_ControlInfo())
         return true;
     std::fprintf(stderr, "the simulated microscope could not be opened\n");

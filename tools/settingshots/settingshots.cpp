@@ -1,5 +1,6 @@
 // Renders the settings dialog's pages on the simulated microscope into PNG
-// files: settingshots <output folder>. The dialog is opened with the pad's
+// files: settingshots <output folder> [instrument description] (the pictures
+// in docs/ use tools/settingshots/instrument.ini). The dialog is opened with the pad's
 // Settings button and driven as an operator would: each page is chosen with
 // its buttons; the last picture is the layout page after Deutsch was chosen
 // and applied. Message boxes answer themselves (their texts go to standard
@@ -67,7 +68,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: settingshots <output folder>\n");
+        std::fprintf(stderr, "usage: settingshots <output folder> [instrument description]\n");
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
@@ -88,7 +89,7 @@ int main(int argc, char** argv)
     sub_ReadLanguage();
 
     QTemporaryDir state;
-    if (!zotools::ConnectSimulator(state.path().toStdString()))
+    if (!zotools::ConnectSimulator(state.path().toStdString(), argc > 2 ? argv[2] : ""))
         return 1;
     auto pad = zotools::ShowPad();
     Click(*pad, "picSetting");
