@@ -1,4 +1,4 @@
-#include "CoreTestFiles.h"
+#include "ProgramFolder.h"
 #include "TestEnv.h"
 
 #include "core/ProfileDocument.h"
@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using zotest::ReadText;
@@ -226,21 +225,6 @@ TEST_F(IniEditTest, AFailedWriteLeavesTheOldFileWholeAndLosesTheChange)
     EXPECT_EQ(ReadText(file), before);
     EXPECT_EQ(TempFiles(), 0) << "the temporary file is removed";
     EXPECT_EQ(ini.GetString("S", "k", ""), "old") << "the lost change is not seen by later reads";
-}
-
-TEST_F(IniEditTest, AReadOnlyFolderOrFileKeepsTheOldFile)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root; the file-size test covers the failure path";
-    Use("[S]\nk=old\n");
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::replace);
-    EXPECT_EQ(ini.WriteString("S", "k", "new"), 0);
-    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::replace);
-    EXPECT_EQ(ReadText(file), "[S]\nk=old\n");
-
-    fs::permissions(file, fs::perms::owner_read, fs::perm_options::replace);
-    EXPECT_EQ(ini.WriteString("S", "k", "new"), 0);
-    EXPECT_EQ(ReadText(file), "[S]\nk=old\n");
 }
 
 TEST_F(IniEditTest, WritingKeepsThePermissionsAndFollowsALink)

@@ -114,9 +114,9 @@ TEST(clsMutex, OwnershipWaitsForTheOwnerCountsRepeatedLocksAndNeedsAName)
 
 TEST(clsMutex, ANameThatCannotBeCreatedFailsWithError52AndHoldsNothing)
 {
-    const std::string saved = std::getenv("XDG_RUNTIME_DIR");
     // A runtime "folder" that is a file: nothing can be created below it.
-    const std::filesystem::path notAFolder = std::filesystem::path(saved) / "not-a-folder";
+    const std::string runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::filesystem::path notAFolder = std::filesystem::path(runtime) / "not-a-folder";
     FILE* file = std::fopen(notAFolder.c_str(), "w");
     ASSERT_NE(file, nullptr);
     std::fclose(file);
@@ -129,10 +129,10 @@ TEST(clsMutex, ANameThatCannotBeCreatedFailsWithError52AndHoldsNothing)
     } catch (const clsMutex::RuntimeError& e) {
         number = e.Number();
     }
-    setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
     EXPECT_EQ(number, 52);
     EXPECT_FALSE(a.HoldsName());
     // "x" was given up before the failure.
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     clsMutex b;
     EXPECT_TRUE(b.func_CreateConnectionName("x"));
 }

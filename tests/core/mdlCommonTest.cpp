@@ -10,8 +10,6 @@ namespace {
 
 class MessageTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetLanguageVariables(); }
-    void TearDown() override { ResetLanguageVariables(); }
     zotest::ScriptedUi ui;
     zotest::ScopedUi installed{ui};
 };

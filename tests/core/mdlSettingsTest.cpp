@@ -1,4 +1,4 @@
-#include "CoreTestFiles.h"
+#include "ProgramFolder.h"
 #include "ScriptedUi.h"
 #include "TestEnv.h"
 
@@ -6,6 +6,7 @@
 #include "core/mdlSettings.h"
 
 #include <algorithm>
+#include <clocale>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -33,9 +34,7 @@ protected:
     {
         dir = zotest::TestEnv::FreshDir("settings");
         g_AppPath = dir.string(); // without the final "/": the reader adds it
-        ResetSettingsVariables();
     }
-    void TearDown() override { ResetSettingsVariables(); }
     fs::path File() const { return dir / "ZoControl.INI"; }
     void Read(const std::string& text)
     {
@@ -195,8 +194,9 @@ TEST_F(SettingsTest, AFreshFileHoldsOnlyTheWrittenKeys)
 
 TEST_F(SettingsTest, WriteAndReadBackUnderAGermanLocale)
 {
-    zotest::GermanLocale german;
-    ZO_REQUIRE_GERMAN_LOCALE(german);
+    // Without the locale the test fails: the decimal comma must be shown, not assumed.
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "scripts/deps.sh generates de_DE.UTF-8";
+    ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
     WriteText(File(), "[DefaultIncreValue]\nStageXY=0.5\nStageZ=1.25e-2\n");
     sub_ReadControlIni();
     EXPECT_EQ(g_DefaultIncreValue, (std::array<double, 3>{0.5, 0.0125, 0.025}));

@@ -11,9 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <clocale>
 #include <cstdlib>
 #include <stdexcept>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -21,6 +24,15 @@ namespace zotest {
 namespace {
 
 fs::path g_root;
+std::vector<std::pair<std::string, std::string>> g_environment; // as the program started
+
+// Puts the environment back as it was when the program started.
+void RestoreEnvironment()
+{
+    clearenv();
+    for (const auto& [name, value] : g_environment)
+        setenv(name.c_str(), value.c_str(), 1);
+}
 
 // Folders of the user's own, fresh for every test.
 void UseFreshHome()
@@ -32,11 +44,9 @@ void UseFreshHome()
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    unsetenv("ZO_SIM_TRACE");
-    unsetenv("ZO_SIM_INSTRUMENT");
 }
 
-// The program-wide variables as the program starts with them.
+// The program-wide variables and the locale as the program starts with them.
 void ResetProgramState()
 {
     g_Zo.reset();
@@ -52,11 +62,16 @@ void ResetProgramState()
     ResetLanguageVariables();
     g_LanguageFlag = 0;
     g_UseLanguagePath.clear();
+    std::setlocale(LC_ALL, "C");
 }
 
 class Isolation : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override { UseFreshHome(); }
-    void OnTestEnd(const ::testing::TestInfo&) override { ResetProgramState(); }
+    void OnTestEnd(const ::testing::TestInfo&) override
+    {
+        ResetProgramState();
+        RestoreEnvironment();
+    }
 };
 
 class RemoveRoot : public ::testing::Environment {
@@ -85,6 +100,14 @@ void TestEnv::Install()
     if (mkdtemp(templ.data()) == nullptr)
         throw std::runtime_error("cannot create the test folder");
     g_root = templ;
+    unsetenv("ZO_SIM_TRACE");
+    unsetenv("ZO_SIM_INSTRUMENT");
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string text = *entry;
+        const auto equals = text.find('=');
+        if (equals != std::string::npos)
+            g_environment.emplace_back(text.substr(0, equals), text.substr(equals + 1));
+    }
     UseFreshHome(); // for what runs before the first test
     ::testing::AddGlobalTestEnvironment(new RemoveRoot); // gtest takes ownership of both
     ::testing::UnitTest::GetInstance()->listeners().Append(new Isolation);

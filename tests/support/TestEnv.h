@@ -9,7 +9,8 @@ namespace zotest {
 // one temporary folder of the test program, so no test sees the settings,
 // language selection or saved simulator state of another test, of another
 // run or of the user; and every test leaves the program-wide variables at
-// their start values, so the tests pass alone and in any order.
+// their start values and the environment as the program started with it, so
+// the tests pass alone and in any order and may set variables freely.
 class TestEnv {
 public:
     // Creates the root folder and installs the per-test isolation. Call

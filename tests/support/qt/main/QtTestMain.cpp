@@ -8,8 +8,8 @@
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    zotest::TestEnv::Install();
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    zotest::TestEnv::Install();
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
