@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing need,
 # only those that are missing, and makes sure the locales the tests use exist.
+# Packages named as arguments are installed too (fuzz/run.sh adds clang).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   xvfb xauth fonts-dejavu-core locales
+  "$@"
 )
 
 missing=()

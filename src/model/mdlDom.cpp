@@ -37,7 +37,7 @@ bool IsBlank(char c)
 template <bool Terminated>
 inline std::optional<int32_t> PlainNumber(const char* p, const char* end)
 {
-    const auto atEnd = [end](const char* at) {
+    const auto atEnd = [=](const char* at) {
         if constexpr (Terminated)
             return *at == '\0';
         else
