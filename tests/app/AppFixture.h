@@ -62,8 +62,6 @@ protected:
         appDir = UseFreshProgramFolder();
         sub_ReadUseLanguage(); // where the language selection goes
         std::filesystem::remove(g_UseLanguagePath);
-        g_RestartFlag = false;
-        g_Zo.reset();
         traceFile = (TestEnv::FreshDir("trace") / "trace.txt").string();
         description = TwoMicroscopes;
         host = std::make_unique<AppHost>(
@@ -81,9 +79,6 @@ protected:
     void TearDown() override
     {
         host.reset();
-        g_StartupHost = nullptr;
-        g_Zo.reset();
-        g_RestartFlag = false;
         QApplication::processEvents(); // deferred deletes
     }
 

@@ -4,7 +4,6 @@
 #include "AppFixture.h"
 
 #include "core/UiServices.h"
-#include "core/clsIniEdit.h"
 #include "core/mdlCommon.h"
 
 #include <ZoVersion.h>
@@ -84,39 +83,6 @@ TEST_F(AppTest, StartUpConnectsBehindTheSplashAndShowsTheMainWindow)
     EXPECT_EQ(host->ExitCode(), -1);
 }
 
-TEST_F(AppTest, MainWindowCloseBoxAsksAndNoKeepsEverythingRunning)
-{
-    StartUp();
-    ui.ClearRecord();
-    ui.QueueAnswer(UiServices::ID_NO);
-    PressCloseBox(*host->MainWindow());
-    QApplication::processEvents();
-    ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(std::tuple(ui.Boxes()[0].text, ui.Boxes()[0].style), std::tuple(func_GetMessage(2), UiServices::MB_YESNO_QUESTION));
-    ASSERT_NE(host->MainWindow(), nullptr);
-    EXPECT_EQ(std::tuple(host->MainWindow()->isVisible(), g_Zo->ConnectedIndex(), ui.Sleeps().size(),
-                         std::filesystem::exists(appDir / "ZoControl.INI"), host->ExitCode()),
-              std::tuple(true, 1, 0u, false, -1));
-}
-
-TEST_F(AppTest, MainWindowCloseBoxYesWritesBothFilesDisconnectsAndEnds)
-{
-    StartUp();
-    g_DeviceNo = 1;
-    ui.ClearRecord();
-    ui.QueueAnswer(UiServices::ID_YES);
-    PressCloseBox(*host->MainWindow());
-    QApplication::processEvents();
-    EXPECT_EQ(std::tuple(ui.Boxes().size(), ui.Sleeps(), TraceCount("Microscopes[1].Disconnect()"), g_Zo->ConnectedIndex()),
-              std::tuple(1u, std::vector<int>{500, 500}, 1, -1));
-    clsIniEdit ini;
-    ini.SetIniFilePath((appDir / "ZoControl.INI").string());
-    EXPECT_EQ(ini.GetInt("DeviceNo", "DeviceNo", -1), 1);
-    EXPECT_EQ(std::tuple(std::filesystem::exists(g_UseLanguagePath), host->ExitCode(), host->Splash(),
-                         host->MainWindow()->isVisible()),
-              std::tuple(true, 0, nullptr, false));
-}
-
 TEST_F(AppTest, RestartShowsTheSplashForFiveSecondsAndComesBackOnTheNewMicroscope)
 {
     StartUp();
@@ -159,16 +125,6 @@ TEST_F(AppTest, SplashCloseBoxAsksAndYesEndsBeforeConnecting)
     EXPECT_EQ(std::tuple(host->ExitCode(), host->Splash(), TraceCount("Connect()")), std::tuple(0, nullptr, 0));
     ASSERT_EQ(ui.Boxes().size(), 2u);
     EXPECT_EQ(ui.Boxes()[1].text, func_GetMessage(2));
-}
-
-TEST_F(AppTest, NoUsableMicroscopeEndsWithoutAMainWindow)
-{
-    description = ""; // the simulator only, and nobody asked for it
-    host->ShowSplash(100);
-    ASSERT_TRUE(WaitUntil([this] { return host->ExitCode() != -1; }));
-    EXPECT_EQ(std::tuple(host->ExitCode(), host->MainWindow()), std::tuple(1, nullptr));
-    ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].text, func_GetMessage(56));
 }
 
 } // namespace

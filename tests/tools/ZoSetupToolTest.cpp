@@ -134,46 +134,15 @@ TEST_F(ZoSetupTool, TruncatedForeignAndMissingFilesCannotBeUsed)
     const std::string truncated = Write("truncated.xml", text.substr(0, text.size() / 2));
     const std::string foreign = Write("foreign.xml", "<?xml version='1.0'?><SETTINGS><ALF/></SETTINGS>");
 
-    for (const std::string verb : {"check", "dump", "apply"}) {
-        Result r = Run({verb, truncated});
-        EXPECT_EQ(r.exitCode, 2) << verb;
-        EXPECT_EQ(verb == "dump" ? r.err : r.out, Message(51)) << verb;
-        EXPECT_TRUE(verb != "dump" || r.out.empty()) << "no JSON for an unusable file";
-        r = Run({verb, foreign});
-        EXPECT_EQ(r.exitCode, 2) << verb;
-        EXPECT_EQ(verb == "dump" ? r.err : r.out, Message(52)) << verb;
+    // Each verb with one of the files: the message goes aside from dump's JSON.
+    const std::tuple<const char*, std::string, int> cases[] = {
+        {"check", truncated, 51}, {"dump", foreign, 52}, {"apply", truncated, 51}};
+    for (const auto& [verb, file, message] : cases) {
+        const Result r = Run({verb, file});
+        EXPECT_EQ(std::tuple(r.exitCode, std::string(verb) == "dump" ? r.err + r.out : r.out), std::tuple(2, Message(message)))
+            << verb;
     }
     EXPECT_EQ(Run({"check", (folder / "absent.xml").string()}).exitCode, 2);
-}
-
-TEST_F(ZoSetupTool, HostileFilesAreReadWithoutExpansionOrCrash)
-{
-    // Ten levels of ten references: expanded, a thousand million "lol".
-    std::string lol = "<?xml version='1.0'?>\n<!DOCTYPE z [\n <!ENTITY lol0 'lol'>\n";
-    for (int i = 1; i < 10; ++i) {
-        const std::string previous = "&lol" + std::to_string(i - 1) + ";";
-        std::string value;
-        for (int k = 0; k < 10; ++k)
-            value += previous;
-        lol += " <!ENTITY lol" + std::to_string(i) + " '" + value + "'>\n";
-    }
-    lol += "]>\n<ZOSETUP><OBSERVATIONMODE><USER ID='1' NAME='&lol9;'/></OBSERVATIONMODE></ZOSETUP>\n";
-    const Result laughs = Run({"check", Write("laughs.xml", lol)});
-    EXPECT_EQ(laughs.exitCode, 1);
-    EXPECT_EQ(laughs.out, Message(55) + func_GetMessage(105) + "[1]\n");
-
-    std::string deep = "<ZOSETUP><SHUTTER>";
-    for (int i = 0; i < 100000; ++i)
-        deep += "<VALUE ID='1'>";
-    for (int i = 0; i < 100000; ++i)
-        deep += "</VALUE>";
-    deep += "</SHUTTER></ZOSETUP>";
-    const Result nested = Run({"check", Write("deep.xml", deep)});
-    EXPECT_EQ(nested.exitCode, 1) << "the outer VALUE lacks its BRAND";
-    EXPECT_EQ(nested.out, Message(55) + func_GetMessage(97) + "[1]\n");
-
-    const Result binary = Run({"check", Write("binary.xml", std::string("\x00\x01\xff<ZOSETUP>", 12))});
-    EXPECT_EQ(binary.exitCode, 2);
 }
 
 TEST_F(ZoSetupTool, AnAppliedFileStaysWithTheMicroscope)
