@@ -52,19 +52,11 @@ protected:
     std::unique_ptr<QSignalSpy> changed, scrolled, released;
 };
 
-TEST_F(ScrollBarTest, RealValuesRoundTripAndCodeRaisesNothing)
+TEST_F(ScrollBarTest, ValuesAndLimitsFromCodeRaiseNothing)
 {
-    EXPECT_EQ(std::tuple(sb->value(), sb->smallStep()), std::tuple(12.5, 0.1));
-    for (const auto& [set, kept] : {std::pair{0.3, 0.3}, {250.0, 100.0}, {-4.0, 0.0}}) {
-        sb->setValue(set);
-        EXPECT_EQ(sb->value(), kept) << set;
-    }
-    sb->setMaximum(50);
-    sb->setMinimum(20);
-    EXPECT_EQ(sb->value(), 20);
-    sb->setMaximum(10);   // below the minimum: the minimum follows
-    EXPECT_EQ(std::tuple(sb->minimum(), sb->value()), std::tuple(10.0, 10.0));
-    EXPECT_EQ(changed->count() + scrolled->count() + released->count(), 0);
+    sb->setValue(250.0);
+    sb->setMaximum(10);
+    EXPECT_EQ(std::tuple(sb->value(), sb->smallStep(), Counts()), std::tuple(10.0, 0.1, std::tuple(0, 0, 0)));
 }
 
 TEST_F(ScrollBarTest, ArrowStepsDoNotDriftAndAtTheLimitOnlyReportTheRelease)
