@@ -3,11 +3,12 @@
 #include "core/mdlGlobals.h"
 #include "model/clsDBBAFilter.h"
 #include "model/clsZo.h"
+#include "sdk/DeviceIndex.h"
 
 clsBAFilter::clsBAFilter()
     : clsPositionCodes({
           Positions,
-          5,
+          DeviceIndex::BAWheel,
           [](ZOSCOPELib::Scope& scope) -> ZOSCOPELib::TurretDevice& { return scope.BarrierWheel(); },
           nullptr,
           [](const clsZo& zo) -> const clsCodeNames& { return *zo.DBBAFilter; },

@@ -3,11 +3,12 @@
 #include "core/mdlGlobals.h"
 #include "model/clsDbCondenser.h"
 #include "model/clsZo.h"
+#include "sdk/DeviceIndex.h"
 
 clsCondenser::clsCondenser()
     : clsPositionCodes({
           Positions,
-          7,
+          DeviceIndex::Condenser,
           [](ZOSCOPELib::Scope& scope) -> ZOSCOPELib::TurretDevice& { return scope.Condenser(); },
           nullptr,
           [](const clsZo& zo) -> const clsCodeNames& { return *zo.DbCondenser; },

@@ -6,10 +6,9 @@
 #include "model/clsZo.h"
 #include "model/mdlDom.h"
 #include "model/mdlErrorLine.h"
+#include "sdk/DeviceIndex.h"
 
 namespace {
-constexpr int kTurret1 = 8;
-constexpr int kTurret2 = 9;
 constexpr int kMessage = 99;
 } // namespace
 
@@ -22,8 +21,8 @@ std::string clsConnectFilter::func_ReadSdk()
 {
     if (m_Busy || !Zo || !Zo->Scope)
         return {};
-    const bool first = Mounted(kTurret1);
-    const bool second = Mounted(kTurret2);
+    const bool first = Mounted(DeviceIndex::FilterTurret1);
+    const bool second = Mounted(DeviceIndex::FilterTurret2);
     int32_t level = 0;
     if (first && second) {
         try {
@@ -48,7 +47,7 @@ std::string clsConnectFilter::func_ReadSdk()
 
 std::string clsConnectFilter::func_WriteSdk()
 {
-    if (!Mounted(kTurret1) || !Mounted(kTurret2) || m_FilterPosition == m_Backup)
+    if (!Mounted(DeviceIndex::FilterTurret1) || !Mounted(DeviceIndex::FilterTurret2) || m_FilterPosition == m_Backup)
         return {};
     m_Busy = true;
     g_RefreshFilterBlock = true;
@@ -66,7 +65,7 @@ std::string clsConnectFilter::func_WriteSdk()
 
 void clsConnectFilter::sub_RestData()
 {
-    if (Mounted(kTurret1) || Mounted(kTurret2))
+    if (Mounted(DeviceIndex::FilterTurret1) || Mounted(DeviceIndex::FilterTurret2))
         m_FilterPosition = m_Backup;
 }
 

@@ -6,13 +6,13 @@
 #include "model/clsZo.h"
 #include "model/mdlDom.h"
 #include "model/mdlErrorLine.h"
+#include "sdk/DeviceIndex.h"
 
 #include <limits>
 
 namespace {
 
 constexpr int kMessage = 98;
-constexpr int kFirstMountedIndex = 18; // KMX1; KMX2 is 19
 
 ZOSCOPELib::CameraPortDevice& Port(ZOSCOPELib::Scope& scope, int i)
 {
@@ -38,7 +38,7 @@ std::string clsConnectKMX::func_ReadSdk()
         const auto k = static_cast<std::size_t>(i);
         m_Work.use[k] = 0;
         m_Work.maker[k] = 0;
-        if (Zo->IsMounted(kFirstMountedIndex + i) != 1)
+        if (Zo->IsMounted(DeviceIndex::KMX1 + i) != 1)
             continue;
         try {
             ZOSCOPELib::CameraPortDevice& port = Port(*Zo->Scope, i);
@@ -65,7 +65,7 @@ std::string clsConnectKMX::func_WriteSdk()
     std::string errors;
     for (int i = 0; i < ConnectorCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        if (Zo->IsMounted(kFirstMountedIndex + i) != 1)
+        if (Zo->IsMounted(DeviceIndex::KMX1 + i) != 1)
             continue;
         if (m_Work.use[k] == m_Backup.use[k] && m_Work.maker[k] == m_Backup.maker[k])
             continue;

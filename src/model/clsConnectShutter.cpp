@@ -7,11 +7,11 @@
 #include "model/clsZo.h"
 #include "model/mdlDom.h"
 #include "model/mdlErrorLine.h"
+#include "sdk/DeviceIndex.h"
 
 namespace {
 
 constexpr int kMessage = 97;
-constexpr int kAuxIndex = 4, kDiaIndex = 2, kEpiIndex = 3;
 
 bool InRange(int i)
 {
@@ -48,7 +48,7 @@ ZOSCOPELib::ShutterDevice* clsConnectShutter::ShutterFor(int32_t use) const
 std::string clsConnectShutter::func_ReadPresence()
 {
     std::string errors;
-    for (const int index : {kAuxIndex, kDiaIndex, kEpiIndex}) {
+    for (const int index : {DeviceIndex::AuxShutter, DeviceIndex::DiaShutter, DeviceIndex::EpiShutter}) {
         try {
             const int32_t mounted = Zo->Scope->DeviceAt(index).IsMounted()->Value() == 1 ? 1 : 0;
             if (mounted != Zo->IsMounted(index)) {
@@ -87,10 +87,11 @@ std::string clsConnectShutter::func_ReadSdk()
             errors = func_JoinLines(errors, func_ReadError(kMessage, e));
         }
     };
-    take(kAuxIndex, UseAUX, false);
-    take(kDiaIndex, UseDIA, true);
-    take(kEpiIndex, UseEpi, false);
-    if (Zo->IsMounted(kAuxIndex) != 1 && Zo->IsMounted(kDiaIndex) != 1 && Zo->IsMounted(kEpiIndex) != 1)
+    take(DeviceIndex::AuxShutter, UseAUX, false);
+    take(DeviceIndex::DiaShutter, UseDIA, true);
+    take(DeviceIndex::EpiShutter, UseEpi, false);
+    namespace D = DeviceIndex;
+    if (Zo->IsMounted(D::AuxShutter) != 1 && Zo->IsMounted(D::DiaShutter) != 1 && Zo->IsMounted(D::EpiShutter) != 1)
         m_Work = Pair{};
     m_Backup = m_Work;
     return errors;

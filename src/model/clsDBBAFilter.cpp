@@ -1,6 +1,7 @@
 #include "model/clsDBBAFilter.h"
 
 #include "core/mdlGlobals.h"
+#include "sdk/DeviceIndex.h"
 
 clsDBBAFilter::clsDBBAFilter()
     : clsNameDatabase({
@@ -8,7 +9,7 @@ clsDBBAFilter::clsDBBAFilter()
           [](ZOSCOPELib::Scope& scope) -> ZOSCOPELib::NameDatabase& { return scope.Database().BarrierFilters(); },
           nullptr,
           {Always, Always},
-          {5, 5},
+          {DeviceIndex::BAWheel, DeviceIndex::BAWheel},
           96,
           &g_RefreshBAFilter,
           9,

@@ -6,6 +6,7 @@
 #include "model/mdlDom.h"
 #include "model/mdlDomEntry.h"
 #include "model/mdlErrorLine.h"
+#include "sdk/DeviceIndex.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr int kNosepieceIndex = 10;
 constexpr int kMessage = 86;
 constexpr int32_t kLastBuiltIn = 299;
 constexpr int kNameLength = 8;
@@ -59,7 +59,7 @@ int HexDigit(char c)
 
 bool clsDBObjective::Present() const
 {
-    return Zo && Zo->Scope && Zo->IsMounted(kNosepieceIndex) == 1;
+    return Zo && Zo->Scope && Zo->IsMounted(DeviceIndex::Nosepiece) == 1;
 }
 
 std::string clsDBObjective::Name(int32_t code) const

@@ -1,14 +1,15 @@
 #include "model/clsDbCondenser.h"
 
 #include "core/mdlGlobals.h"
+#include "sdk/DeviceIndex.h"
 
 clsDbCondenser::clsDbCondenser()
     : clsNameDatabase({
           309,
           [](ZOSCOPELib::Scope& scope) -> ZOSCOPELib::NameDatabase& { return scope.Database().Condensers(); },
           nullptr,
-          {7, 7},
-          {7, 7},
+          {DeviceIndex::Condenser, DeviceIndex::Condenser},
+          {DeviceIndex::Condenser, DeviceIndex::Condenser},
           88,
           &g_RefreshCondenser,
           5,

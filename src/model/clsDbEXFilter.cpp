@@ -1,6 +1,7 @@
 #include "model/clsDbEXFilter.h"
 
 #include "core/mdlGlobals.h"
+#include "sdk/DeviceIndex.h"
 
 clsDbEXFilter::clsDbEXFilter()
     : clsNameDatabase({
@@ -8,7 +9,7 @@ clsDbEXFilter::clsDbEXFilter()
           [](ZOSCOPELib::Scope& scope) -> ZOSCOPELib::NameDatabase& { return scope.Database().ExcitationFilters(); },
           nullptr,
           {Always, Always},
-          {6, 6},
+          {DeviceIndex::EXWheel, DeviceIndex::EXWheel},
           94,
           &g_RefreshEXFilter,
           9,

@@ -2,9 +2,10 @@
 
 #include "core/mdlCommon.h"
 #include "core/mdlGlobals.h"
+#include "sdk/DeviceIndex.h"
 
 namespace {
-constexpr std::array<int, 2> kEitherTurret{8, 9};
+constexpr std::array<int, 2> kEitherTurret{DeviceIndex::FilterTurret1, DeviceIndex::FilterTurret2};
 constexpr int kMessage = 90;
 } // namespace
 

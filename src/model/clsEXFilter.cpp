@@ -3,11 +3,12 @@
 #include "core/mdlGlobals.h"
 #include "model/clsDbEXFilter.h"
 #include "model/clsZo.h"
+#include "sdk/DeviceIndex.h"
 
 clsEXFilter::clsEXFilter()
     : clsPositionCodes({
           Positions,
-          6,
+          DeviceIndex::EXWheel,
           [](ZOSCOPELib::Scope& scope) -> ZOSCOPELib::TurretDevice& { return scope.ExcitationWheel(); },
           nullptr,
           [](const clsZo& zo) -> const clsCodeNames& { return *zo.DbEXFilter; },

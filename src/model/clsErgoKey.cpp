@@ -6,11 +6,11 @@
 #include "model/mdlDom.h"
 #include "model/mdlErrorLine.h"
 #include "model/mdlIndexed.h"
+#include "sdk/DeviceIndex.h"
 
 namespace {
 
 constexpr int kMessage = 104;
-constexpr int kErgoIndex = 23;
 
 using Codes = ZOSCOPELib::ErgoControllerDevice::KeyCodes;
 
@@ -65,7 +65,7 @@ void clsErgoKey::SetKeyAB(int i, int ab, int32_t code)
 
 bool clsErgoKey::IsPresent() const
 {
-    return Zo && Zo->Scope && Zo->IsMounted(kErgoIndex) == 1;
+    return Zo && Zo->Scope && Zo->IsMounted(DeviceIndex::ErgoController) == 1;
 }
 
 std::string clsErgoKey::func_ReadSdk()

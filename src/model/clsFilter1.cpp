@@ -3,11 +3,12 @@
 #include "core/mdlGlobals.h"
 #include "model/clsDbFilter.h"
 #include "model/clsZo.h"
+#include "sdk/DeviceIndex.h"
 
 clsFilter1::clsFilter1()
     : clsPositionCodes({
           Positions,
-          8,
+          DeviceIndex::FilterTurret1,
           [](ZOSCOPELib::Scope& scope) -> ZOSCOPELib::TurretDevice& { return scope.FilterTurret1(); },
           nullptr,
           [](const clsZo& zo) -> const clsCodeNames& { return *zo.DbFilter; },

@@ -3,11 +3,12 @@
 #include "core/mdlGlobals.h"
 #include "model/clsDbFilter.h"
 #include "model/clsZo.h"
+#include "sdk/DeviceIndex.h"
 
 clsFilter2::clsFilter2()
     : clsPositionCodes({
           Positions,
-          9,
+          DeviceIndex::FilterTurret2,
           [](ZOSCOPELib::Scope& scope) -> ZOSCOPELib::TurretDevice& { return scope.FilterTurret2(); },
           nullptr,
           [](const clsZo& zo) -> const clsCodeNames& { return *zo.DbFilter; },

@@ -27,8 +27,8 @@ public:
         ZOSCOPELib::NameDatabase& (*database)(ZOSCOPELib::Scope&);
         // Filter blocks: the same database with the compositions; null for names only.
         ZOSCOPELib::FilterBlockDatabase& (*blocks)(ZOSCOPELib::Scope&);
-        // Either device present (clsZo::IsMounted index, or Always) lets the
-        // read in; likewise the write and the restore.
+        // Either device present (DeviceIndex, or Always) lets the read in;
+        // likewise the write and the restore.
         std::array<int, 2> readWhen;
         std::array<int, 2> writeWhen;
         int message;

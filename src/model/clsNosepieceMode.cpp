@@ -3,17 +3,13 @@
 #include "model/clsZo.h"
 #include "model/mdlDom.h"
 #include "model/mdlErrorLine.h"
+#include "sdk/DeviceIndex.h"
 
 #include <utility>
 
-namespace {
-constexpr int kNosepieceIndex = 10;
-constexpr int kZDriveIndex = 16;
-} // namespace
-
 bool clsNosepieceMode::HasMode() const
 {
-    return Zo && Zo->Scope && Zo->IsMounted(kNosepieceIndex) == 1 && Zo->IsMounted(kZDriveIndex) == 1;
+    return Zo && Zo->Scope && Zo->IsMounted(DeviceIndex::Nosepiece) == 1 && Zo->IsMounted(DeviceIndex::ZDrive) == 1;
 }
 
 std::string clsNosepieceMode::func_ReadSdk()

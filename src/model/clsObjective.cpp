@@ -3,11 +3,12 @@
 #include "core/mdlGlobals.h"
 #include "model/clsDBObjective.h"
 #include "model/clsZo.h"
+#include "sdk/DeviceIndex.h"
 
 clsObjective::clsObjective()
     : clsPositionCodes({
           Positions,
-          10,
+          DeviceIndex::Nosepiece,
           [](ZOSCOPELib::Scope& scope) -> ZOSCOPELib::TurretDevice& { return scope.Nosepiece(); },
           [](ZOSCOPELib::Scope& scope, int32_t position) -> ZOSCOPELib::ObjectiveItem& {
               return scope.Nosepiece().Objective(position);

@@ -5,11 +5,11 @@
 #include "model/clsZo.h"
 #include "model/mdlDomEntry.h"
 #include "model/mdlErrorLine.h"
+#include "sdk/DeviceIndex.h"
 
 #include <cstddef>
 
 namespace {
-constexpr int kZDriveIndex = 16;
 constexpr int32_t kLastCode = 309; // an "ITEM" names a built-in model or a user entry up to 309
 } // namespace
 
@@ -42,7 +42,7 @@ bool clsPositionCodes::Present() const
 
 bool clsPositionCodes::EscapePresent() const
 {
-    return m_Setting.objective && Present() && Zo->IsMounted(kZDriveIndex) == 1;
+    return m_Setting.objective && Present() && Zo->IsMounted(DeviceIndex::ZDrive) == 1;
 }
 
 std::string clsPositionCodes::func_ReadSdk()

@@ -28,6 +28,7 @@
 #include "model/clsSetupFile.h"
 #include "model/clsShortcutKey.h"
 #include "model/clsVersion.h"
+#include "sdk/DeviceIndex.h"
 
 #include <stdexcept>
 
@@ -150,7 +151,7 @@ void clsZo::sub_CheckAccessories()
     m_IsMounted.fill(0);
     g_UiServices->SetProgress(10);
     std::string errors;
-    for (int index = 0; index <= 23; ++index) {
+    for (int index = 0; index < DeviceIndex::Count; ++index) {
         try {
             if (ConnectedScope().DeviceAt(index).IsMounted()->Value() == 1)
                 m_IsMounted[static_cast<std::size_t>(index)] = 1;

@@ -1,26 +1,35 @@
 #pragma once
 // The pad's controls in the pad's own order (the order in which the layout
-// engine searches them by name), with what decides each one's look and
-// visibility.
+// engine searches them by name), with the pad's member that holds each one
+// and what decides its look and visibility. The pad creates every control
+// from its row, of the type of its member, so no member is left empty.
 
 #include <span>
 #include <string_view>
+#include <variant>
 
-enum class PadKind {
-    Frame,      // group frame drawn behind the controls of a group
-    Title,      // picTittle, holding imgTitle
-    Text,       // position text box
-    Combo,      // usrComboBox
-    PushButton, // usrPButton
-    TwoState,   // usrMPButton with states 1 and 2
-    ThreeState, // usrMPButton with states 1, 2 and 3
-    ScrollBar,  // usrXscrollZo
-    XYSpin,     // usrXYspin
-    ZSpin,      // usrZspin
-};
+class QGroupBox;
+class QLineEdit;
+class QWidget;
+class frmZoControl;
+class usrComboBox;
+class usrMPButton;
+class usrPButton;
+class usrXYspin;
+class usrXscrollZo;
+class usrZspin;
 
-// What has to be mounted for a control to show: a clsZo::IsMounted index
-// 0..23, or one of these.
+// The pad's member that holds a control. A QGroupBox is a group frame drawn
+// behind the controls of its group, the plain QWidget is picTittle (holding
+// imgTitle), a QLineEdit a position text box.
+template <class Control>
+using PadMember = Control* frmZoControl::*;
+using PadField = std::variant<PadMember<QGroupBox>, PadMember<QWidget>, PadMember<QLineEdit>, PadMember<usrComboBox>,
+                              PadMember<usrPButton>, PadMember<usrMPButton>, PadMember<usrXscrollZo>,
+                              PadMember<usrXYspin>, PadMember<usrZspin>>;
+
+// What has to be mounted for a control to show: a DeviceIndex, or one of
+// these.
 enum PadDevice : int {
     kAlwaysMounted = -1, // no device (frames, pictures, the laser modulator, ...)
     kFirstFilterRow = 100, // the turret that cboFL1 shows (2 when the turrets are exchanged)
@@ -46,13 +55,15 @@ enum PadTip : int {
 
 struct PadControlInfo {
     std::string_view Name;
-    PadKind Kind;
+    PadField Field;
     int Height;           // designed height, twips
     int Entry;            // ControlVisible entry; -1: no switch
-    int Device;           // IsMounted index or PadDevice
+    int Device;           // DeviceIndex or PadDevice
     PadGroup Group;
     std::string_view Icon; // file below :/pad/icons/ without ".svg"; "" none
-    int Tip;              // device-name index (DeviceNames) or PadTip
+    int Tip;               // device-name index (DeviceNames, by DeviceIndex) or PadTip
+
+    bool IsFrame() const { return std::holds_alternative<PadMember<QGroupBox>>(Field); }
 };
 
 std::span<const PadControlInfo> PadControls();

@@ -7,6 +7,7 @@
 #include "core/TrapErrors.h"
 #include "pad/clsPadStepping.h"
 #include "pad/frmZoControl.h"
+#include "sdk/DeviceIndex.h"
 #include "widgets/SpinControl.h"
 #include "widgets/usrComboBox.h"
 #include "widgets/usrMPButton.h"
@@ -130,14 +131,23 @@ bool clsPadFunctions::func_Mounted(Target target) const
 {
     // The presence index of each target, in the order of Target; -1 for the
     // pad's own step-size buttons.
-    constexpr int kPresence[] = {-1, -1, 16, 17, 14, 15, 12, 10, 7, 8, 9, 6, 5, 1, 0, 11, 20, 2, 3, 13, 13, 4, 1};
+    namespace D = DeviceIndex;
+    constexpr int kPresence[] = {-1, // none
+                                 // step-size buttons and spin controls
+                                 -1, D::ZDrive, D::PiezoZ, D::XAxis, D::YAxis,
+                                 // turrets, wheels, the ND filter
+                                 D::LightPath, D::Nosepiece, D::Condenser, D::FilterTurret1, D::FilterTurret2,
+                                 D::EXWheel, D::BAWheel, D::Illuminator,
+                                 // two-state devices
+                                 D::DiaLamp, D::FKS, D::Analyzer, D::DiaShutter, D::EpiShutter, D::TIRF, D::TIRF,
+                                 D::AuxShutter, D::Illuminator};
     static_assert(std::size(kPresence) == static_cast<std::size_t>(Target::IrluxShutter) + 1);
     int index = kPresence[static_cast<std::size_t>(target)];
     if (index < 0)
         return true;
     // cboFL1 drives turret 2 when the turrets are exchanged.
-    if ((index == 8 || index == 9) && FiltersExchanged())
-        index = 17 - index;
+    if (FiltersExchanged() && (index == D::FilterTurret1 || index == D::FilterTurret2))
+        index = index == D::FilterTurret1 ? D::FilterTurret2 : D::FilterTurret1;
     return func_PadMounted(index);
 }
 
@@ -169,7 +179,7 @@ void clsPadFunctions::Run(const Function& function)
         break;
     case Action::Settings:
         if (m_OpenSettings)
-            m_OpenSettings(func_PadMounted(23) ? 1 : 0);
+            m_OpenSettings(func_PadMounted(DeviceIndex::ErgoController) ? 1 : 0);
         break;
     case Action::TIRFMemory:
     case Action::Mode: {

@@ -5,6 +5,7 @@
 #include "core/DeviceValue.h"
 #include "pad/PadScope.h"
 #include "core/TrapErrors.h"
+#include "sdk/DeviceIndex.h"
 #include "widgets/usrMPButton.h"
 #include "widgets/usrXYspin.h"
 #include "widgets/usrXscrollZo.h"
@@ -25,10 +26,10 @@ struct StageAxisInfo {
 };
 
 constexpr std::array<StageAxisInfo, 4> kStageAxes = {{
-    {14, saXY, false},   // X
-    {15, saXY, false},   // Y
-    {16, saZ, true},     // Z
-    {17, saPiezo, true}, // piezo
+    {DeviceIndex::XAxis, saXY, false},
+    {DeviceIndex::YAxis, saXY, false},
+    {DeviceIndex::ZDrive, saZ, true},
+    {DeviceIndex::PiezoZ, saPiezo, true},
 }};
 
 bool IsStageAxis(Axis axis)
@@ -44,6 +45,8 @@ clsPadStepping::clsPadStepping(frmZoControl& pad) : m_Pad(pad)
         m_Factor[i] = g_DefaultIncreValue[static_cast<std::size_t>(kStageAxes[i].setting)];
     for (int axis = 0; axis < StepAxisCount; ++axis) {
         const auto step = static_cast<StepAxis>(axis);
+        // One state per increment of the settings file.
+        Button(step).setStateCount(3);
         QObject::connect(&Button(step), &usrMPButton::clicked, &pad, [this, step] { sub_ApplyStep(step); });
     }
     const auto spin = [this](SpinControl* control, Axis first) {

@@ -40,6 +40,7 @@
 #include "pad/clsPadKeyboard.h"
 #include "pad/clsPadMemories.h"
 #include "pad/clsPadStepping.h"
+#include "sdk/DeviceIndex.h"
 #include "settings/frmSettingMain.h"
 #include "widgets/ApplyFont.h"
 #include "widgets/RealValue.h"
@@ -88,21 +89,10 @@ void Progress(int value)
         g_UiServices->SetProgress(value);
 }
 
-// Indexes of the language file's device names.
-constexpr int kDeviceFilterTurret1 = 8;
-constexpr int kDeviceFilterTurret2 = 9;
-
-
 // "X: 1520.3 µm": what a position text box shows.
 QString ReadoutText(const char* caption, double value)
 {
     return QString("%1: %2 µm").arg(QLatin1String(caption), Q(RealValue::format(value)));
-}
-
-template <class Kind>
-void Take(QWidget& pad, Kind*& control, const char* name)
-{
-    control = pad.findChild<Kind*>(name, Qt::FindDirectChildrenOnly);
 }
 
 } // namespace
@@ -189,64 +179,15 @@ void frmZoControl::CreateControls()
     m_Surface->OnMicroscopePicture = [this](bool visible) { imgMic->setVisible(visible); };
 
     for (const PadControlInfo& info : PadControls()) {
-        QWidget* control = nullptr;
-        switch (info.Kind) {
-        case PadKind::Frame: {
-            auto* frame = new QGroupBox(this);
-            frame->setAttribute(Qt::WA_TransparentForMouseEvents);
-            control = frame;
-            break;
-        }
-        case PadKind::Title:
-            control = new QWidget(this);
-            imgTitle = new PadPicture(":/pad/icons/logo.svg", control);
-            imgTitle->setObjectName("imgTitle");
-            break;
-        case PadKind::Text: {
-            // A flat readout: the tables leave the position boxes little height.
-            auto* text = new QLineEdit(this);
-            text->setReadOnly(true);
-            text->setFocusPolicy(Qt::NoFocus);
-            text->setFrame(false);
-            text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            text->setStyleSheet("QLineEdit { border: 1px solid palette(mid); border-radius: 2px;"
-                                " background: palette(base); padding: 0 3px; }");
-            control = text;
-            break;
-        }
-        case PadKind::Combo:
-            control = new usrComboBox(this);
-            break;
-        case PadKind::PushButton:
-            control = new usrPButton(this);
-            break;
-        case PadKind::TwoState:
-            control = new usrMPButton(this);
-            break;
-        case PadKind::ThreeState: {
-            auto* button = new usrMPButton(this);
-            button->setStateCount(3);
-            control = button;
-            break;
-        }
-        case PadKind::ScrollBar:
-            control = new usrXscrollZo(this);
-            break;
-        case PadKind::XYSpin:
-            control = new usrXYspin(this);
-            break;
-        case PadKind::ZSpin:
-            control = new usrZspin(this);
-            break;
-        }
+        QWidget* control =
+            std::visit([this](auto member) -> QWidget* { return CreateControl(this->*member); }, info.Field);
         control->setObjectName(Q(info.Name));
         if (!info.Icon.empty())
             static_cast<QAbstractButton*>(control)->setIcon(m_Icons.Icon(":/pad/icons/" + Q(info.Icon) + ".svg"));
         control->resize(control->sizeHint().width(), PadLayoutSurface::ToPixels(info.Height));
         // Buttons and scroll bars leave a gutter to their right neighbour.
         const bool gutter = qobject_cast<usrPButton*>(control) || qobject_cast<usrXscrollZo*>(control);
-        const bool frame = info.Kind == PadKind::Frame;
-        m_Surface->AddControl(*control, gutter, frame, GroupFrameIndex(info.Group));
+        m_Surface->AddControl(*control, gutter, info.IsFrame(), GroupFrameIndex(info.Group));
     }
     imgMic = new PadPicture(":/pad/icons/microscope.svg", this);
     imgMic->setObjectName("imgMic");
@@ -257,76 +198,6 @@ void frmZoControl::CreateControls()
     TimerErgo = new QTimer(this);
     TimerErgo->setObjectName("TimerErgo");
     TimerErgo->setInterval(100);
-
-    QWidget& pad = *this;
-    Take(pad, fraDIA, "fraDIA");
-    Take(pad, fraFluorescence, "fraFluorescence");
-    Take(pad, fraTIRF, "fraTIRF");
-    Take(pad, picTittle, "picTittle");
-    Take(pad, txtX, "txtX");
-    Take(pad, txtY, "txtY");
-    Take(pad, txtZ, "txtZ");
-    Take(pad, txtPiezo, "txtPiezo");
-    Take(pad, cboOBJ, "cboOBJ");
-    Take(pad, cboPath, "cboPath");
-    Take(pad, cboCON, "cboCON");
-    Take(pad, cboFL1, "cboFL1");
-    Take(pad, cboFL2, "cboFL2");
-    Take(pad, cboEX, "cboEX");
-    Take(pad, cboBA, "cboBA");
-    Take(pad, cboIrlux, "cboIrlux");
-    Take(pad, cboTIRF, "cboTIRF");
-    Take(pad, cboCHGMode, "cboCHGMode");
-    Take(pad, cboXY, "cboXY");
-    Take(pad, cboZ, "cboZ");
-    Take(pad, cboPiezo, "cboPiezo");
-    Take(pad, chkEpi, "chkEpi");
-    Take(pad, chkAnlyz, "chkAnlyz");
-    Take(pad, chkDIALamp, "chkDIALamp");
-    Take(pad, chkDIAShutter, "chkDIAShutter");
-    Take(pad, chkTIRF, "chkTIRF");
-    Take(pad, chkAUX, "chkAUX");
-    Take(pad, chkFKS, "chkFKS");
-    Take(pad, picIrlux, "picIrlux");
-    Take(pad, picStageXY, "picStageXY");
-    Take(pad, picStageZ, "picStageZ");
-    Take(pad, picStagePiezo, "picStagePiezo");
-    Take(pad, btnStageTIRF, "btnStageTIRF");
-    Take(pad, btnStageFKS, "btnStageFKS");
-    Take(pad, picOBJ, "picOBJ");
-    Take(pad, picPath, "picPath");
-    Take(pad, picCON, "picCON");
-    Take(pad, picFL1, "picFL1");
-    Take(pad, picFL2, "picFL2");
-    Take(pad, picEX, "picEX");
-    Take(pad, picBA, "picBA");
-    Take(pad, picAOM, "picAOM");
-    Take(pad, picTIRFAngle, "picTIRFAngle");
-    Take(pad, picCNTLDia, "picCNTLDia");
-    Take(pad, picALF, "picALF");
-    Take(pad, picCHGMode, "picCHGMode");
-    Take(pad, btnRotation, "btnRotation");
-    Take(pad, picStage, "picStage");
-    Take(pad, picMemXY, "picMemXY");
-    Take(pad, picMemZ, "picMemZ");
-    Take(pad, picMemPiezo, "picMemPiezo");
-    Take(pad, picMemTIRF, "picMemTIRF");
-    Take(pad, picMemFKS, "picMemFKS");
-    Take(pad, picRecallFKS, "picRecallFKS");
-    Take(pad, picStatus, "picStatus");
-    Take(pad, picSetting, "picSetting");
-    Take(pad, picExit, "picExit");
-    Take(pad, chkLaser, "chkLaser");
-    Take(pad, sbDIALamp, "sbDIALamp");
-    Take(pad, sbTIRFAngle, "sbTIRFAngle");
-    Take(pad, sbFKS, "sbFKS");
-    Take(pad, sbAOM1, "sbAOM1");
-    Take(pad, sbAOM2, "sbAOM2");
-    Take(pad, sbAOM3, "sbAOM3");
-    Take(pad, sbAOM4, "sbAOM4");
-    Take(pad, spnStageXY, "spnStageXY");
-    Take(pad, spnStageZ, "spnStageZ");
-    Take(pad, spnStagePiezo, "spnStagePiezo");
 
     // A memory entry is read back at these captions: each holds one ":",
     // and the Y caption begins with "Y".
@@ -341,6 +212,46 @@ void frmZoControl::CreateControls()
                              static_cast<QWidget*>(sbAOM1), static_cast<QWidget*>(sbAOM2),
                              static_cast<QWidget*>(sbAOM3), static_cast<QWidget*>(sbAOM4)})
         control->setEnabled(false);
+}
+
+template <class Control>
+QWidget* frmZoControl::CreateControl(Control*& member)
+{
+    member = new Control(this);
+    return member;
+}
+
+QWidget* frmZoControl::CreateControl(QGroupBox*& member)
+{
+    member = new QGroupBox(this);
+    member->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return member;
+}
+
+QWidget* frmZoControl::CreateControl(QWidget*& member)
+{
+    member = new QWidget(this);
+    imgTitle = new PadPicture(":/pad/icons/logo.svg", member);
+    imgTitle->setObjectName("imgTitle");
+    return member;
+}
+
+QWidget* frmZoControl::CreateControl(QLineEdit*& member)
+{
+    // A flat readout: the tables leave the position boxes little height.
+    member = new QLineEdit(this);
+    member->setReadOnly(true);
+    member->setFocusPolicy(Qt::NoFocus);
+    member->setFrame(false);
+    member->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    member->setStyleSheet("QLineEdit { border: 1px solid palette(mid); border-radius: 2px;"
+                          " background: palette(base); padding: 0 3px; }");
+    return member;
+}
+
+QWidget* frmZoControl::ControlOf(const PadControlInfo& info) const
+{
+    return std::visit([this](auto member) -> QWidget* { return this->*member; }, info.Field);
 }
 
 void frmZoControl::CreatePanels()
@@ -486,11 +397,10 @@ void frmZoControl::PlaceMicroscopePicture()
 
 int frmZoControl::GroupFrameIndex(PadGroup group) const
 {
-    const char* name = group == PadGroup::DIA            ? "fraDIA"
-                       : group == PadGroup::Fluorescence ? "fraFluorescence"
-                       : group == PadGroup::TIRF         ? "fraTIRF"
-                                                         : nullptr;
-    const QWidget* frame = name ? findChild<QWidget*>(name, Qt::FindDirectChildrenOnly) : nullptr;
+    const QWidget* frame = group == PadGroup::DIA            ? fraDIA
+                           : group == PadGroup::Fluorescence ? fraFluorescence
+                           : group == PadGroup::TIRF         ? fraTIRF
+                                                             : nullptr;
     return frame ? m_Surface->IndexOf(*frame) : -1;
 }
 
@@ -528,7 +438,7 @@ void frmZoControl::Form_Activate()
         m_FirstActivation = false;
         ParkOffScreen();
         if (m_DIALampResync) {
-            if (Mounted(0))
+            if (Mounted(DeviceIndex::DiaLamp))
                 m_mipCNTLDIA_OnValueChanged();
             m_DIALampResync = false;
         }
@@ -556,15 +466,16 @@ bool frmZoControl::IsShownDevice(int device) const
     case kAlwaysMounted:
         return true;
     case kFirstFilterRow:
-        return Mounted(exchanged ? 9 : 8);
+        return Mounted(exchanged ? DeviceIndex::FilterTurret2 : DeviceIndex::FilterTurret1);
     case kSecondFilterRow:
-        return Mounted(exchanged ? 8 : 9);
+        return Mounted(exchanged ? DeviceIndex::FilterTurret1 : DeviceIndex::FilterTurret2);
     case kXYStage:
-        return Mounted(14) && Mounted(15);
+        return Mounted(DeviceIndex::XAxis) && Mounted(DeviceIndex::YAxis);
     case kNosepieceAndZ:
-        return Mounted(10) && Mounted(16);
+        return Mounted(DeviceIndex::Nosepiece) && Mounted(DeviceIndex::ZDrive);
     case kAnyStageAxis:
-        return Mounted(14) || Mounted(15) || Mounted(16) || Mounted(17);
+        return Mounted(DeviceIndex::XAxis) || Mounted(DeviceIndex::YAxis) || Mounted(DeviceIndex::ZDrive) ||
+               Mounted(DeviceIndex::PiezoZ);
     default:
         return Mounted(device);
     }
@@ -589,14 +500,10 @@ void frmZoControl::sub_SetVisible()
         return true;
     };
     for (const PadControlInfo& info : PadControls()) {
-        QWidget* control = findChild<QWidget*>(Q(info.Name), Qt::FindDirectChildrenOnly);
-        if (!control)
-            continue;
         bool visible = switchOn(info.Entry);
-        if (info.Kind != PadKind::Frame) {
+        if (!info.IsFrame())
             visible = visible && IsShownDevice(info.Device) && (!grouped || frameShown(info.Group));
-        }
-        control->setVisible(visible);
+        ControlOf(info)->setVisible(visible);
     }
     m_Surface->TrimOverlaps();
 }
@@ -709,45 +616,46 @@ void frmZoControl::InitTurretPanel(ListDeviceBinding& panel, int mounted, Device
 void frmZoControl::sub_InitAnalyzer()
 {
     using ZOSCOPELib::AnalyzerDevice;
-    InitTogglePanel(*m_Analyzer, 20, &Scope::Analyzer, &AnalyzerDevice::IsInserted, &AnalyzerDevice::In,
-                    &AnalyzerDevice::Out);
+    InitTogglePanel(*m_Analyzer, DeviceIndex::Analyzer, &Scope::Analyzer, &AnalyzerDevice::IsInserted,
+                    &AnalyzerDevice::In, &AnalyzerDevice::Out);
 }
 
 void frmZoControl::sub_InitAuxShutter()
 {
     using ZOSCOPELib::ShutterDevice;
-    InitTogglePanel(*m_AUXShutter, 4, &Scope::AuxShutter, &ShutterDevice::IsOpened, &ShutterDevice::Open,
-                    &ShutterDevice::Close);
+    InitTogglePanel(*m_AUXShutter, DeviceIndex::AuxShutter, &Scope::AuxShutter, &ShutterDevice::IsOpened,
+                    &ShutterDevice::Open, &ShutterDevice::Close);
 }
 
 void frmZoControl::sub_InitDIAShutter()
 {
     using ZOSCOPELib::ShutterDevice;
-    InitTogglePanel(*m_DIAShutter, 2, &Scope::DiaShutter, &ShutterDevice::IsOpened, &ShutterDevice::Open,
-                    &ShutterDevice::Close);
+    InitTogglePanel(*m_DIAShutter, DeviceIndex::DiaShutter, &Scope::DiaShutter, &ShutterDevice::IsOpened,
+                    &ShutterDevice::Open, &ShutterDevice::Close);
 }
 
 void frmZoControl::sub_InitEpiShutter()
 {
     using ZOSCOPELib::ShutterDevice;
-    InitTogglePanel(*m_EpiShutter, 3, &Scope::EpiShutter, &ShutterDevice::IsOpened, &ShutterDevice::Open,
-                    &ShutterDevice::Close);
+    InitTogglePanel(*m_EpiShutter, DeviceIndex::EpiShutter, &Scope::EpiShutter, &ShutterDevice::IsOpened,
+                    &ShutterDevice::Open, &ShutterDevice::Close);
 }
 
 void frmZoControl::sub_InitBAWheel()
 {
-    InitTurretPanel(*m_BA, 5, &Scope::BarrierWheel, *g_Zo->BAFilter, *g_Zo->DBBAFilter, g_Zo->DBBAFilter.get(), true);
+    InitTurretPanel(*m_BA, DeviceIndex::BAWheel, &Scope::BarrierWheel, *g_Zo->BAFilter, *g_Zo->DBBAFilter,
+                    g_Zo->DBBAFilter.get(), true);
 }
 
 void frmZoControl::sub_InitEXWheel()
 {
-    InitTurretPanel(*m_EX, 6, &Scope::ExcitationWheel, *g_Zo->EXFilter, *g_Zo->DbEXFilter, g_Zo->DbEXFilter.get(),
-                    true);
+    InitTurretPanel(*m_EX, DeviceIndex::EXWheel, &Scope::ExcitationWheel, *g_Zo->EXFilter, *g_Zo->DbEXFilter,
+                    g_Zo->DbEXFilter.get(), true);
 }
 
 void frmZoControl::sub_InitCondenser()
 {
-    InitTurretPanel(*m_Condenser, 7, &Scope::Condenser, *g_Zo->Condenser, *g_Zo->DbCondenser,
+    InitTurretPanel(*m_Condenser, DeviceIndex::Condenser, &Scope::Condenser, *g_Zo->Condenser, *g_Zo->DbCondenser,
                     g_Zo->DbCondenser.get(), true);
 }
 
@@ -755,25 +663,28 @@ void frmZoControl::sub_InitFLTurrets()
 {
     // cboFL1 shows the turret at the first level of the mount: turret 2 when
     // the turrets are exchanged.
+    struct Turret {
+        int device;
+        ZOSCOPELib::FilterTurretDevice& (Scope::*object)();
+        clsPositionCodes& codes;
+    };
+    const Turret turret1{DeviceIndex::FilterTurret1, &Scope::FilterTurret1, *g_Zo->Filter1};
+    const Turret turret2{DeviceIndex::FilterTurret2, &Scope::FilterTurret2, *g_Zo->Filter2};
     const bool exchanged = g_Zo->ConnectFilter->FilterPosition();
-    using Turret = ZOSCOPELib::FilterTurretDevice& (Scope::*)();
-    const Turret turret1 = &Scope::FilterTurret1;
-    const Turret turret2 = &Scope::FilterTurret2;
-    clsPositionCodes& codes1 = *g_Zo->Filter1;
-    clsPositionCodes& codes2 = *g_Zo->Filter2;
+    const Turret& first = exchanged ? turret2 : turret1;
+    const Turret& second = exchanged ? turret1 : turret2;
     TrapErrors([] { g_Zo->DbFilter->func_ReadSdk(); });
-    InitTurretPanel(*m_FL1, exchanged ? 9 : 8, exchanged ? turret2 : turret1, exchanged ? codes2 : codes1,
-                    *g_Zo->DbFilter, nullptr, false);
-    InitTurretPanel(*m_FL2, exchanged ? 8 : 9, exchanged ? turret1 : turret2, exchanged ? codes1 : codes2,
-                    *g_Zo->DbFilter, nullptr, false);
+    InitTurretPanel(*m_FL1, first.device, first.object, first.codes, *g_Zo->DbFilter, nullptr, false);
+    InitTurretPanel(*m_FL2, second.device, second.object, second.codes, *g_Zo->DbFilter, nullptr, false);
     sub_ShowFilterTips();
 }
 
 void frmZoControl::sub_ShowFilterTips()
 {
     const bool exchanged = g_Zo->ConnectFilter->FilterPosition();
-    const QString first = Q(g_LangDeviceName.DeviceNames[exchanged ? kDeviceFilterTurret2 : kDeviceFilterTurret1]);
-    const QString second = Q(g_LangDeviceName.DeviceNames[exchanged ? kDeviceFilterTurret1 : kDeviceFilterTurret2]);
+    const auto& names = g_LangDeviceName.DeviceNames;
+    const QString first = Q(names[exchanged ? DeviceIndex::FilterTurret2 : DeviceIndex::FilterTurret1]);
+    const QString second = Q(names[exchanged ? DeviceIndex::FilterTurret1 : DeviceIndex::FilterTurret2]);
     picFL1->setToolTip(first);
     cboFL1->setToolTip(first);
     picFL2->setToolTip(second);
@@ -783,7 +694,7 @@ void frmZoControl::sub_ShowFilterTips()
 void frmZoControl::sub_InitNosepiece()
 {
     TrapErrors([&] {
-        if (!Mounted(10))
+        if (!Mounted(DeviceIndex::Nosepiece))
             return;
         m_Nosepiece->Bind(
             S().Nosepiece().Position(), [](int32_t position) { S().Nosepiece().SetPosition(position); },
@@ -796,7 +707,7 @@ void frmZoControl::sub_InitNosepiece()
 void frmZoControl::sub_InitLightPath()
 {
     TrapErrors([&] {
-        if (!Mounted(12))
+        if (!Mounted(DeviceIndex::LightPath))
             return;
         m_LightPath->Bind(S().LightPath().Position(),
                           [](int32_t position) { S().LightPath().SetPosition(position); });
@@ -808,10 +719,10 @@ void frmZoControl::sub_InitLightPath()
 void frmZoControl::sub_InitIlluminator()
 {
     using ZOSCOPELib::IlluminatorDevice;
-    InitTogglePanel(*m_IrluxShutter, 1, &Scope::Irlux, &IlluminatorDevice::IsOpened, &IlluminatorDevice::Open,
-                    &IlluminatorDevice::Close);
+    InitTogglePanel(*m_IrluxShutter, DeviceIndex::Illuminator, &Scope::Irlux, &IlluminatorDevice::IsOpened,
+                    &IlluminatorDevice::Open, &IlluminatorDevice::Close);
     TrapErrors([&] {
-        if (!Mounted(1))
+        if (!Mounted(DeviceIndex::Illuminator))
             return;
         m_IrluxND->Bind(S().Irlux().NDPosition(), [](int32_t position) { S().Irlux().SetNDPosition(position); });
         m_IrluxND->WhileUpdating([this] { BuildNDList(); });
@@ -835,9 +746,10 @@ void frmZoControl::sub_InitObservationModes()
 void frmZoControl::sub_InitDIALamp()
 {
     using ZOSCOPELib::LampDevice;
-    InitTogglePanel(*m_DIALampOn, 0, &Scope::DiaLamp, &LampDevice::IsOn, &LampDevice::On, &LampDevice::Off);
+    InitTogglePanel(*m_DIALampOn, DeviceIndex::DiaLamp, &Scope::DiaLamp, &LampDevice::IsOn, &LampDevice::On,
+                    &LampDevice::Off);
     TrapErrors([&] {
-        if (!Mounted(0))
+        if (!Mounted(DeviceIndex::DiaLamp))
             return;
         LampDevice& lamp = S().DiaLamp();
         m_mipDIALampPos.Bind(lamp.Value(), [this] { m_mipDIALampPos_OnValueChanged(); });
@@ -854,9 +766,9 @@ void frmZoControl::sub_InitDIALamp()
 void frmZoControl::sub_InitTIRF()
 {
     using ZOSCOPELib::TIRFDevice;
-    InitTogglePanel(*m_TIRFOn, 13, &Scope::TIRF, &TIRFDevice::IsOn, &TIRFDevice::On, &TIRFDevice::Off);
+    InitTogglePanel(*m_TIRFOn, DeviceIndex::TIRF, &Scope::TIRF, &TIRFDevice::IsOn, &TIRFDevice::On, &TIRFDevice::Off);
     TrapErrors([&] {
-        if (!Mounted(13))
+        if (!Mounted(DeviceIndex::TIRF))
             return;
         TIRFDevice& tirf = S().TIRF();
         m_mipTIRFPos.Bind(tirf.Position(), [this] { m_mipTIRFPos_OnValueChanged(); });
@@ -873,9 +785,9 @@ void frmZoControl::sub_InitTIRF()
 void frmZoControl::sub_InitFKS()
 {
     using ZOSCOPELib::FKSDevice;
-    InitTogglePanel(*m_FKSOn, 11, &Scope::FKSUnit, &FKSDevice::Status, &FKSDevice::On, &FKSDevice::Off);
+    InitTogglePanel(*m_FKSOn, DeviceIndex::FKS, &Scope::FKSUnit, &FKSDevice::Status, &FKSDevice::On, &FKSDevice::Off);
     TrapErrors([&] {
-        if (!Mounted(11))
+        if (!Mounted(DeviceIndex::FKS))
             return;
         FKSDevice& fks = S().FKSUnit();
         m_mipFKSOffset.Bind(fks.Offset().Position(), [this] { m_mipFKSOffset_OnValueChanged(); });
@@ -907,24 +819,24 @@ void frmZoControl::InitAxis(Axis axis, int mounted, ParameterBinding& member, vo
 
 void frmZoControl::sub_InitXYStage()
 {
-    InitAxis(AxisX, 14, m_mipXPos, &frmZoControl::m_mipXPos_OnValueChanged);
-    InitAxis(AxisY, 15, m_mipYPos, &frmZoControl::m_mipYPos_OnValueChanged);
+    InitAxis(AxisX, DeviceIndex::XAxis, m_mipXPos, &frmZoControl::m_mipXPos_OnValueChanged);
+    InitAxis(AxisY, DeviceIndex::YAxis, m_mipYPos, &frmZoControl::m_mipYPos_OnValueChanged);
 }
 
 void frmZoControl::sub_InitZDrive()
 {
-    InitAxis(AxisZ, 16, m_mipZPos, &frmZoControl::m_mipZPos_OnValueChanged);
+    InitAxis(AxisZ, DeviceIndex::ZDrive, m_mipZPos, &frmZoControl::m_mipZPos_OnValueChanged);
 }
 
 void frmZoControl::sub_InitPiezo()
 {
-    InitAxis(AxisPiezo, 17, m_mipPiezoPos, &frmZoControl::m_mipPiezoPos_OnValueChanged);
+    InitAxis(AxisPiezo, DeviceIndex::PiezoZ, m_mipPiezoPos, &frmZoControl::m_mipPiezoPos_OnValueChanged);
 }
 
 void frmZoControl::sub_InitErgo()
 {
     TrapErrors([&] {
-        if (!Mounted(23))
+        if (!Mounted(DeviceIndex::ErgoController))
             return;
         m_mipErgoSwitch.Bind(S().ErgoController().Switch(), [this] { m_mipErgoSwitch_OnValueChanged(); });
         m_ErgoPrevious = m_mipErgoSwitch.Value();
@@ -1233,13 +1145,13 @@ void frmZoControl::picMEMPiezo_Click()
 
 void frmZoControl::m_mipKMX1_OnValueChanged()
 {
-    g_Zo->SetIsMounted(18, m_mipKMX1.Value());
+    g_Zo->SetIsMounted(DeviceIndex::KMX1, m_mipKMX1.Value());
     sub_CheckCameras();
 }
 
 void frmZoControl::m_mipKMX2_OnValueChanged()
 {
-    g_Zo->SetIsMounted(19, m_mipKMX2.Value());
+    g_Zo->SetIsMounted(DeviceIndex::KMX2, m_mipKMX2.Value());
     sub_CheckCameras();
 }
 
@@ -1472,9 +1384,6 @@ void frmZoControl::sub_RefreshLanguage()
 
     const auto& items = g_LangFrmSelFileItem.FileItem;
     for (const PadControlInfo& info : PadControls()) {
-        QWidget* control = findChild<QWidget*>(Q(info.Name), Qt::FindDirectChildrenOnly);
-        if (!control)
-            continue;
         std::string tip;
         if (info.Tip >= 0 && static_cast<std::size_t>(info.Tip) < g_LangDeviceName.DeviceNames.size())
             tip = g_LangDeviceName.DeviceNames[static_cast<std::size_t>(info.Tip)];
@@ -1490,7 +1399,7 @@ void frmZoControl::sub_RefreshLanguage()
             tip = g_LangGUITitle.StageXYZ;
         else if (info.Tip == kTipTIRFWindow)
             tip = g_LangGUITitle.TIRF;
-        control->setToolTip(Q(tip));
+        ControlOf(info)->setToolTip(Q(tip));
     }
 
     // Then the control texts that come from the language file.

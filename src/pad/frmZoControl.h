@@ -256,6 +256,13 @@ protected:
 private:
     // ---- load ---------------------------------------------------------------
     void CreateControls();
+    // One control of the table, of its member's type, stored in that member.
+    template <class Control>
+    QWidget* CreateControl(Control*& member);
+    QWidget* CreateControl(QGroupBox*& member);
+    QWidget* CreateControl(QWidget*& member);
+    QWidget* CreateControl(QLineEdit*& member);
+    QWidget* ControlOf(const PadControlInfo& info) const;
     void CreatePanels();
     void ConnectCommands();
     void BindMountedStates();

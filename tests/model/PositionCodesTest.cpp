@@ -46,7 +46,7 @@ TEST_F(PositionCodes, OnlyChangedPositionsAreWrittenAndASecondSendWritesNothing)
     EXPECT_EQ(Writes(), (Strings{"Nosepiece.Item[3].SetCode(7)", "Nosepiece.Item[3].SetEscapeEnabled(0)",
                                  "Condenser.Item[1].SetCode(2)", "FilterTurret2.Item[6].SetCode(12)",
                                  "ExcitationWheel.Item[7].SetCode(2)"}));
-    EXPECT_EQ(std::tuple(Codes(IdxNosepiece)[2], Codes(IdxFilterTurret2)[5]), std::tuple(7, 12));
+    EXPECT_EQ(std::tuple(Codes(DeviceIndex::Nosepiece)[2], Codes(DeviceIndex::FilterTurret2)[5]), std::tuple(7, 12));
     EXPECT_EQ(RefreshFlags(), (std::vector<bool>{true, true, true, true, false}));
 
     MarkTrace();
@@ -69,7 +69,8 @@ TEST_F(PositionCodes, APositionNamingAClearedUserEntryIsSentAsNothingMounted)
     EXPECT_EQ(zo->func_Send(), "");
     EXPECT_EQ(std::tuple(objective().code(1), filter1().code(2)), std::tuple(0, 0));
     EXPECT_FALSE(objective().Esc(1)) << "nothing mounted, nothing to escape from";
-    EXPECT_EQ(std::tuple(Codes(IdxNosepiece)[1], config().turrets.at(IdxNosepiece).escape[1], Codes(IdxFilterTurret1)[2]),
+    EXPECT_EQ(std::tuple(Codes(DeviceIndex::Nosepiece)[1], config().turrets.at(DeviceIndex::Nosepiece).escape[1],
+                         Codes(DeviceIndex::FilterTurret1)[2]),
               std::tuple(0, 0, 0));
     EXPECT_EQ(scope().Database().Objectives().Get(301).Name, "") << "a free entry is kept as a blank";
 }
@@ -85,7 +86,7 @@ TEST_F(PositionCodes, AReadDuringTheWriteKeepsTheEditsBeingSent)
     objective().SetCode(1, 8);
     EXPECT_EQ(objective().func_WriteSdk(), "");
     EXPECT_EQ(reads, (Strings{"", ""})) << "one report per changed position, each answered at once";
-    EXPECT_EQ(std::tuple(Codes(IdxNosepiece)[0], Codes(IdxNosepiece)[1]), std::tuple(7, 8));
+    EXPECT_EQ(std::tuple(Codes(DeviceIndex::Nosepiece)[0], Codes(DeviceIndex::Nosepiece)[1]), std::tuple(7, 8));
     EXPECT_EQ(objective().code(1), 8);
     EXPECT_FALSE(objective().Busy());
 }
@@ -103,7 +104,7 @@ TEST_F(PositionCodes, WritingADatabaseDoesNotLetARereadDropThePositionEdits)
     dbFilter().SetDMName(311, "DM 600");
     filter1().SetCode(0, 301);
     EXPECT_EQ(zo->func_Send(), "");
-    EXPECT_EQ(std::tuple(Codes(IdxNosepiece)[4], Codes(IdxFilterTurret1)[0]), std::tuple(302, 301));
+    EXPECT_EQ(std::tuple(Codes(DeviceIndex::Nosepiece)[4], Codes(DeviceIndex::FilterTurret1)[0]), std::tuple(302, 301));
 }
 
 TEST_F(PositionCodes, EscapeFlagsCountOnlyWithTheZDrive)
@@ -149,13 +150,14 @@ TEST_F(PositionCodes, EachFailingWriteGivesOneLineAndIsTriedAgainByTheNextSend)
     objective().SetCode(2, 8);
     exFilter().SetCode(4, 2);
     EXPECT_EQ(zo->func_Send(), func_JoinLines(func_GetMessage(85) + "[2]", func_GetMessage(93) + "[5]"));
-    EXPECT_EQ(std::tuple(Codes(IdxNosepiece)[1], Codes(IdxNosepiece)[2]), std::tuple(3, 8)) << "1 not written";
+    EXPECT_EQ(std::tuple(Codes(DeviceIndex::Nosepiece)[1], Codes(DeviceIndex::Nosepiece)[2]), std::tuple(3, 8))
+        << "1 not written";
 
     MarkTrace();
     EXPECT_EQ(zo->func_Send(), "");
     EXPECT_EQ(Writes(), (Strings{"Nosepiece.Item[2].SetCode(7)", "Nosepiece.Item[2].SetEscapeEnabled(0)",
                                  "ExcitationWheel.Item[5].SetCode(2)"}));
-    EXPECT_EQ(std::tuple(Codes(IdxNosepiece)[1], Codes(IdxExcitationWheel)[4]), std::tuple(7, 2));
+    EXPECT_EQ(std::tuple(Codes(DeviceIndex::Nosepiece)[1], Codes(DeviceIndex::EXWheel)[4]), std::tuple(7, 2));
 }
 
 TEST_F(PositionCodes, AFailedReadNamesTheErrorAndKeepsTheBackup)
@@ -166,7 +168,7 @@ TEST_F(PositionCodes, AFailedReadNamesTheErrorAndKeepsTheBackup)
     condenser().sub_RestData();
     EXPECT_EQ(condenser().code(0), 1) << "the backup still holds the last good read";
 
-    control().SetNotAnswering(IdxFilterTurret2);
+    control().SetNotAnswering(DeviceIndex::FilterTurret2);
     EXPECT_EQ(filter2().func_ReadSdk(), func_GetMessage(91) + "(ZOSCOPELib.FilterTurret2:1004)");
 }
 

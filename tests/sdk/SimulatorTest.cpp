@@ -104,9 +104,9 @@ TEST_F(Simulator, FaultsCanBeInjected)
 {
     auto& control = sim.control();
 
-    control.SetNotAnswering(sim::IdxFKSUnit);
+    control.SetNotAnswering(DeviceIndex::FKS);
     EXPECT_EQ(ErrorOf([&] { sim.scope().FKSUnit().IsMounted()->Value(); }), NotAnswering);
-    control.SetNotAnswering(sim::IdxFKSUnit, false);
+    control.SetNotAnswering(DeviceIndex::FKS, false);
     EXPECT_EQ(sim.scope().FKSUnit().IsMounted()->Value(), 1);
 
     control.FailCall("Nosepiece", "SetCode", 4242, 1);
@@ -142,10 +142,10 @@ TEST_F(Simulator, PresenceFollowsPluggingShutterWiringAndThePiezoConnection)
     int info = 0, portValue = 0;
     Subscription a = mounted->OnInfoChanged.Subscribe([&] { ++info; });
     Subscription b = port->OnValueChanged.Subscribe([&] { ++portValue; });
-    sim.control().Plug(sim::IdxKMX2, false);
+    sim.control().Plug(DeviceIndex::KMX2, false);
     EXPECT_EQ(std::tuple(mounted->Value(), port->Value(), info, portValue), std::tuple(0, 0, 1, 1));
     EXPECT_EQ(ErrorOf([&] { sim.scope().KMX2().CameraType(); }), NotMounted);
-    sim.control().Plug(sim::IdxKMX2, true);
+    sim.control().Plug(DeviceIndex::KMX2, true);
     EXPECT_EQ(mounted->Value(), 1);
 
     ShutterDevice& aux = sim.scope().AuxShutter();
@@ -243,7 +243,8 @@ TEST_F(Simulator, ConfigurationSurvivesARestartEvenWithoutModesAndADamagedStateI
 
     std::ofstream(folder + "/state.ini") << "[Nosepiece]\nCodes = 1,2,banana\n";
     SimMicroscope damaged(SimOptions::StateIn(folder));
-    EXPECT_EQ(damaged.scope().Nosepiece().Item(3).Code(), sim::Description::Default().turrets.at(sim::IdxNosepiece).codes[2]);
+    EXPECT_EQ(damaged.scope().Nosepiece().Item(3).Code(),
+              sim::Description::Default().turrets.at(DeviceIndex::Nosepiece).codes[2]);
 
     // Every mode can be removed, and they stay removed.
     ObservationModeList& modes = sim.scope().ObservationModes();

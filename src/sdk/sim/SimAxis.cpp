@@ -87,7 +87,8 @@ int64_t AxisMotion::Due() const
 // ---------------------------------------------------------------- piezo
 
 SimPiezo::SimPiezo(Hub& hub)
-    : SimAxis(hub, IdxPiezoZ, "PiezoZ", [&hub]() -> AxisDescription& { return hub.Config().axes.at(IdxPiezoZ); })
+    : SimAxis(hub, DeviceIndex::PiezoZ, "PiezoZ",
+              [&hub]() -> AxisDescription& { return hub.Config().axes.at(DeviceIndex::PiezoZ); })
 {
 }
 
@@ -115,7 +116,8 @@ void SimPiezo::SetConnection(int32_t value)
 // ---------------------------------------------------------------- TIRF
 
 SimTIRF::SimTIRF(Hub& hub)
-    : SimAxis(hub, IdxTIRF, "TIRF", [&hub]() -> AxisDescription& { return hub.Config().axes.at(IdxTIRF); }),
+    : SimAxis(hub, DeviceIndex::TIRF, "TIRF",
+              [&hub]() -> AxisDescription& { return hub.Config().axes.at(DeviceIndex::TIRF); }),
       m_on(m_core, "IsOn", 0), m_erg(m_core, "ERG", 0)
 {
 }
@@ -152,8 +154,8 @@ void SimTIRF::SetERG(int32_t value)
 // ---------------------------------------------------------------- FKS
 
 SimFKS::SimFKS(Hub& hub)
-    : SimDevice(hub, IdxFKSUnit, "FKSUnit"), m_status(m_core, "Status", 0),
-      m_offset(hub, IdxFKSUnit, "FKSUnit.Offset", [&hub]() -> AxisDescription& { return hub.Config().fksOffset; })
+    : SimDevice(hub, DeviceIndex::FKS, "FKSUnit"), m_status(m_core, "Status", 0),
+      m_offset(hub, DeviceIndex::FKS, "FKSUnit.Offset", [&hub]() -> AxisDescription& { return hub.Config().fksOffset; })
 {
 }
 
@@ -183,7 +185,7 @@ SimXYStage::SimXYStage(Hub& hub, SimPlainAxis& x, SimPlainAxis& y) : SimDevice(h
 {
     // The stage is there when both of its axes are.
     m_core.isMounted = m_core.MakeParameter(
-        "IsMounted", [&hub] { return hub.Mounted(IdxXAxis) && hub.Mounted(IdxYAxis) ? 1 : 0; },
+        "IsMounted", [&hub] { return hub.Mounted(DeviceIndex::XAxis) && hub.Mounted(DeviceIndex::YAxis) ? 1 : 0; },
         [] { return Limits{0, 1, 1}; }, Need::Connection);
 }
 
@@ -193,7 +195,7 @@ auto SimXYStage::Call(std::string_view member, const std::string& args, F&& body
     return m_core.Call(
         member, args,
         [&] {
-            if (!m_core.hub.Mounted(IdxXAxis) || !m_core.hub.Mounted(IdxYAxis))
+            if (!m_core.hub.Mounted(DeviceIndex::XAxis) || !m_core.hub.Mounted(DeviceIndex::YAxis))
                 throw SdkError("ZOSCOPELib.XYStage", NotMounted, "the XY stage needs both axes");
             return body();
         },

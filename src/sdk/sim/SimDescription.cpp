@@ -9,7 +9,7 @@ namespace ZOSCOPELib::sim {
 
 namespace {
 
-constexpr std::array<const char*, DeviceCount> ObjectNames = {
+constexpr std::array<const char*, DeviceIndex::Count> ObjectNames = {
     "DiaLamp",       "Irlux",         "DiaShutter", "EpiShutter", "AuxShutter", "BarrierWheel",
     "ExcitationWheel", "Condenser",   "FilterTurret1", "FilterTurret2", "Nosepiece", "FKSUnit",
     "LightPath",     "TIRF",          "XAxis",      "YAxis",      "ZDrive",     "PiezoZ",
@@ -114,12 +114,12 @@ NameSection NameDatabase(Databases& databases, const std::string& section)
 
 const char* DeviceObjectName(int index)
 {
-    return index >= 0 && index < DeviceCount ? ObjectNames[static_cast<std::size_t>(index)] : "";
+    return index >= 0 && index < DeviceIndex::Count ? ObjectNames[static_cast<std::size_t>(index)] : "";
 }
 
 int DeviceIndexOf(std::string_view objectName)
 {
-    for (int i = 0; i < DeviceCount; ++i)
+    for (int i = 0; i < DeviceIndex::Count; ++i)
         if (SameName(objectName, ObjectNames[static_cast<std::size_t>(i)]))
             return i;
     return -1;
@@ -139,35 +139,35 @@ Description Description::Default()
         t.delayMs = delayMs;
         d.turrets[index] = t;
     };
-    turret(IdxNosepiece, 6, {2, 3, 5, 12, 20, 22}, 400);
-    turret(IdxCondenser, 5, {1, 2, 3, 5, 6}, 300);
-    turret(IdxFilterTurret1, 6, {1, 4, 5, 7, 11, 19}, 250);
-    turret(IdxFilterTurret2, 6, {3, 4, 9, 10, 20, 0}, 250);
-    turret(IdxExcitationWheel, 8, {1, 4, 6, 8, 10, 11, 13, 14}, 150);
-    turret(IdxBarrierWheel, 8, {1, 3, 5, 7, 9, 10, 12, 13}, 150);
-    turret(IdxLightPath, 4, {0, 0, 0, 0}, 350);
-    d.turrets[IdxNosepiece].escape.assign(6, 0);
-    d.turrets[IdxLightPath].portKinds = {1, 2, 3, 4};
-    d.turrets[IdxFilterTurret1].level = 1;
-    d.turrets[IdxFilterTurret2].level = 2;
+    turret(DeviceIndex::Nosepiece, 6, {2, 3, 5, 12, 20, 22}, 400);
+    turret(DeviceIndex::Condenser, 5, {1, 2, 3, 5, 6}, 300);
+    turret(DeviceIndex::FilterTurret1, 6, {1, 4, 5, 7, 11, 19}, 250);
+    turret(DeviceIndex::FilterTurret2, 6, {3, 4, 9, 10, 20, 0}, 250);
+    turret(DeviceIndex::EXWheel, 8, {1, 4, 6, 8, 10, 11, 13, 14}, 150);
+    turret(DeviceIndex::BAWheel, 8, {1, 3, 5, 7, 9, 10, 12, 13}, 150);
+    turret(DeviceIndex::LightPath, 4, {0, 0, 0, 0}, 350);
+    d.turrets[DeviceIndex::Nosepiece].escape.assign(6, 0);
+    d.turrets[DeviceIndex::LightPath].portKinds = {1, 2, 3, 4};
+    d.turrets[DeviceIndex::FilterTurret1].level = 1;
+    d.turrets[DeviceIndex::FilterTurret2].level = 2;
     d.ndWheel.count = 6;
     d.ndWheel.codes.assign(6, 0);
     d.ndWheel.delayMs = 120;
 
     // X/Y: 0.1 um per unit, +-57 mm, 5 mm/s. Z: 25 nm per unit, 8 mm, 1 mm/s.
-    d.axes[IdxXAxis] = {-570000, 570000, 100, 50000, 0};
-    d.axes[IdxYAxis] = {-380000, 380000, 100, 50000, 0};
-    d.axes[IdxZDrive] = {0, 320000, 25, 40000, 120000};
-    d.axes[IdxPiezoZ] = {0, 4000, 25, 40000, 2000};
-    d.axes[IdxTIRF] = {0, 12000, 1, 6000, 0};
+    d.axes[DeviceIndex::XAxis] = {-570000, 570000, 100, 50000, 0};
+    d.axes[DeviceIndex::YAxis] = {-380000, 380000, 100, 50000, 0};
+    d.axes[DeviceIndex::ZDrive] = {0, 320000, 25, 40000, 120000};
+    d.axes[DeviceIndex::PiezoZ] = {0, 4000, 25, 40000, 2000};
+    d.axes[DeviceIndex::TIRF] = {0, 12000, 1, 6000, 0};
     d.fksOffset = {0, 39999, 1, 8000, 20000};
     d.lamp = {0, 24, 1, 0, 6};
 
-    d.shutters[IdxEpiShutter] = {false, 1, 2};
-    d.shutters[IdxAuxShutter] = {false, 2, 2};
-    d.shutters[IdxDiaShutter] = {true, 1, 1};
-    d.cameras[IdxKMX1] = {1, 2};
-    d.cameras[IdxKMX2] = {0, 0};
+    d.shutters[DeviceIndex::EpiShutter] = {false, 1, 2};
+    d.shutters[DeviceIndex::AuxShutter] = {false, 2, 2};
+    d.shutters[DeviceIndex::DiaShutter] = {true, 1, 1};
+    d.cameras[DeviceIndex::KMX1] = {1, 2};
+    d.cameras[DeviceIndex::KMX2] = {0, 0};
     d.ergoKeys = {15, 16, 17, 21, 22, 70, 71, 72, 73, 79};
 
     Databases& db = d.databases;
@@ -294,7 +294,7 @@ void Description::Apply(std::string_view text, const std::string& origin)
         } else if (device >= 0 && turrets.count(device)) {
             TurretDescription& t = turrets[device];
             if (is("Positions")) {
-                t.count = integer(1, device == IdxLightPath ? 8 : 12);
+                t.count = integer(1, device == DeviceIndex::LightPath ? 8 : 12);
                 t.codes.resize(static_cast<std::size_t>(t.count), 0);
                 if (!t.escape.empty())
                     t.escape.resize(static_cast<std::size_t>(t.count), 0);
@@ -307,32 +307,33 @@ void Description::Apply(std::string_view text, const std::string& origin)
                 t.position = integer(1, t.count);
             } else if (is("DelayMs")) {
                 t.delayMs = integer(0, 60000);
-            } else if (device == IdxNosepiece && is("Escape")) {
+            } else if (device == DeviceIndex::Nosepiece && is("Escape")) {
                 t.escape = list(static_cast<std::size_t>(t.count), 0, 1);
-            } else if (device == IdxNosepiece && is("ALF")) {
+            } else if (device == DeviceIndex::Nosepiece && is("ALF")) {
                 alfMode = integer(0, 1);
-            } else if (device == IdxNosepiece && is("RotationStopper")) {
+            } else if (device == DeviceIndex::Nosepiece && is("RotationStopper")) {
                 rotationStopper = integer(0, 1);
-            } else if (device == IdxLightPath && is("PortKinds")) {
+            } else if (device == DeviceIndex::LightPath && is("PortKinds")) {
                 t.portKinds = list(static_cast<std::size_t>(t.count), 0, 6);
-            } else if ((device == IdxFilterTurret1 || device == IdxFilterTurret2) && is("Level")) {
+            } else if ((device == DeviceIndex::FilterTurret1 || device == DeviceIndex::FilterTurret2) && is("Level")) {
                 t.level = integer(1, 2);
             } else {
                 unknown();
             }
-        } else if ((device >= 0 && axes.count(device)) || SameName(sec, "FKSOffset") || device == IdxDiaLamp) {
-            AxisDescription& a = device == IdxDiaLamp ? lamp : device >= 0 ? axes[device] : fksOffset;
+        } else if ((device >= 0 && axes.count(device)) || SameName(sec, "FKSOffset") ||
+                   device == DeviceIndex::DiaLamp) {
+            AxisDescription& a = device == DeviceIndex::DiaLamp ? lamp : device >= 0 ? axes[device] : fksOffset;
             if (is("Lower")) {
                 a.lower = integer(-2000000000, 2000000000);
             } else if (is("Upper")) {
                 a.upper = integer(-2000000000, 2000000000);
-            } else if (is("Resolution") && device != IdxDiaLamp) {
+            } else if (is("Resolution") && device != DeviceIndex::DiaLamp) {
                 a.resolution = real(0.001, 1e6);
-            } else if (is("Speed") && device != IdxDiaLamp) {
+            } else if (is("Speed") && device != DeviceIndex::DiaLamp) {
                 a.speed = integer(1, 2000000000);
-            } else if (is("Position") || (device == IdxDiaLamp && is("Level"))) {
+            } else if (is("Position") || (device == DeviceIndex::DiaLamp && is("Level"))) {
                 a.position = integer(-2000000000, 2000000000);
-            } else if (device == IdxPiezoZ && is("Connection")) {
+            } else if (device == DeviceIndex::PiezoZ && is("Connection")) {
                 piezoConnection = integer(-1, 1);
             } else {
                 unknown();
@@ -358,7 +359,7 @@ void Description::Apply(std::string_view text, const std::string& origin)
                 c.maker = integer(0, 99);
             else
                 unknown();
-        } else if (device == IdxIrlux) {
+        } else if (device == DeviceIndex::Illuminator) {
             if (is("NDCount")) {
                 ndWheel.count = integer(1, 12);
                 ndWheel.codes.assign(static_cast<std::size_t>(ndWheel.count), 0);
@@ -368,7 +369,7 @@ void Description::Apply(std::string_view text, const std::string& origin)
             } else {
                 unknown();
             }
-        } else if (device == IdxErgoController) {
+        } else if (device == DeviceIndex::ErgoController) {
             if (is("Keys")) {
                 const std::vector<int32_t> keys = list(10, 0, 99999);
                 std::copy(keys.begin(), keys.end(), ergoKeys.begin());
@@ -496,12 +497,12 @@ std::string Description::StateText() const
     for (const auto& [index, t] : turrets) {
         section(DeviceObjectName(index));
         pair("Codes", FormatIntegerList(t.codes));
-        if (index == IdxNosepiece) {
+        if (index == DeviceIndex::Nosepiece) {
             pair("Escape", FormatIntegerList(t.escape));
             pair("ALF", std::to_string(alfMode));
             pair("RotationStopper", std::to_string(rotationStopper));
         }
-        if (index == IdxFilterTurret1 || index == IdxFilterTurret2)
+        if (index == DeviceIndex::FilterTurret1 || index == DeviceIndex::FilterTurret2)
             pair("Level", std::to_string(t.level));
     }
     section("PiezoZ");

@@ -5,6 +5,7 @@
 // built in; a description file overrides any part of it, and the saved
 // configuration state is applied the same way on top.
 
+#include "sdk/DeviceIndex.h"
 #include "sdk/ZoScope.h"
 
 #include <array>
@@ -13,14 +14,6 @@
 #include <vector>
 
 namespace ZOSCOPELib::sim {
-
-// Presence indices of the devices (the order of the accessory check).
-enum DeviceIndex : int {
-    IdxDiaLamp, IdxIrlux, IdxDiaShutter, IdxEpiShutter, IdxAuxShutter, IdxBarrierWheel,
-    IdxExcitationWheel, IdxCondenser, IdxFilterTurret1, IdxFilterTurret2, IdxNosepiece, IdxFKSUnit,
-    IdxLightPath, IdxTIRF, IdxXAxis, IdxYAxis, IdxZDrive, IdxPiezoZ, IdxKMX1, IdxKMX2, IdxAnalyzer,
-    IdxDevice21, IdxRemotePad, IdxErgoController, DeviceCount
-};
 
 // The SDK's object name of each presence index ("Nosepiece", "XAxis", ...).
 const char* DeviceObjectName(int index);
@@ -86,7 +79,7 @@ struct FaultDescription {
 
 struct Description {
     int32_t systemType = 5;
-    std::array<bool, DeviceCount> mounted{};
+    std::array<bool, DeviceIndex::Count> mounted{};
     std::vector<MicroscopeDescription> microscopes; // entries after the simulator (entry 0)
     std::vector<std::string> unitVersions;
 

@@ -96,7 +96,7 @@ void Hub::ConnectEntry(int32_t index)
     LoadState();
     m_plugged = m_config.mounted;
     m_connected = true;
-    for (int i = 0; i < DeviceCount; ++i)
+    for (int i = 0; i < DeviceIndex::Count; ++i)
         m_mountedNow[static_cast<std::size_t>(i)] = Mounted(i);
 }
 
@@ -109,11 +109,11 @@ void Hub::DisconnectEntry(int32_t)
 
 bool Hub::Mounted(int index) const
 {
-    if (index < 0 || index >= DeviceCount || !m_plugged[static_cast<std::size_t>(index)])
+    if (index < 0 || index >= DeviceIndex::Count || !m_plugged[static_cast<std::size_t>(index)])
         return false;
     if (const auto s = m_config.shutters.find(index); s != m_config.shutters.end())
         return s->second.builtIn || (s->second.connector != 0 && s->second.maker != 0);
-    if (index == IdxPiezoZ && (m_config.systemType == 5 || m_config.systemType == 6))
+    if (index == DeviceIndex::PiezoZ && (m_config.systemType == 5 || m_config.systemType == 6))
         return m_config.piezoConnection != 0;
     return true;
 }
@@ -122,7 +122,7 @@ void Hub::RecomputeMounted()
 {
     if (!m_scope)
         return;
-    for (int i = 0; i < DeviceCount; ++i) {
+    for (int i = 0; i < DeviceIndex::Count; ++i) {
         const bool now = Mounted(i);
         if (now == m_mountedNow[static_cast<std::size_t>(i)])
             continue;
@@ -163,7 +163,7 @@ void Hub::ClearFaults()
 
 void Hub::Plug(int device, bool mounted)
 {
-    if (device < 0 || device >= DeviceCount)
+    if (device < 0 || device >= DeviceIndex::Count)
         return;
     const std::shared_ptr<Hub> pin = weak_from_this().lock(); // a handler may drop the Scope
     m_plugged[static_cast<std::size_t>(device)] = mounted;

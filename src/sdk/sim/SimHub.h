@@ -117,8 +117,8 @@ private:
     std::FILE* m_trace = nullptr;
 
     bool m_connected = false;
-    std::array<bool, DeviceCount> m_plugged{};  // set by Plug(); starts from the description
-    std::array<bool, DeviceCount> m_mountedNow{};
+    std::array<bool, DeviceIndex::Count> m_plugged{}; // set by Plug(); starts from the description
+    std::array<bool, DeviceIndex::Count> m_mountedNow{};
     std::set<int> m_notAnswering;
     struct FailRule {
         std::string object, member;

@@ -68,27 +68,27 @@ SimScope::SimScope(std::shared_ptr<const Clock> clock, Description base, std::st
     };
     m_lamp = std::make_unique<SimLamp>(hub);
     m_irlux = std::make_unique<SimIlluminator>(hub);
-    m_diaShutter = std::make_unique<SimShutter>(hub, IdxDiaShutter);
-    m_epiShutter = std::make_unique<SimShutter>(hub, IdxEpiShutter);
-    m_auxShutter = std::make_unique<SimShutter>(hub, IdxAuxShutter);
-    m_baWheel = std::make_unique<SimPlainTurret>(hub, IdxBarrierWheel);
-    m_exWheel = std::make_unique<SimPlainTurret>(hub, IdxExcitationWheel);
-    m_condenser = std::make_unique<SimPlainTurret>(hub, IdxCondenser);
-    m_filter1 = std::make_unique<SimFilterTurret>(hub, IdxFilterTurret1);
-    m_filter2 = std::make_unique<SimFilterTurret>(hub, IdxFilterTurret2);
+    m_diaShutter = std::make_unique<SimShutter>(hub, DeviceIndex::DiaShutter);
+    m_epiShutter = std::make_unique<SimShutter>(hub, DeviceIndex::EpiShutter);
+    m_auxShutter = std::make_unique<SimShutter>(hub, DeviceIndex::AuxShutter);
+    m_baWheel = std::make_unique<SimPlainTurret>(hub, DeviceIndex::BAWheel);
+    m_exWheel = std::make_unique<SimPlainTurret>(hub, DeviceIndex::EXWheel);
+    m_condenser = std::make_unique<SimPlainTurret>(hub, DeviceIndex::Condenser);
+    m_filter1 = std::make_unique<SimFilterTurret>(hub, DeviceIndex::FilterTurret1);
+    m_filter2 = std::make_unique<SimFilterTurret>(hub, DeviceIndex::FilterTurret2);
     m_nosepiece = std::make_unique<SimNosepiece>(hub, [this] { return m_z.get(); });
     m_fks = std::make_unique<SimFKS>(hub);
-    m_lightPath = std::make_unique<SimLightPath>(hub, IdxLightPath);
+    m_lightPath = std::make_unique<SimLightPath>(hub, DeviceIndex::LightPath);
     m_tirf = std::make_unique<SimTIRF>(hub);
-    m_x = axis(IdxXAxis);
-    m_y = axis(IdxYAxis);
-    m_z = axis(IdxZDrive);
+    m_x = axis(DeviceIndex::XAxis);
+    m_y = axis(DeviceIndex::YAxis);
+    m_z = axis(DeviceIndex::ZDrive);
     m_piezo = std::make_unique<SimPiezo>(hub);
-    m_kmx1 = std::make_unique<SimCameraPort>(hub, IdxKMX1);
-    m_kmx2 = std::make_unique<SimCameraPort>(hub, IdxKMX2);
+    m_kmx1 = std::make_unique<SimCameraPort>(hub, DeviceIndex::KMX1);
+    m_kmx2 = std::make_unique<SimCameraPort>(hub, DeviceIndex::KMX2);
     m_analyzer = std::make_unique<SimAnalyzer>(hub);
-    m_device21 = std::make_unique<SimPresence>(hub, IdxDevice21);
-    m_remotePad = std::make_unique<SimPresence>(hub, IdxRemotePad);
+    m_device21 = std::make_unique<SimPresence>(hub, DeviceIndex::Device21);
+    m_remotePad = std::make_unique<SimPresence>(hub, DeviceIndex::RemotePad);
     m_ergo = std::make_unique<SimErgo>(hub);
     m_xy = std::make_unique<SimXYStage>(hub, *m_x, *m_y);
     m_database = std::make_unique<SimModelDatabase>(
@@ -176,9 +176,9 @@ std::vector<SimParameterPtr> SimScope::PresenceParameters(int index)
     if (index < 0 || index >= static_cast<int>(m_cores.size()))
         return parameters;
     parameters.push_back(m_cores[static_cast<std::size_t>(index)]->isMounted);
-    if (index == IdxKMX1 || index == IdxKMX2)
-        parameters.push_back((index == IdxKMX1 ? m_kmx1 : m_kmx2)->PortValue());
-    if (index == IdxXAxis || index == IdxYAxis)
+    if (index == DeviceIndex::KMX1 || index == DeviceIndex::KMX2)
+        parameters.push_back((index == DeviceIndex::KMX1 ? m_kmx1 : m_kmx2)->PortValue());
+    if (index == DeviceIndex::XAxis || index == DeviceIndex::YAxis)
         parameters.push_back(m_xy->SimCore().isMounted);
     return parameters;
 }

@@ -91,7 +91,7 @@ void SimShutter::Release(int32_t connector)
 // ---------------------------------------------------------------- illuminator
 
 SimIlluminator::SimIlluminator(Hub& hub)
-    : SimDevice(hub, IdxIrlux, "Irlux"), m_opened(m_core, "IsOpened", 0),
+    : SimDevice(hub, DeviceIndex::Illuminator, "Irlux"), m_opened(m_core, "IsOpened", 0),
       m_nd(m_core, "NDPosition", [&hub]() -> TurretDescription& { return hub.Config().ndWheel; })
 {
 }
@@ -139,8 +139,8 @@ void SimIlluminator::NDStepBackward()
 // ---------------------------------------------------------------- DIA lamp
 
 SimLamp::SimLamp(Hub& hub)
-    : SimDevice(hub, IdxDiaLamp, "DiaLamp"), m_on(m_core, "IsOn", 0), m_level(m_core, "Value", hub.Config().lamp.position),
-      m_switch(m_core, "ControlSwitch", 1)
+    : SimDevice(hub, DeviceIndex::DiaLamp, "DiaLamp"), m_on(m_core, "IsOn", 0),
+      m_level(m_core, "Value", hub.Config().lamp.position), m_switch(m_core, "ControlSwitch", 1)
 {
 }
 
@@ -209,7 +209,7 @@ void SimLamp::SetControlSwitch(int32_t value)
 
 // ---------------------------------------------------------------- analyzer
 
-SimAnalyzer::SimAnalyzer(Hub& hub) : SimDevice(hub, IdxAnalyzer, "Analyzer"), m_in(m_core, "IsInserted", 0) {}
+SimAnalyzer::SimAnalyzer(Hub& hub) : SimDevice(hub, DeviceIndex::Analyzer, "Analyzer"), m_in(m_core, "IsInserted", 0) {}
 
 ParameterPtr SimAnalyzer::IsInserted()
 {
@@ -271,7 +271,8 @@ void SimCameraPort::SetCamera(int32_t type, int32_t maker)
 
 // ---------------------------------------------------------------- ergo controller
 
-SimErgo::SimErgo(Hub& hub) : SimDevice(hub, IdxErgoController, "ErgoController"), m_switch(m_core, "Switch", 0)
+SimErgo::SimErgo(Hub& hub)
+    : SimDevice(hub, DeviceIndex::ErgoController, "ErgoController"), m_switch(m_core, "Switch", 0)
 {
     m_enabled = m_core.MakeParameter("SwitchEnabled", [&hub] { return hub.Config().ergoSwitchEnabled; });
 }

@@ -78,9 +78,8 @@ int32_t SimPositionItem::Code()
 void SimPositionItem::SetCode(int32_t code)
 {
     Call("SetCode", TraceArgs(code), [&] {
-        const int32_t last = m_turret.Core().index == IdxExcitationWheel || m_turret.Core().index == IdxBarrierWheel
-                                 ? 319
-                                 : 309;
+        const int32_t last =
+            m_turret.Core().index == DeviceIndex::EXWheel || m_turret.Core().index == DeviceIndex::BAWheel ? 319 : 309;
         if (code < 0 || code > last)
             throw SdkError("ZOSCOPELib." + m_turret.Core().object, OutOfRange,
                            "model code " + std::to_string(code) + " is outside 0.." + std::to_string(last));
@@ -157,7 +156,8 @@ void SimTurretBase::InfoChanged()
 // ---------------------------------------------------------------- nosepiece
 
 SimNosepiece::SimNosepiece(Hub& hub, std::function<AxisDevice*()> zDrive)
-    : SimTurret(hub, IdxNosepiece), m_zDrive(std::move(zDrive)), m_focus(static_cast<std::size_t>(Described().count), -1)
+    : SimTurret(hub, DeviceIndex::Nosepiece), m_zDrive(std::move(zDrive)),
+      m_focus(static_cast<std::size_t>(Described().count), -1)
 {
 }
 
@@ -202,7 +202,7 @@ void SimNosepiece::SetPosition(int32_t position)
     Core().Call("SetPosition", TraceArgs(position), [&] {
         // Remember where the focus was for the objective being left, so
         // ExecuteALF can bring it back later.
-        AxisDevice* z = Core().hub.Mounted(IdxZDrive) ? m_zDrive() : nullptr;
+        AxisDevice* z = Core().hub.Mounted(DeviceIndex::ZDrive) ? m_zDrive() : nullptr;
         const int32_t leaving = Motion().Settled();
         if (z && leaving >= 1 && leaving <= static_cast<int32_t>(m_focus.size()))
             m_focus[static_cast<std::size_t>(leaving - 1)] = z->Position()->Value();
@@ -213,7 +213,7 @@ void SimNosepiece::SetPosition(int32_t position)
 void SimNosepiece::ExecuteALF()
 {
     Core().Call("ExecuteALF", "", [this] {
-        AxisDevice* z = Core().hub.Mounted(IdxZDrive) ? m_zDrive() : nullptr;
+        AxisDevice* z = Core().hub.Mounted(DeviceIndex::ZDrive) ? m_zDrive() : nullptr;
         const int32_t at = Motion().Current();
         if (!z || at < 1 || at > static_cast<int32_t>(m_focus.size()) || m_focus[static_cast<std::size_t>(at - 1)] < 0)
             return; // nothing remembered for this objective yet
