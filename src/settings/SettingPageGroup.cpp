@@ -33,9 +33,9 @@ SettingPageGroup::SettingPageGroup(int group, std::vector<SettingEntry> entries,
         AddPage(page);
     }
     menu->addStretch();
+    layout->addLayout(menu);
     // One page needs no menu.
     if (m_Entries.size() > 1) {
-        layout->addLayout(menu);
         auto* rule = new QFrame(this);
         rule->setFrameShape(QFrame::HLine);
         rule->setFrameShadow(QFrame::Sunken);
