@@ -4,8 +4,9 @@
 #include <string>
 
 // The program's own folder, always ending in "/" once NormalizeAppPath() has
-// run (the start-up sets it from the executable's path). Language/ and
-// Picture/ are below it; ZoControl.INI is in it.
+// run (the start-up sets it to the data folder, ProgramFolders.h). Language/
+// and Picture/ are below it; ZoControl.INI is in it, or for an installed
+// program the installed copy that each user's file starts from.
 extern std::string g_AppPath;
 
 // Appends "/" to a non-empty g_AppPath that lacks one.

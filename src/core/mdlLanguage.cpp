@@ -2,6 +2,7 @@
 
 #include "core/ErrorTrap.h"
 #include "core/NumberText.h"
+#include "core/ProgramFolders.h"
 #include "core/SystemLocale.h"
 #include "core/UiServices.h"
 #include "core/clsIniEdit.h"
@@ -9,11 +10,8 @@
 #include "core/mdlGlobals.h"
 #include "core/mdlSettings.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <pwd.h>
 #include <span>
-#include <unistd.h>
 #include <vector>
 
 std::string g_UseLanguagePath;
@@ -298,24 +296,9 @@ void ReadFont(zo::ErrorTrap& trap)
     trap.Run([&] { g_Font.Charset = zo::CheckedInt16(ini.GetInt("FONT", "Charset", 0)); });
 }
 
-std::string ConfigFolder()
-{
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && config[0] == '/')
-        return config;
-    const char* home = std::getenv("HOME");
-    std::string base;
-    if (home != nullptr && home[0] != '\0') {
-        base = home;
-    } else if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) {
-        base = pw->pw_dir;
-    }
-    return base + "/.config";
-}
-
 std::string SelectionFolder()
 {
-    std::string folder = ConfigFolder();
+    std::string folder = UserConfigFolder().string();
     if (folder.empty() || folder.back() != '/')
         folder += '/';
     return folder + std::string(kSelectionFolder);

@@ -2,11 +2,13 @@
 
 #include "core/ErrorTrap.h"
 #include "core/NumberText.h"
+#include "core/ProgramFolders.h"
 #include "core/UiServices.h"
 #include "core/clsIniEdit.h"
 #include "core/mdlCommon.h"
 #include "core/mdlGlobals.h"
 
+#include <filesystem>
 #include <limits>
 #include <stdexcept>
 #include <vector>
@@ -283,10 +285,22 @@ void ReadLanguageTable(zo::ErrorTrap& trap)
     }
 }
 
-void PointAtSettingsFile()
+std::filesystem::path SettingsFile()
 {
     NormalizeAppPath();
-    g_IniEdit.SetIniFilePath(g_AppPath + std::string(kFileName));
+    return SettingsFolder() / kFileName;
+}
+
+// A user's first start of an installed program begins with a copy of the
+// installed file, which holds what is never written (the language table).
+void StartFromProgramFolder(const std::filesystem::path& settings)
+{
+    const std::filesystem::path installed = std::filesystem::path(g_AppPath) / kFileName;
+    std::error_code ec;
+    if (settings == installed || std::filesystem::exists(settings, ec))
+        return;
+    std::filesystem::create_directories(settings.parent_path(), ec);
+    std::filesystem::copy_file(installed, settings, ec);
 }
 
 } // namespace
@@ -309,7 +323,9 @@ int GUIControlIndex(std::string_view key)
 
 void sub_ReadControlIni()
 {
-    PointAtSettingsFile();
+    const std::filesystem::path settings = SettingsFile();
+    StartFromProgramFolder(settings);
+    g_IniEdit.SetIniFilePath(settings.string());
     zo::ErrorTrap trap;
     ReadLanguageTable(trap);
     for (const Setting& s : Settings())
@@ -320,7 +336,7 @@ void sub_ReadControlIni()
 
 void sub_WriteControlIni()
 {
-    PointAtSettingsFile();
+    g_IniEdit.SetIniFilePath(SettingsFile().string());
     clsIniEdit::Batch once(g_IniEdit);
     for (const Setting& s : Settings())
         if (s.written)

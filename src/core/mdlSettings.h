@@ -1,5 +1,5 @@
 #pragma once
-// The settings file "ZoControl.INI" in the program folder: one program-wide
+// The settings file "ZoControl.INI" (in SettingsFolder()): one program-wide
 // variable per key, read once at start-up (sub_ReadControlIni) and written
 // once when the pad unloads (sub_WriteControlIni). Between the two, every
 // window works on the variables only.
@@ -105,7 +105,8 @@ extern int16_t g_StageInfoTolerance;
 extern int16_t g_SpinInfoSpeed;
 extern int16_t g_SpinInfoTolerance;
 
-// Reads g_AppPath + "ZoControl.INI" into the variables. Missing keys take
+// Reads ZoControl.INI into the variables; an installed program's user
+// without one first gets a copy of the installed file. Missing keys take
 // their defaults; values out of range are corrected; a statement that fails
 // (a list too short or too long, a number that does not convert or fit)
 // leaves its variable as it was, and "Read Control INI error!" is shown once

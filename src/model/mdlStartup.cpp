@@ -1,6 +1,7 @@
 #include "model/mdlStartup.h"
 
 #include "core/LockFile.h"
+#include "core/ProgramFolders.h"
 #include "core/UiServices.h"
 #include "core/mdlCommon.h"
 #include "core/mdlGlobals.h"
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <unistd.h>
@@ -98,14 +98,7 @@ std::vector<std::string> CommandArgsFrom(std::string_view programPath, std::stri
 
 std::vector<std::string> func_GetCommandArgs()
 {
-    const std::string block = ReadWholeFile("/proc/self/cmdline");
-    std::error_code error;
-    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
-        // Without /proc/self/exe: the program as started, made absolute.
-        program = std::filesystem::absolute(std::string(block.c_str()), error);
-    }
-    return CommandArgsFrom(program.string(), block);
+    return CommandArgsFrom(RunningExecutable().string(), ReadWholeFile("/proc/self/cmdline"));
 }
 
 bool sub_Main(LockFile& instance)
@@ -117,7 +110,7 @@ bool sub_Main(LockFile& instance)
         ShowMessageText(std::string(kPreviousInstanceText), UiServices::MB_OK);
         return false;
     }
-    g_AppPath = std::filesystem::path(func_GetCommandArgs()[0]).parent_path().string();
+    g_AppPath = RunningProgramFolders().data.string();
     NormalizeAppPath();
     sub_ReadControlIni();
     sub_ReadUseLanguage();

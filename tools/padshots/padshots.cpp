@@ -9,6 +9,7 @@
 // The program folder is the tool's own (the build puts Language/ there); the
 // simulator keeps its state in a temporary folder.
 
+#include "core/ProgramFolders.h"
 #include "core/UiServices.h"
 #include "core/mdlGlobals.h"
 #include "core/mdlLanguage.h"
@@ -51,7 +52,7 @@ int main(int argc, char** argv)
     // Nothing is asked and nothing waits while the pictures are taken.
     zotools::QuietUi ui(UiServices::ID_NO, true);
     g_UiServices = &ui;
-    g_AppPath = QCoreApplication::applicationDirPath().toStdString();
+    g_AppPath = RunningProgramFolders().data.string();
     NormalizeAppPath();
     sub_ReadLanguage();
     g_GUIControl.fill(true);

@@ -3,6 +3,7 @@
 #include "ConsoleUi.h"
 #include "ModelJson.h"
 
+#include "core/ProgramFolders.h"
 #include "core/mdlCommon.h"
 #include "core/mdlGlobals.h"
 #include "core/mdlLanguage.h"
@@ -98,16 +99,6 @@ private:
     fs::path m_Folder;
 };
 
-// The executable's folder, where Language/ is.
-std::string ProgramFolder(const std::string& argv0)
-{
-    std::error_code ec;
-    fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    if (ec || self.empty())
-        self = fs::absolute(argv0, ec);
-    return self.parent_path().string();
-}
-
 // Connects the model to a simulated microscope and reads what the program
 // reads at start-up, when the settings open and when the pad initialises
 // its panels. False (after its message) when the microscope cannot be used.
@@ -198,7 +189,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     ConsoleUi ui(out);
     UiServices* const previousUi = std::exchange(g_UiServices, &ui);
-    g_AppPath = ProgramFolder(args.empty() ? std::string() : args[0]);
+    g_AppPath = RunningProgramFolders().data.string();
     NormalizeAppPath();
     g_LanguageFlag = 0; // the English texts
     ui.SetStream(err);  // a damaged language file is a problem of the tool

@@ -24,7 +24,8 @@ constexpr int ExitOk = 0;
 constexpr int ExitRejected = 1;
 constexpr int ExitUnusable = 2;
 
-// args[0] is the path of the executable: Language/ is looked for beside it.
+// args[0] is the program as started; the language comes from its data folder
+// (ProgramFolders.h).
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace zosetup
