@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <string_view>
 
 AppHost::AppHost(ScopeFactory factory, QtUiServices* ui)
     : m_factory(std::move(factory)), m_ui(ui),
@@ -82,13 +83,23 @@ void AppHost::ShowMainWindow()
         return;
     m_main->show();
     m_main->activateWindow();
-    if (m_exitWhenShown) {
+    if (m_whenShown != WhenShown::Stay) {
         QTimer::singleShot(0, this, [this] {
             std::puts("shown");
             std::fflush(stdout);
-            EndProcess(0);
+            if (m_whenShown == WhenShown::Close && m_main)
+                m_main->close();
+            else
+                EndProcess(0);
         });
     }
+}
+
+AppHost::WhenShown AppHost::WhenShownFrom(const char* setting)
+{
+    if (setting == nullptr)
+        return WhenShown::Stay;
+    return std::string_view(setting) == "close" ? WhenShown::Close : WhenShown::Exit;
 }
 
 void AppHost::UnloadMainWindow()

@@ -32,9 +32,13 @@ public:
     // The exit code asked for by EndProcess; -1 while nobody asked.
     int ExitCode() const { return m_exitCode; }
 
-    // For timing runs: once the main window is shown, print "shown" on
-    // standard output and end, skipping the shutdown.
-    void SetExitWhenShown(bool exit) { m_exitWhenShown = exit; }
+    // For runs with nobody at the screen: once the main window is shown,
+    // print "shown" on standard output, then end at once, skipping the
+    // shutdown (timing runs), or close the main window as its close box does.
+    enum class WhenShown { Stay, Exit, Close };
+    void SetWhenShown(WhenShown action) { m_whenShown = action; }
+    // ZO_EXIT_WHEN_SHOWN: unset stays, "close" closes, anything else exits.
+    static WhenShown WhenShownFrom(const char* setting);
 
     std::unique_ptr<ZOSCOPELib::Scope> CreateScope() override;
     void ShowSplash(int timerIntervalMs) override;
@@ -59,5 +63,5 @@ private:
     std::vector<QPointer<QWidget>> m_unloaded;
     ScopePump m_pump;
     int m_exitCode = -1;
-    bool m_exitWhenShown = false;
+    WhenShown m_whenShown = WhenShown::Stay;
 };

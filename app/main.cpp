@@ -11,6 +11,7 @@
 #include "sdk/ZoScope.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdlib>
 
@@ -18,6 +19,9 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZoControl");
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZO_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/" ZO_APP_ID ".svg")));
     // The program ends when its sequences say so: the main window is gone
     // for a moment during a restart before the splash comes back.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -35,7 +39,7 @@ int main(int argc, char** argv)
                 return ZOSCOPELib::CreateScope(options);
             },
             &ui);
-        host.SetExitWhenShown(std::getenv("ZO_EXIT_WHEN_SHOWN") != nullptr);
+        host.SetWhenShown(AppHost::WhenShownFrom(std::getenv("ZO_EXIT_WHEN_SHOWN")));
         g_StartupHost = &host;
 
         LockFile instance(InstanceLockPath());

@@ -59,3 +59,11 @@ function(zo_test target)
   add_test(NAME ${target}_shuffled COMMAND ${target} --gtest_shuffle)
   set_tests_properties(${target}_shuffled PROPERTIES TIMEOUT 600)
 endfunction()
+
+# zo_program(<target>)
+# A program the user runs: built into the one folder with Language/ and
+# Picture/, and installed into bin/.
+function(zo_program target)
+  add_dependencies(${target} zo_resources)
+  install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endfunction()

@@ -10,6 +10,8 @@ packages=(
   libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   xvfb xauth fonts-dejavu-core locales
+  # the install test checks the desktop files; `cpack -G DEB` needs dpkg-shlibdeps
+  desktop-file-utils appstream dpkg-dev file
   "$@"
 )
 
