@@ -6,7 +6,8 @@
 # box once shown, the question answered Yes. The user's settings must then be
 # in the user's folder, made from the installed file, and nothing below the
 # prefix may be new or changed, also after a run of the installed zosetup.
-# The desktop entry, the icons and the AppStream description are checked too.
+# The desktop entry, the icons, the AppStream description and the drawn
+# layout previews are checked too.
 
 set(prefix ${WORK}/prefix)
 set(config ${WORK}/config)
@@ -106,9 +107,11 @@ execute_process(COMMAND ${appstreamcli} validate --no-net --pedantic ${share}/me
 if(rc)
   message(FATAL_ERROR "AppStream description: ${out}${err}")
 endif()
-if(NOT EXISTS ${share}/icons/hicolor/scalable/apps/${APP_ID}.svg)
-  message(FATAL_ERROR "no scalable icon")
-endif()
+foreach(file icons/hicolor/scalable/apps/${APP_ID}.svg zocontrol/Picture/Layout/Normal.png)
+  if(NOT EXISTS ${share}/${file})
+    message(FATAL_ERROR "${file} was not installed")
+  endif()
+endforeach()
 # A PNG's width and height follow its signature and header length and name.
 file(READ ${share}/icons/hicolor/48x48/apps/${APP_ID}.png size OFFSET 16 LIMIT 8 HEX)
 if(NOT size STREQUAL "0000003000000030")
