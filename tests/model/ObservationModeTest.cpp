@@ -254,28 +254,4 @@ TEST_F(ObservationModes, ABadAttributeStopsTheElementWithItsId)
     EXPECT_EQ(modes().Name(3), "ABCD");
 }
 
-TEST_F(ObservationModes, EveryModeIsWrittenWithItsCellsInAFixedOrder)
-{
-    pugi::xml_document document;
-    pugi::xml_node section = document.append_child("OBSERVATIONMODE");
-    modes().sub_WriteDom(document, section);
-    std::vector<std::string> ids;
-    for (const pugi::xml_node& user : section.children())
-        ids.push_back(user.attribute("ID").value());
-    EXPECT_EQ(ids, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8"}));
-
-    const pugi::xml_node gfp = section.find_child_by_attribute("ID", "3");
-    std::vector<std::string> attributes;
-    for (const pugi::xml_attribute& a : gfp.attributes())
-        attributes.push_back(a.name());
-    EXPECT_EQ(attributes, (std::vector<std::string>{"ID", "NAME", "OBJECTIVE", "CONDENSER", "PATH", "FILTERBLOCK1",
-                                                    "FILTERBLOCK2", "Analyzer", "EXFILTER", "BAFILTER", "TIRFEPI",
-                                                    "IRLUXSHUTTER", "IRLUXND", "DIALAMP", "DIALAMPVOLT", "EPISHUTTER",
-                                                    "DIASHUTTER", "AUXSHUTTER", "FKS", "FKSOFFSET"}));
-    EXPECT_STREQ(gfp.attribute("NAME").value(), "GFP");
-    EXPECT_STREQ(gfp.attribute("FILTERBLOCK1").value(), "3");
-    EXPECT_STREQ(gfp.attribute("CONDENSER").value(), "2147483647");
-    EXPECT_STREQ(section.find_child_by_attribute("ID", "8").attribute("NAME").value(), "");
-}
-
 } // namespace

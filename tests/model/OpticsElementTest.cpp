@@ -1,10 +1,8 @@
 // The optics elements of setup files: "ITEM" and "OPTION" of the nosepiece,
-// condenser and filter sections, the packed objective code, the turret order,
-// and a written file read back into a fresh model.
+// condenser and filter sections, the packed objective code and the turret
+// order. Writing them is held to the reference file (SetupFileTest).
 
 #include "OpticsFixture.h"
-
-#include <sstream>
 
 using namespace ZOSCOPELib;
 
@@ -22,13 +20,6 @@ protected:
     static void ExpectRejected(const Rejected& r) { EXPECT_EQ(ReadElement(r.component, r.xml), Line(r.message, r.item)) << r.xml; }
 
     std::string Read(clsComponent& component, const char* xml) { return ReadElement(component, xml); }
-
-    std::string SaveModel(const std::string& name)
-    {
-        const std::string path = (zotest::TestEnv::FreshDir(name) / "setup.xml").string();
-        EXPECT_EQ(zo->func_WriteXML(path), "");
-        return path;
-    }
 };
 
 TEST_F(OpticsElements, AnItemChangesItsPositionOnlyWhenItIsValid)
@@ -138,82 +129,6 @@ TEST_F(OpticsElements, TheTurretOrderIsTrueOrFalse)
     EXPECT_TRUE(connectFilter().FilterPosition());
     EXPECT_EQ(Read(connectFilter(), "<VALUE STATUS='1'/>"), Line(99, "1"));
     EXPECT_TRUE(connectFilter().FilterPosition());
-}
-
-TEST_F(OpticsElements, ElementsAreWrittenInTheirOrderWithEveryEntry)
-{
-    dbObjective().SetName(300, "ZX 2x");
-    dbObjective().SetModelCode(0, 1);
-    dbObjective().SetNA(0, 0.06);
-    dbObjective().SetWDSeriesCode(0, 8.5);
-    dbFilter().SetName(309, "Last");
-    dbFilter().SetCustomBA(309, 2);
-    pugi::xml_document document;
-    pugi::xml_node nosepiece = document.append_child("NOSEPIECE");
-    objective().sub_WriteDom(document, nosepiece);
-    dbObjective().sub_WriteDom(document, nosepiece);
-    pugi::xml_node filter1Section = document.append_child("FILTER1");
-    filter1().sub_WriteDom(document, filter1Section);
-    dbFilter().sub_WriteDom(document, filter1Section);
-    pugi::xml_node exSection = document.append_child("EXFILTER");
-    dbEXFilter().sub_WriteDom(document, exSection);
-
-    std::ostringstream text;
-    document.save(text, "", pugi::format_raw);
-    const std::string xml = text.str();
-    EXPECT_NE(xml.find("<ITEM POSITION=\"1\" CODE=\"2\" ESC=\"False\"/><ITEM POSITION=\"2\""), std::string::npos);
-    EXPECT_NE(xml.find("<ITEM POSITION=\"6\" CODE=\"22\" ESC=\"False\"/><OPTION POSITION=\"1\" "
-                       "CODE=\"100000352006000\" NAME=\"ZX 2x\"/>"),
-              std::string::npos);
-    EXPECT_NE(xml.find("<OPTION POSITION=\"10\" CODE=\"000000000000000\" NAME=\"\"/></NOSEPIECE>"), std::string::npos);
-    EXPECT_NE(xml.find("<OPTION POSITION=\"300\" NAME=\"\" BA=\"0\" EX=\"0\" DM=\"0\"/>"), std::string::npos);
-    EXPECT_NE(xml.find("<OPTION POSITION=\"309\" NAME=\"Last\" BA=\"2\" EX=\"0\" DM=\"0\"/></FILTER1>"),
-              std::string::npos);
-    const auto count = [](const pugi::xml_node& n) { return std::distance(n.children().begin(), n.children().end()); };
-    EXPECT_EQ(std::tuple(count(nosepiece), count(filter1Section), count(exSection)), std::tuple(16, 16, 20));
-    EXPECT_STREQ(exSection.last_child().attribute("POSITION").value(), "20");
-}
-
-TEST_F(OpticsElements, AWrittenModelReadsBackTheSame)
-{
-    objective().SetCode(0, 301);
-    objective().SetEsc(0, true);
-    dbObjective().SetName(301, "ZX 25x");
-    dbObjective().SetMagCode(1, 4);
-    dbObjective().SetNA(1, 0.45);
-    dbObjective().SetMinNA(1, 0.13);
-    dbObjective().SetWDSeriesCode(1, 39.99);
-    dbObjective().SetFKSCode(1, 2);
-    condenser().SetCode(4, 302);
-    dbCondenser().SetName(302, "Ph4");
-    filter2().SetCode(5, 300);
-    dbFilter().SetName(300, "Dual");
-    dbFilter().SetCustomEX(300, 310);
-    dbFilter().SetCustomBA(300, 319);
-    dbFilter().SetCustomDM(300, 9);
-    exFilter().SetCode(0, 305);
-    dbEXFilter().SetName(305, "EX 555");
-    baFilter().SetCode(7, 0);
-    dbBAFilter().SetName(319, "BA 700LP");
-    connectFilter().SetFilterPosition(false);
-    const std::string first = SaveModel("first");
-
-    ConnectOptics("");
-    ASSERT_TRUE(zo->func_ReadXMLItems(first));
-    // The optics sections: the nosepiece, condenser, filter sections and the turret order.
-    for (int section = 0; section < clsZo::FileItemCount; ++section)
-        zo->SetFileItem(section, section <= 5 || section == 8);
-    ui.ClearRecord();
-    zo->sub_ReadXML(first);
-    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{}) << "nothing rejected";
-    EXPECT_EQ(objective().code(0), 301);
-    EXPECT_TRUE(objective().Esc(0));
-    EXPECT_DOUBLE_EQ(dbObjective().WDSeriesCode(1), 39.99);
-    EXPECT_DOUBLE_EQ(dbObjective().MinNA(1), 0.13);
-    EXPECT_EQ(dbFilter().CustomBA(300), 319);
-    EXPECT_EQ(dbBAFilter().Name(319), "BA 700LP");
-    EXPECT_FALSE(connectFilter().FilterPosition());
-    EXPECT_EQ(zotest::ReadText(SaveModel("second")), zotest::ReadText(first));
 }
 
 } // namespace

@@ -36,11 +36,11 @@ bool Overlap(const QRect& a, const QRect& b)
 
 class PadLayouts : public PadTest {
 protected:
-    void ApplyLayout(int type, const std::string& description = "")
+    void ApplyLayout(int type)
     {
         g_ChangeGui = 1;
         g_LayoutType = static_cast<int16_t>(type);
-        Load(description);
+        Load();
     }
 
     // The controls the pad shows that a layout places (the status bar, the
@@ -114,36 +114,6 @@ TEST_P(EveryLayout, ControlsKeepClearOfEachOtherInsideTheWindowAndTheirFrames)
     ASSERT_FALSE(g_LayoutPending) << "the first activation applied the layout";
     EXPECT_EQ(Find("imgMic")->isHidden(), GetParam() != 2);
     ExpectClearAndInside();
-}
-
-TEST_P(EveryLayout, WithDevicesUnmountedOrSwitchedOffTheLayoutClosesUpAndStaysClear)
-{
-    const std::string unmounted = "[Mounted]\nCondenser = 0\nFilterTurret2 = 0\nBarrierWheel = 0\nPiezoZ = 0\n"
-                                  "FKSUnit = 0\nTIRF = 0\n";
-    // An instrument without a laser modulator has its controls switched off.
-    g_GUIControl[gcAOM] = false;
-    ApplyLayout(GetParam());
-    const QSize full = pad->size();
-    pad.reset();
-    g_Zo.reset();
-    // A switched-off frame is hidden and parked outside; grouped layouts hide
-    // its controls with it.
-    g_GUIControl[gcDIAFrame] = false;
-    ApplyLayout(GetParam(), unmounted);
-    ExpectClearAndInside();
-    EXPECT_EQ(std::tuple(Find("fraDIA")->isHidden(), Find("chkDIAShutter")->isHidden()),
-              std::tuple(true, GetParam() % 2 == 0));
-    EXPECT_FALSE(QRect(QPoint(0, 0), pad->size()).intersects(Find("fraDIA")->geometry()));
-    if (GetParam() != 1) {
-        // Layout 1 keeps its table; the others give hidden controls' room
-        // away. Layout 5 keeps its five lines and its right-hand column
-        // with these devices, so it only must not grow.
-        EXPECT_LE(pad->width(), full.width());
-        EXPECT_LE(pad->height(), full.height());
-        if (GetParam() != 5) {
-            EXPECT_LT(pad->width() * pad->height(), full.width() * full.height()) << "nothing closed up";
-        }
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, EveryLayout, ::testing::Range(1, 9));
