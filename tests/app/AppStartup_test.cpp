@@ -3,14 +3,11 @@
 
 #include "AppFixture.h"
 
-#include "core/UiServices.h"
 #include "core/mdlCommon.h"
 
 #include <ZoVersion.h>
 
-#include <QProgressBar>
 #include "widgets/usrComboBox.h"
-#include <QTimer>
 
 namespace zotest {
 namespace {

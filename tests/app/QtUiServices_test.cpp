@@ -3,16 +3,10 @@
 #include "AppFixture.h"
 #include "QtUiServices.h"
 
-#include "frmSplash.h"
-
-#include "core/UiServices.h"
-#include "core/mdlLanguage.h"
-
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 
 namespace zotest {
 namespace {

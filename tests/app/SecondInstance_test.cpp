@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 

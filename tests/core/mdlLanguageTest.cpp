@@ -11,7 +11,6 @@
 #include "core/mdlSettings.h"
 
 #include <gtest/gtest.h>
-#include <map>
 #include <set>
 
 namespace fs = std::filesystem;

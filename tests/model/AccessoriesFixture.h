@@ -79,12 +79,6 @@ protected:
 
     void SetUp() override { Connect(""); }
 
-    void TearDown() override
-    {
-        zo.reset();
-        sim.reset();
-    }
-
     // A fresh model on a fresh microscope made from a description text ("" =
     // the built-in instrument), connected like the program connects it, with
     // the start-up and dialog reads done.

@@ -2,8 +2,6 @@
 
 #include "AccessoriesFixture.h"
 
-#include <vector>
-
 using namespace ZOSCOPELib;
 
 namespace {

@@ -3,8 +3,6 @@
 
 #include "AccessoriesFixture.h"
 
-#include <vector>
-
 using namespace ZOSCOPELib;
 using Pad = clsPadParameters;
 

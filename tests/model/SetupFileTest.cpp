@@ -5,8 +5,6 @@
 
 #include "model/clsSetupFile.h"
 
-#include <filesystem>
-
 namespace fs = std::filesystem;
 
 namespace {

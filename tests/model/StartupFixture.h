@@ -83,21 +83,12 @@ protected:
     {
         ui.LogTo(&log);
         appDir = UseFreshProgramFolder();
-        g_RestartFlag = false;
-        g_Zo.reset();
         g_StartupHost = &host;
         stateFolder = TestEnv::FreshDir("sim-state").string();
         traceFile = (TestEnv::FreshDir("trace") / "trace.txt").string();
         UseInstrument("");
         ui.ClearRecord();
         log.clear();
-    }
-
-    void TearDown() override
-    {
-        g_Zo.reset();
-        g_StartupHost = nullptr;
-        g_RestartFlag = false;
     }
 
     // Every root object the host makes from now on is this instrument;

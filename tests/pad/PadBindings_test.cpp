@@ -20,7 +20,6 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-#include <vector>
 
 namespace zotest {
 namespace {

@@ -77,16 +77,12 @@ protected:
         g_StartupHost = &host;
     }
 
+    // The pad goes before the model it shows (members die in reverse order);
+    // the program-wide variables are reset after every test.
     void TearDown() override
     {
         pad.reset();
         g_Zo.reset();
-        sim.reset();
-        g_StartupHost = nullptr;
-        g_RestartFlag = false;
-        for (bool* flag : {&g_RefreshObjective, &g_RefreshCondenser, &g_RefreshFilterBlock, &g_RefreshEXFilter,
-                           &g_RefreshBAFilter, &g_RefreshObservationMode, &g_RefreshPiezoStage, &g_LayoutPending})
-            *flag = false;
     }
 
     // Connects a microscope made from the description ("" the built-in one)

@@ -5,9 +5,7 @@
 
 #include "PadFixture.h"
 
-#include "core/UiServices.h"
 #include "core/mdlCommon.h"
-#include "core/mdlSettings.h"
 #include "widgets/usrXYspin.h"
 #include "widgets/usrXscrollZo.h"
 #include "widgets/usrZspin.h"

@@ -4,7 +4,6 @@
 
 #include "PadFixture.h"
 
-#include "core/UiServices.h"
 #include "core/mdlCommon.h"
 #include "model/clsCondenser.h"
 #include "model/clsConnectFilter.h"

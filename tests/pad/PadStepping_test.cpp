@@ -5,8 +5,6 @@
 
 #include "PadFixture.h"
 
-#include "core/mdlSettings.h"
-#include "widgets/usrComboBox.h"
 #include "widgets/usrMPButton.h"
 #include "widgets/usrXYspin.h"
 #include "widgets/usrXscrollZo.h"
@@ -112,6 +110,8 @@ TEST_F(PadStepping, TheStepSizeButtonsPickTheMultiplierAndWrapAround)
     EXPECT_EQ(WritesSinceMark().size(), 2u) << "only the two objective changes reached the instrument";
 }
 
+// The drives (not the piezo) step with the spin speed and get the stage speed
+// back when the press ends, also when a step at the limit sends no move.
 TEST_F(PadStepping, ASpinStepMovesWithTheSpinSpeedAndTheEndOfThePressRestoresTheStageSpeed)
 {
     g_SpinInfoSpeed = 7;
@@ -121,45 +121,28 @@ TEST_F(PadStepping, ASpinStepMovesWithTheSpinSpeedAndTheEndOfThePressRestoresThe
     g_IncrementFlag = {false, false, false};
     g_DefaultIncreValue = {0.5, 2.5, 0.3};
     Load();
-    EXPECT_EQ(scope().ZDrive().Speed(), 2) << "the axis initialisation gives the stage speed";
-    EXPECT_EQ(scope().ZDrive().Tolerance(), 9);
+    EXPECT_EQ(std::tuple(scope().ZDrive().Speed(), scope().ZDrive().Tolerance()), std::tuple(2, 9))
+        << "the axis initialisation gives the stage speed";
 
     // Z at 3000 um: one step up is 3002.5 um, 120100 units.
     pad->FlushReadouts();
     Z()->pressUp();
     ExpectWrites({"ZDrive.SetSpeed(7)", "ZDrive.SetTolerance(3)", "ZDrive.MoveAbsolute(120100)", "ZDrive.SetSpeed(2)",
                   "ZDrive.SetTolerance(9)"});
-    // The XY control's parts drive their own axis.
     MarkTrace();
     XY()->pressYDown();
     ExpectWrites({"YAxis.SetSpeed(7)", "YAxis.SetTolerance(3)", "YAxis.MoveAbsolute(-5)", "YAxis.SetSpeed(2)",
                   "YAxis.SetTolerance(9)"});
-}
-
-TEST_F(PadStepping, AStepAtTheLimitSendsNoMoveButTheStageSpeedStill)
-{
-    g_IncrementFlag = {false, false, false};
-    g_DefaultIncreValue = {0.5, 2.5, 0.3};
-    Load();
-    scope().ZDrive().MoveAbsolute(0);
-    sim->Settle();
-    pad->FlushReadouts();
     MarkTrace();
-    Z()->pressDown();
-    for (const std::string& write : WritesSinceMark())
-        EXPECT_EQ(write.find("MoveAbsolute"), std::string::npos) << write;
-    EXPECT_EQ(scope().ZDrive().Position()->Value(), 0);
-}
-
-TEST_F(PadStepping, APiezoStepMovesThePiezoWithoutTouchingSpeeds)
-{
-    g_IncrementFlag = {false, false, false};
-    g_DefaultIncreValue = {0.5, 2.5, 0.3};
-    Load();
-    pad->FlushReadouts();
-    const double before = Piezo()->position();
+    const double piezo = Piezo()->position();
     Piezo()->pressUp();
-    ExpectWrites({"PiezoZ.MoveAbsolute(" + std::to_string(std::lround((before + 0.3) / 0.025)) + ")"});
+    ExpectWrites({"PiezoZ.MoveAbsolute(" + std::to_string(std::lround((piezo + 0.3) / 0.025)) + ")"});
+
+    scope().ZDrive().MoveAbsolute(0);
+    SettleAndMark();
+    pad->FlushReadouts();
+    Z()->pressDown();
+    ExpectWrites({"ZDrive.SetSpeed(2)", "ZDrive.SetTolerance(9)"});
 }
 
 } // namespace

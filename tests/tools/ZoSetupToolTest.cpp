@@ -10,7 +10,6 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
-#include <filesystem>
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;

@@ -1,5 +1,4 @@
 #include <QSignalSpy>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include <vector>

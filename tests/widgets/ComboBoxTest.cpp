@@ -1,7 +1,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QSignalSpy>
-#include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 

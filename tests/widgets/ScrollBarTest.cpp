@@ -1,9 +1,7 @@
 #include <QSignalSpy>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
 #include "TestPanel.h"
 #include "widgets/usrXscrollZo.h"

@@ -1,6 +1,5 @@
 #include <QLocale>
 #include <QSignalSpy>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include <vector>

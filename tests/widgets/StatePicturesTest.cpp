@@ -8,7 +8,6 @@
 #include "widgets/usrZspin.h"
 
 #include <QPainter>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
