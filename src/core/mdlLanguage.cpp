@@ -135,7 +135,10 @@ const std::vector<LanguageKey>& LanguageKeys()
 
         auto& stage = g_LangFrmStage;
         texts("frmStage", {{"TxtXYStage", &stage.TxtXYStage}, {"TxtZStage", &stage.TxtZStage},
-                           {"TxtPiezoStage", &stage.TxtPiezoStage}, {"ChkAllLink", &stage.ChkAllLink}});
+                           {"TxtPiezoStage", &stage.TxtPiezoStage}, {"ChkAllLink", &stage.ChkAllLink},
+                           {"LblZoom", &stage.LblZoom}, {"TipStore", &stage.TipStore}, {"TipMove", &stage.TipMove},
+                           {"TipClear", &stage.TipClear}, {"TipMap", &stage.TipMap},
+                           {"TipZoomIn", &stage.TipZoomIn}, {"TipZoomOut", &stage.TipZoomOut}});
 
         auto& sel = g_LangFrmSelFileItem;
         texts("frmSelFileItem", {{"LblOK", &sel.LblOK}, {"LblCancel", &sel.LblCancel}});

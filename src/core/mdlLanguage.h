@@ -62,6 +62,9 @@ struct LangFrmZoControl {
 };
 struct LangFrmStage {
     std::string TxtXYStage, TxtZStage, TxtPiezoStage, ChkAllLink;
+    // The maps' zoom caption and the tooltips of the picture buttons of the
+    // stage and TIRF windows.
+    std::string LblZoom, TipStore, TipMove, TipClear, TipMap, TipZoomIn, TipZoomOut;
 };
 struct LangFrmSelFileItem {
     std::string LblOK, LblCancel;

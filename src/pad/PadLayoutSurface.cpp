@@ -26,7 +26,7 @@ PadLayoutSurface::PadLayoutSurface(QWidget& form, QStatusBar& statusBar) : m_For
 
 int PadLayoutSurface::ToPixels(int twips)
 {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+    return Twips::ToPixels(twips);
 }
 
 void PadLayoutSurface::AddControl(QWidget& control, bool gutter, bool frame, int group)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pad/LayoutSurface.h"
+#include "widgets/Twips.h"
 
 #include <QRect>
 
@@ -29,7 +30,7 @@ class QWidget;
 // area.
 class PadLayoutSurface : public LayoutSurface {
 public:
-    static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kTwipsPerPixel = Twips::kPerPixel;
     static constexpr int kButtonGutterPx = 3;
     static constexpr int kStatusBarHeightPx = 20;
 
@@ -54,7 +55,7 @@ public:
     QWidget& Control(int index) const { return *m_Controls.at(static_cast<std::size_t>(index)).Widget; }
 
     static int ToPixels(int twips);
-    static int ToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+    static int ToTwips(int pixels) { return Twips::ToTwips(pixels); }
 
     int ControlCount() const override;
     std::string ControlName(int index) const override;

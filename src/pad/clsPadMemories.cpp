@@ -119,11 +119,16 @@ bool clsPadMemories::func_WithinLimits(Axis axis, int32_t deviceValue)
 
 void clsPadMemories::sub_Store(Kind kind)
 {
+    func_StoreSlot(kind, m_Lists[kind].List->selectedIndex());
+}
+
+bool clsPadMemories::func_StoreSlot(Kind kind, int slot)
+{
     MemoryList& memory = m_Lists[kind];
-    const int slot = memory.List->selectedIndex();
     if (slot < 0 || slot >= kSlots)
-        return;
+        return false;
     const FlagScope updating(memory.Updating);
+    bool stored = false;
     TrapErrors([&] {
         // What the pad shows, not a report still waiting for the next frame.
         m_Pad.FlushReadouts();
@@ -141,9 +146,11 @@ void clsPadMemories::sub_Store(Kind kind)
             (*part.Table)[static_cast<std::size_t>(slot)] =
                 RealValue::format(deviceValues[i] * m_Pad.DisplayFactor(part.Axis));
         }
+        stored = true;
         memory.List->setItemText(slot, EntryText(memory, slot));
         sub_RefreshOtherWindow(kind);
     });
+    return stored;
 }
 
 void clsPadMemories::sub_Recall(Kind kind, int index)
@@ -159,18 +166,43 @@ void clsPadMemories::sub_Recall(Kind kind, int index)
             return; // an empty slot, or a text that is no position
         deviceValues.push_back(func_DeviceValue(*value, m_Pad.DisplayFactor(memory.Parts[i].Axis)));
     }
+    func_Move(kind, deviceValues);
+}
+
+bool clsPadMemories::func_Move(Kind kind, const std::vector<int32_t>& deviceValues)
+{
+    const MemoryList& memory = m_Lists[kind];
+    if (deviceValues.size() != memory.Parts.size())
+        return false;
+    bool sent = false;
     // No second move can start from any of the three windows meanwhile.
-    PadCommandGuard::Run(
+    const bool ok = PadCommandGuard::Run(
         m_Pad, nullptr,
         [&] {
             if (memory.CheckOnRecall && !func_WithinLimits(memory.Parts[0].Axis, deviceValues[0])) {
                 func_ShowMessage(kOutOfRangeMessage, "", UiServices::MB_OK);
                 return;
             }
+            sub_ShowTarget(kind, &deviceValues);
+            sent = true;
             for (std::size_t i = 0; i < memory.Parts.size(); ++i)
                 frmZoControl::AxisDeviceOf(memory.Parts[i].Axis).MoveAbsolute(deviceValues[i]);
         },
         {m_Pad.StageWindow(), m_Pad.TIRFWindow()});
+    if (sent && !ok)
+        sub_ShowTarget(kind, nullptr);
+    return sent && ok;
+}
+
+void clsPadMemories::sub_ShowTarget(Kind kind, const std::vector<int32_t>* deviceValues)
+{
+    frmStage* stage = m_Pad.StageWindow();
+    if (!stage)
+        return;
+    if (deviceValues)
+        stage->sub_ShowTarget(kind, *deviceValues);
+    else
+        stage->sub_EndTarget(kind);
 }
 
 void clsPadMemories::sub_RefreshOtherWindow(Kind kind)

@@ -22,7 +22,8 @@ class QString;
 // stage window and the TIRF window disabled.
 class clsPadMemories {
 public:
-    enum Kind { MemXY, MemZ, MemPiezo, MemTIRF, KindCount };
+    using Kind = PadMemoryHost::Kind;
+    using enum PadMemoryHost::Kind;
 
     explicit clsPadMemories(frmZoControl& pad);
     clsPadMemories(const clsPadMemories&) = delete;
@@ -32,9 +33,17 @@ public:
     void sub_SetMemory(Kind kind);
     // Stores what the pad shows into the selected slot (none: nothing).
     void sub_Store(Kind kind);
+    // Stores what the pad shows into slot 0..19; returns whether it did.
+    bool func_StoreSlot(Kind kind, int slot);
     // Moves to the entry at index; nothing while the pad fills the list, for
     // an entry without a value, or (TIRF) a value outside the limits.
     void sub_Recall(Kind kind, int index);
+    // The one way a memory's axes are moved, whoever asked: device positions
+    // in the order of the group's axes, the TIRF's checked against its
+    // limits (message 80), the stage window's map showing the target, the
+    // pad and the other windows disabled meanwhile. Returns whether the
+    // instrument took every move.
+    bool func_Move(Kind kind, const std::vector<int32_t>& deviceValues);
 
     // The FKS offset of the selected objective's position into its memory;
     // the memory of the position in use back to the offset drive.
@@ -63,6 +72,8 @@ private:
     static bool func_WithinLimits(frmZoControl::Axis axis, int32_t deviceValue);
     // The stage window or the TIRF window rebuilds its own list of the table.
     void sub_RefreshOtherWindow(Kind kind);
+    // The stage window's map of the group shows the target of a move, or no more.
+    void sub_ShowTarget(Kind kind, const std::vector<int32_t>* deviceValues);
 
     frmZoControl& m_Pad;
     std::array<MemoryList, KindCount> m_Lists;

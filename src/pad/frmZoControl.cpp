@@ -1033,7 +1033,7 @@ void frmZoControl::m_mipTIRFERG_OnValueChanged()
     const int state = m_mipTIRFERG.Value() == 1 ? 1 : 2;
     // Referring to the TIRF window's button loads the window.
     if (!m_TIRF)
-        m_TIRF = std::make_unique<frmTIRF>();
+        m_TIRF = std::make_unique<frmTIRF>(*this);
     if (auto* erg = m_TIRF->findChild<usrMPButton*>("chkERGX"))
         erg->setState(state);
 }
@@ -1141,6 +1141,21 @@ void frmZoControl::picMEMZ_Click()
 void frmZoControl::picMEMPiezo_Click()
 {
     m_Memories->sub_Store(clsPadMemories::MemPiezo);
+}
+
+bool frmZoControl::func_StoreMemory(Kind kind, int slot)
+{
+    return m_Memories->func_StoreSlot(kind, slot);
+}
+
+bool frmZoControl::func_MoveMemory(Kind kind, const std::vector<int32_t>& deviceValues)
+{
+    return m_Memories->func_Move(kind, deviceValues);
+}
+
+void frmZoControl::sub_SetMemory(Kind kind)
+{
+    m_Memories->sub_SetMemory(kind);
 }
 
 void frmZoControl::m_mipKMX1_OnValueChanged()
@@ -1255,7 +1270,7 @@ void frmZoControl::picStatus_Click()
 void frmZoControl::picStage_Click()
 {
     if (!m_Stage)
-        m_Stage = std::make_unique<frmStage>();
+        m_Stage = std::make_unique<frmStage>(*this);
     m_Stage->show();
     m_Stage->raise();
 }
@@ -1263,7 +1278,7 @@ void frmZoControl::picStage_Click()
 void frmZoControl::picTIRFAngle_Click()
 {
     if (!m_TIRF)
-        m_TIRF = std::make_unique<frmTIRF>();
+        m_TIRF = std::make_unique<frmTIRF>(*this);
     m_TIRF->show();
     m_TIRF->raise();
 }

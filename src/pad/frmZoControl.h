@@ -9,6 +9,7 @@
 #include "pad/ToggleDeviceBinding.h"
 #include "settings/SettingsHost.h"
 #include "widgets/SvgIconRegistry.h"
+#include "windows/PadMemoryHost.h"
 
 #include <QWidget>
 
@@ -58,7 +59,7 @@ class TurretDevice;
 // names of the pad's controls). The group frames are drawn behind the
 // controls of their group; the controls are not their children, so every
 // layout places every control in the window's coordinates.
-class frmZoControl : public QWidget, public clsPadParameters, public SettingsHost {
+class frmZoControl : public QWidget, public clsPadParameters, public SettingsHost, public PadMemoryHost {
     Q_OBJECT
 public:
     explicit frmZoControl(QWidget* parent = nullptr);
@@ -121,6 +122,10 @@ public:
     void picMEMXY_Click();
     void picMEMZ_Click();
     void picMEMPiezo_Click();
+    // The memories as the stage and TIRF windows reach them.
+    bool func_StoreMemory(Kind kind, int slot) override;
+    bool func_MoveMemory(Kind kind, const std::vector<int32_t>& deviceValues) override;
+    void sub_SetMemory(Kind kind) override;
 
     // ---- keyboard ----------------------------------------------------------------
     // Runs the function assigned to a shortcut key (virtual-key number
@@ -151,10 +156,10 @@ public:
     // the display factor of an axis (display value = device value x factor).
     int16_t ObjectiveMagnification(int position) const;
     double ObjectiveNA(int position) const;
-    enum Axis { AxisX, AxisY, AxisZ, AxisPiezo, AxisTIRF, AxisFKS, AxisCount };
-    double DisplayFactor(Axis axis) const { return m_Factor[axis]; }
+    double DisplayFactor(Axis axis) const override { return m_Factor[axis]; }
     // The drive of an axis (the FKS axis is the FKS unit's offset drive).
     static ZOSCOPELib::AxisDevice& AxisDeviceOf(Axis axis);
+    ZOSCOPELib::AxisDevice& func_AxisDevice(Axis axis) const override { return AxisDeviceOf(axis); }
     // The spin control of a stage axis and its part in it (X and Y share
     // spnStageXY); no control for TIRF and FKS, which have scroll bars.
     std::pair<SpinControl*, int> SpinOf(Axis axis) const;
