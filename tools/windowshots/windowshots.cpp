@@ -7,6 +7,7 @@
 // simulator keeps its state in a temporary folder, and no settings file is
 // written.
 
+#include "core/ProgramFolders.h"
 #include "core/mdlGlobals.h"
 #include "core/mdlLanguage.h"
 #include "core/mdlSettings.h"
@@ -121,7 +122,7 @@ int main(int argc, char** argv)
     // Nothing is asked and nothing waits while the pictures are taken.
     zotools::QuietUi ui(UiServices::ID_NO, true);
     g_UiServices = &ui;
-    g_AppPath = QCoreApplication::applicationDirPath().toStdString();
+    g_AppPath = RunningProgramFolders().data.string();
     NormalizeAppPath();
     sub_ReadLanguage();
     sub_ReadControlIni(); // the maps' magnifications
