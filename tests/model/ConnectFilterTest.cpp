@@ -21,9 +21,9 @@ protected:
 
 TEST_F(ConnectFilter, TheOrderFollowsTheLevelOfTurretOneOrWhichTurretIsThereAndNeedsBothToBeWritten)
 {
-    EXPECT_TRUE(connectFilter().FilterPosition()) << "turret 1 at the first level";
-    ConnectOptics("[FilterTurret1]\nLevel = 2\n[FilterTurret2]\nLevel = 1\n");
-    EXPECT_FALSE(connectFilter().FilterPosition());
+    EXPECT_FALSE(connectFilter().FilterPosition()) << "turret 1 at the second level";
+    ConnectOptics("[FilterTurret1]\nLevel = 1\n[FilterTurret2]\nLevel = 2\n");
+    EXPECT_TRUE(connectFilter().FilterPosition());
     ConnectOptics("[Mounted]\nFilterTurret1 = 0\n[FilterTurret1]\nLevel = 2\n");
     EXPECT_TRUE(connectFilter().FilterPosition()) << "only turret 2";
     ConnectOptics("[Mounted]\nFilterTurret2 = 0\n");
@@ -46,14 +46,14 @@ TEST_F(ConnectFilter, AChangeBetweenTwoReadsExchangesTheStoredModesOnceButTheFir
     zo->ConnectFilter = std::make_unique<clsConnectFilter>();
     zo->ConnectFilter->Zo = zo.get();
     EXPECT_EQ(connectFilter().func_ReadSdk(), "");
-    EXPECT_TRUE(connectFilter().FilterPosition());
+    EXPECT_FALSE(connectFilter().FilterPosition());
     const std::pair<int32_t, int32_t> asStored{3, ZOSCOPELib::NotSet};
     EXPECT_EQ(GfpTurrets(), asStored);
 
-    scope().FilterTurret1().SetLevel(2);
-    scope().FilterTurret2().SetLevel(1);
+    scope().FilterTurret1().SetLevel(1);
+    scope().FilterTurret2().SetLevel(2);
     EXPECT_EQ(connectFilter().func_ReadSdk(), "");
-    EXPECT_FALSE(connectFilter().FilterPosition());
+    EXPECT_TRUE(connectFilter().FilterPosition());
     const std::pair<int32_t, int32_t> exchanged{ZOSCOPELib::NotSet, 3};
     EXPECT_EQ(GfpTurrets(), exchanged);
     EXPECT_EQ(connectFilter().func_ReadSdk(), "");
@@ -65,15 +65,15 @@ TEST_F(ConnectFilter, AWriteSetsBothLevelsAndItsOwnReportsExchangeNothing)
     std::vector<std::string> reads;
     Subscription padHandler = scope().FilterTurret1().Position()->OnInfoChanged.Subscribe(
         [&] { reads.push_back(connectFilter().func_ReadSdk()); });
-    connectFilter().SetFilterPosition(false);
+    connectFilter().SetFilterPosition(true);
     EXPECT_EQ(connectFilter().func_WriteSdk(), "");
-    EXPECT_EQ(Writes(), (Strings{"FilterTurret1.SetLevel(2)", "FilterTurret2.SetLevel(1)"}));
+    EXPECT_EQ(Writes(), (Strings{"FilterTurret1.SetLevel(1)", "FilterTurret2.SetLevel(2)"}));
     EXPECT_EQ(reads, Strings{""});
     EXPECT_TRUE(g_RefreshFilterBlock);
     EXPECT_EQ(GfpTurrets(), std::make_pair(3, ZOSCOPELib::NotSet));
 
     EXPECT_EQ(connectFilter().func_ReadSdk(), "");
-    EXPECT_FALSE(connectFilter().FilterPosition());
+    EXPECT_TRUE(connectFilter().FilterPosition());
     EXPECT_EQ(GfpTurrets(), std::make_pair(3, ZOSCOPELib::NotSet)) << "the program's own change";
 
     MarkTrace();
@@ -84,11 +84,11 @@ TEST_F(ConnectFilter, AWriteSetsBothLevelsAndItsOwnReportsExchangeNothing)
 TEST_F(ConnectFilter, AFailedWriteGivesItsLineAndIsTriedAgain)
 {
     control().FailCall("FilterTurret2", "SetLevel", NotAnswering, 1);
-    connectFilter().SetFilterPosition(false);
-    EXPECT_EQ(connectFilter().func_WriteSdk(), func_GetMessage(99) + "[False]");
+    connectFilter().SetFilterPosition(true);
+    EXPECT_EQ(connectFilter().func_WriteSdk(), func_GetMessage(99) + "[True]");
     MarkTrace();
     EXPECT_EQ(connectFilter().func_WriteSdk(), "");
-    EXPECT_EQ(Writes(), (Strings{"FilterTurret1.SetLevel(2)", "FilterTurret2.SetLevel(1)"}));
+    EXPECT_EQ(Writes(), (Strings{"FilterTurret1.SetLevel(1)", "FilterTurret2.SetLevel(2)"}));
 
     control().FailCall("FilterTurret1", "Level", NotAnswering, 1);
     EXPECT_EQ(connectFilter().func_ReadSdk(), func_GetMessage(99) + "(ZOSCOPELib.FilterTurret1:1004)");

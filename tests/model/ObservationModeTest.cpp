@@ -26,11 +26,11 @@ std::string ModeLine(int n, const std::string& name, std::vector<std::pair<int, 
 
 class ObservationModes : public zotest::ConnectedZo {
 protected:
-    // Turret 1 on the second level: the filter-block rows in turret order
-    // unless a test exchanges them.
+    // The built-in instrument has turret 1 on the second level: the
+    // filter-block rows in turret order unless a test exchanges them.
     void SetUp() override
     {
-        Connect("[FilterTurret1]\nLevel = 2\n[FilterTurret2]\nLevel = 1\n");
+        Connect("");
         zo->PadParameters = &pad;
     }
 

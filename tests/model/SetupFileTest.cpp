@@ -77,7 +77,7 @@ protected:
         dbEXFilter().SetName(305, "EX 555");
         baFilter().SetCode(7, 0);
         dbBAFilter().SetName(319, "BA 700LP");
-        connectFilter().SetFilterPosition(false);
+        connectFilter().SetFilterPosition(true);
         zo->RemoteKey->SetKey(5, 7);
         zo->ModeALF->SetIsALFOn(1);
         zo->ModeRotation->SetIsRotationOn(1);

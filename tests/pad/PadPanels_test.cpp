@@ -120,14 +120,15 @@ TEST_F(PadPanels, ObjectivesTheDatabaseDoesNotDescribeShowAtMost25Characters)
 
 TEST_F(PadPanels, TheFirstFilterRowDrivesAndFollowsTheTurretOfTheFirstLevel)
 {
-    Load("[FilterTurret1]\nLevel = 2\n[FilterTurret2]\nLevel = 1\n");
+    // The built-in instrument has turret 1 at the second level: the first row is turret 1.
+    Load();
     Select("cboFL1", 1);
     ExpectWrites({"FilterTurret1.SetPosition(2)"});
     EXPECT_EQ(Find<usrPButton>("picFL1")->toolTip().toStdString(), g_LangDeviceName.DeviceNames[8]);
 
-    // The built-in instrument has turret 1 at the first level: the first row is turret 2.
+    // Turret 1 at the first level: the first row is turret 2.
     pad.reset();
-    Load();
+    Load("[FilterTurret1]\nLevel = 1\n[FilterTurret2]\nLevel = 2\n");
     EXPECT_EQ(std::tuple(Entry("cboFL1", 0), Entry("cboFL2", 0)), std::tuple("1: CFP", "1: DAPI"));
     EXPECT_EQ(Find<usrPButton>("picFL1")->toolTip().toStdString(), g_LangDeviceName.DeviceNames[9]);
     Select("cboFL1", 3);

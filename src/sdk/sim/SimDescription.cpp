@@ -148,8 +148,10 @@ Description Description::Default()
     turret(DeviceIndex::LightPath, 4, {0, 0, 0, 0}, 350);
     d.turrets[DeviceIndex::Nosepiece].escape.assign(6, 0);
     d.turrets[DeviceIndex::LightPath].portKinds = {1, 2, 3, 4};
-    d.turrets[DeviceIndex::FilterTurret1].level = 1;
-    d.turrets[DeviceIndex::FilterTurret2].level = 2;
+    // Turret 1 in the lower place of the mount: the pad's first filter row,
+    // its icon "1" and its tooltip all mean turret 1.
+    d.turrets[DeviceIndex::FilterTurret1].level = 2;
+    d.turrets[DeviceIndex::FilterTurret2].level = 1;
     d.ndWheel.count = 6;
     d.ndWheel.codes.assign(6, 0);
     d.ndWheel.delayMs = 120;
