@@ -2,6 +2,7 @@
 
 #include "core/FileText.h"
 #include "core/NumberText.h"
+#include "sdk/TextChars.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -16,7 +17,8 @@ clsIniEdit g_IniEdit;
 
 namespace {
 
-// Values longer than this are cut, as a fixed-size read buffer cuts them.
+// Values longer than this many characters are cut, as a fixed-size read
+// buffer cuts them.
 constexpr size_t kMaxValueLength = 32766;
 
 std::string ExpandLineBreaks(std::string value)
@@ -154,8 +156,8 @@ std::string clsIniEdit::GetString(std::string_view section, std::string_view key
 {
     const std::string* value = Document().Find(section, key);
     std::string text(value != nullptr ? std::string_view(*value) : defaultValue);
-    if (text.size() > kMaxValueLength)
-        text.resize(kMaxValueLength);
+    if (text.size() > kMaxValueLength) // bytes: no fewer than characters
+        text = std::string(func_CharLeft(text, kMaxValueLength));
     return ExpandLineBreaks(std::move(text));
 }
 

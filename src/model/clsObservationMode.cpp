@@ -10,6 +10,7 @@
 #include "model/mdlDom.h"
 #include "model/mdlErrorLine.h"
 #include "model/mdlIndexed.h"
+#include "sdk/TextChars.h"
 
 #include <algorithm>
 #include <optional>
@@ -152,12 +153,6 @@ int AttributeOf(const char* name, std::size_t& hint)
 }
 
 // Characters, not bytes, of a UTF-8 text.
-std::size_t CharacterCount(std::string_view text)
-{
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 } // namespace
 
 clsObservationMode::clsObservationMode()
@@ -407,7 +402,7 @@ std::string clsObservationMode::func_ReadDom(const pugi::xml_node& element)
         const int i = id - 1;
         if (kind == kNameAttribute) {
             const std::string_view name = func_DomTrimmed(value);
-            if (CharacterCount(name) > 4)
+            if (func_CharCount(name) > 4)
                 return func_ItemError(kMessage, int64_t{id});
             m_Work.names[static_cast<std::size_t>(i)] = name;
             continue;

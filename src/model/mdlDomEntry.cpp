@@ -1,6 +1,7 @@
 #include "model/mdlDomEntry.h"
 
 #include "model/mdlErrorLine.h"
+#include "sdk/TextChars.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -22,7 +23,7 @@ bool ReadField(const DomField& field, const char* value, int32_t& number, std::s
     }
     case DomField::Name:
         text = value ? func_DomTrimmed(value, true) : std::string_view();
-        return static_cast<int32_t>(text.size()) <= field.high;
+        return func_CharCount(text) <= static_cast<std::size_t>(field.high);
     case DomField::Flag: {
         const std::optional<bool> read = value ? func_DomToBool(value) : std::optional<bool>(false);
         number = read.value_or(false) ? 1 : 0;
@@ -30,7 +31,7 @@ bool ReadField(const DomField& field, const char* value, int32_t& number, std::s
     }
     case DomField::Fixed:
         text = value ? std::string_view(value) : std::string_view();
-        return static_cast<int32_t>(text.size()) == field.high;
+        return func_CharCount(text) == static_cast<std::size_t>(field.high);
     }
     return false;
 }

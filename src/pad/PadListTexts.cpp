@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "model/clsDBObjective.h"
+#include "sdk/TextChars.h"
 
 #include <cmath>
 #include <limits>
@@ -49,7 +50,8 @@ ObjectiveEntry func_ObjectiveEntry(int position, int32_t code, const clsDBObject
                      ListText(database.Types(), record.TypesCode) + " " + ListText(database.FKS(), record.FKSCode);
         entry.Magnification = func_MagnificationOf(magnification);
     } else {
-        entry.Text = func_PositionEntry(position, record.Name).substr(0, kObjectiveNameLength);
+        const std::string whole = func_PositionEntry(position, record.Name);
+        entry.Text = func_CharLeft(whole, kObjectiveNameLength);
     }
     return entry;
 }

@@ -4,6 +4,8 @@
 
 #include "OpticsFixture.h"
 
+#include <functional>
+
 using namespace ZOSCOPELib;
 
 namespace {
@@ -89,6 +91,40 @@ TEST_F(OpticsElements, DatabaseOptionsCheckTheirCodeAndNameLength)
           Rejected{dbFilter(), "<OPTION POSITION='5' NAME='Other' BA='1' EX='1' DM='3'/>", 90, "5"}})
         ExpectRejected(r);
     EXPECT_EQ(block(), std::tuple("Mine", 12, 311, 3));
+}
+
+TEST_F(OpticsElements, NameLimitsCountCharactersNotBytes)
+{
+    // Each reader takes a German or Japanese name of its most characters
+    // (two or three bytes each) and refuses one character more.
+    struct Reader {
+        clsComponent& component;
+        std::string before, after; // the element around the name
+        std::size_t most;
+        int message;
+        std::function<std::string()> name;
+    };
+    const Reader readers[] = {
+        {dbCondenser(), "<OPTION POSITION='3' NAME='", "'/>", 5, 88, [&] { return dbCondenser().Name(302); }},
+        {dbEXFilter(), "<OPTION POSITION='3' NAME='", "'/>", 9, 94, [&] { return dbEXFilter().Name(302); }},
+        {dbBAFilter(), "<OPTION POSITION='3' NAME='", "'/>", 9, 96, [&] { return dbBAFilter().Name(302); }},
+        {dbObjective(), "<OPTION POSITION='3' CODE='1141110FA02D000' NAME='", "'/>", 8, 86,
+         [&] { return dbObjective().Name(302); }},
+        {dbFilter(), "<OPTION POSITION='303' BA='1' EX='1' DM='1' NAME='", "'/>", 5, 90,
+         [&] { return dbFilter().Name(303); }},
+        {*zo->ObservationMode, "<USER ID='3' NAME='", "'/>", 4, 105, [&] { return zo->ObservationMode->Name(2); }},
+    };
+    for (const Reader& r : readers) {
+        for (const std::string character : {"ä", "蛍"}) {
+            std::string name;
+            for (std::size_t i = 0; i < r.most; ++i)
+                name += character;
+            EXPECT_EQ(Read(r.component, (r.before + name + r.after).c_str()), "") << name;
+            EXPECT_EQ(r.name(), name);
+            const std::string longer = r.before + name + character + r.after;
+            EXPECT_EQ(Read(r.component, longer.c_str()), Line(r.message, r.message == 90 ? "303" : "3")) << longer;
+        }
+    }
 }
 
 TEST_F(OpticsElements, TheObjectiveCodePacksNineFields)

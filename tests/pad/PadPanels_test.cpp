@@ -107,13 +107,16 @@ TEST_F(PadPanels, AListFollowsTheInstrumentAndASelectionIsOneCommandNeverSentBac
 
 TEST_F(PadPanels, ObjectivesTheDatabaseDoesNotDescribeShowAtMost25Characters)
 {
+    // Characters, the position and ": " included, however many bytes each takes.
     Load("[Database.Objectives]\n"
          "301 = A very long name for my objective|3|2|6|1|5|0.13|1.40|0|2\n"
+         "302 = Ölimmersion für große Übersichten|3|2|6|1|5|0.13|1.40|0|2\n"
+         "303 = 油浸対物レンズ百倍開口数一点四五特別仕様品です|3|2|6|1|5|0.13|1.40|0|2\n"
          "[Nosepiece]\n"
-         "Codes = 301,3,5,12,20,0\n");
-    EXPECT_EQ(Entry("cboOBJ", 0), "1: A very long name for m");
-    EXPECT_EQ(Entry("cboOBJ", 0).size(), kObjectiveNameLength);
-    EXPECT_EQ(Entry("cboOBJ", 5), "6: ");
+         "Codes = 301,3,302,303,20,0\n");
+    EXPECT_EQ(std::tuple(Entry("cboOBJ", 0), Entry("cboOBJ", 2), Entry("cboOBJ", 3), Entry("cboOBJ", 5)),
+              std::tuple("1: A very long name for m", "3: Ölimmersion für große ",
+                         "4: 油浸対物レンズ百倍開口数一点四五特別仕様品で", "6: "));
     EXPECT_EQ(std::tuple(pad->ObjectiveMagnification(1), pad->ObjectiveMagnification(6), pad->ObjectiveMagnification(2)),
               std::tuple(0, 0, 10));
 }

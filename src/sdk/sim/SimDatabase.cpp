@@ -1,5 +1,7 @@
 #include "sdk/sim/SimDatabase.h"
 
+#include "sdk/sim/SimText.h"
+
 #include <cmath>
 
 namespace ZOSCOPELib::sim {
@@ -34,7 +36,7 @@ void DatabaseCore::CheckUserCode(int32_t code) const
 void DatabaseCore::CheckName(const std::string& object, const std::string& name)
 {
     // The instrument keeps names as one line of plain text.
-    if (name.size() > 40 || name.find_first_of("|\r\n") != std::string::npos)
+    if (!IsStorableName(name))
         throw SdkError("ZOSCOPELib." + object, InvalidArgument, "the name cannot be stored");
 }
 

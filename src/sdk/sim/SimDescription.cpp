@@ -1,5 +1,6 @@
 #include "sdk/sim/SimDescription.h"
 
+#include "sdk/TextChars.h"
 #include "sdk/sim/SimText.h"
 
 #include <algorithm>
@@ -258,7 +259,7 @@ void Description::Apply(std::string_view text, const std::string& origin)
             return static_cast<int32_t>(*c);
         };
         auto nameField = [&](const std::string& s) {
-            if (s.size() > 40)
+            if (func_CharCount(s) > kLongestName)
                 Fail(origin, l.line, "a name is at most 40 characters");
             return s;
         };
@@ -471,7 +472,7 @@ void Description::Apply(std::string_view text, const std::string& origin)
             if (!v || v->size() != 23)
                 Fail(origin, l.line, "a mode is name|23 comma-separated whole numbers");
             const std::string name = Trim(l.value.substr(0, bar));
-            if (name.empty() || name.size() > 40)
+            if (name.empty() || func_CharCount(name) > kLongestName)
                 Fail(origin, l.line, "a mode name has 1 to 40 characters");
             ModeRecord r;
             for (std::size_t i = 0; i < 23; ++i) {

@@ -41,7 +41,7 @@ void SimModes::SetMode(const std::string& name, const ModeRecord& values)
 {
     Call("SetMode", TraceArgs(name), [&] {
         const std::string trimmed = Trim(name);
-        if (trimmed.empty() || trimmed.size() > 40 || trimmed.find_first_of("|\r\n") != std::string::npos)
+        if (trimmed.empty() || !IsStorableName(trimmed))
             throw SdkError("ZOSCOPELib.ObservationModes", InvalidArgument, "the mode name cannot be stored");
         auto& modes = m_hub.Config().modes;
         const auto it = std::find_if(modes.begin(), modes.end(), [&](const auto& m) { return m.first == trimmed; });

@@ -1,5 +1,7 @@
 #include "sdk/sim/SimText.h"
 
+#include "sdk/TextChars.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -144,6 +146,11 @@ std::string FormatIntegerList(const std::vector<int32_t>& values)
         out += std::to_string(values[i]);
     }
     return out;
+}
+
+bool IsStorableName(std::string_view name)
+{
+    return func_CharCount(name) <= kLongestName && name.find_first_of("|\r\n") == std::string_view::npos;
 }
 
 } // namespace ZOSCOPELib::sim

@@ -37,6 +37,11 @@ std::optional<std::vector<int64_t>> ParseIntegerList(std::string_view text);
 std::vector<std::string> SplitFields(std::string_view text, char separator);
 std::string Trim(std::string_view text);
 
+// The instrument keeps a name (a database entry, an observation mode) as one
+// line of at most kLongestName characters without "|".
+inline constexpr std::size_t kLongestName = 40;
+bool IsStorableName(std::string_view name);
+
 std::string FormatReal(double value);
 std::string FormatIntegerList(const std::vector<int32_t>& values);
 
