@@ -10,6 +10,7 @@ clsDBBAFilter::clsDBBAFilter()
           nullptr,
           {Always, Always},
           {DeviceIndex::BAWheel, DeviceIndex::BAWheel},
+          {DeviceIndex::BAWheel, DeviceIndex::BAWheel},
           96,
           &g_RefreshBAFilter,
           9,

@@ -137,8 +137,9 @@ std::string clsDBObjective::func_WriteSdk()
 
 void clsDBObjective::sub_RestData()
 {
-    if (Present())
-        std::copy(m_Backup.begin(), m_Backup.end(), m_Records.begin() + FirstUser);
+    // Whether or not the nosepiece is there: a cancelled setup-file load is
+    // taken back either way.
+    std::copy(m_Backup.begin(), m_Backup.end(), m_Records.begin() + FirstUser);
 }
 
 std::string clsDBObjective::func_PackCode(const Record& record)

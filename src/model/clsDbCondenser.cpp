@@ -10,6 +10,7 @@ clsDbCondenser::clsDbCondenser()
           nullptr,
           {DeviceIndex::Condenser, DeviceIndex::Condenser},
           {DeviceIndex::Condenser, DeviceIndex::Condenser},
+          {Always, Always}, // a load into an absent condenser's database is cancelled too
           88,
           &g_RefreshCondenser,
           5,

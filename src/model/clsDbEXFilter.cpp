@@ -10,6 +10,7 @@ clsDbEXFilter::clsDbEXFilter()
           nullptr,
           {Always, Always},
           {DeviceIndex::EXWheel, DeviceIndex::EXWheel},
+          {DeviceIndex::EXWheel, DeviceIndex::EXWheel},
           94,
           &g_RefreshEXFilter,
           9,

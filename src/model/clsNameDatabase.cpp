@@ -110,7 +110,7 @@ std::string clsNameDatabase::func_WriteSdk()
 
 void clsNameDatabase::sub_RestData()
 {
-    if (PresentFor(m_Setting.writeWhen))
+    if (PresentFor(m_Setting.restoreWhen))
         std::copy(m_Backup.begin(), m_Backup.end(), m_Work.begin() + FirstUser);
 }
 

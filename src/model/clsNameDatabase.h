@@ -31,6 +31,7 @@ public:
         // likewise the write and the restore.
         std::array<int, 2> readWhen;
         std::array<int, 2> writeWhen;
+        std::array<int, 2> restoreWhen;
         int message;
         bool* refresh; // the pad's re-initialise flag
         int nameLength; // most characters of a "NAME" in a setup file

@@ -89,19 +89,23 @@ TEST_F(ModelDatabases, AClearedEntryIsStoredAsABlankAndReadsBackEmpty)
     EXPECT_EQ(dbCondenser().Name(303), "");
 }
 
-TEST_F(ModelDatabases, FilterNamesAreReadWithoutTheirWheelButNotWritten)
+TEST_F(ModelDatabases, WithoutTheirDeviceDatabasesAreNotWrittenAndARestoreKeepsOnlyFilterEdits)
 {
-    ConnectOptics("[Mounted]\nExcitationWheel = 0\nCondenser = 0\n"
+    ConnectOptics("[Mounted]\nExcitationWheel = 0\nCondenser = 0\nNosepiece = 0\n"
                   "[Database.ExcitationFilters]\n305 = EX 555\n[Database.Condensers]\n301 = Mine\n");
     EXPECT_EQ(dbEXFilter().Name(305) + "|" + dbEXFilter().Name(1), "EX 555|340/26");
     EXPECT_EQ(dbCondenser().Name(301) + dbCondenser().Name(1), "") << "the condenser database needs the condenser";
 
+    // As a setup-file load leaves them.
     dbEXFilter().SetName(306, "EX 600");
     dbCondenser().SetName(302, "Ph9");
+    dbObjective().SetName(303, "Obj");
     EXPECT_EQ(zo->func_Send(), "");
     EXPECT_EQ(Writes(), Strings{});
     zo->sub_RestData();
-    EXPECT_EQ(dbEXFilter().Name(306), "EX 600") << "nor restored";
+    EXPECT_EQ(std::tuple(dbEXFilter().Name(306), dbCondenser().Name(302), dbObjective().Name(303)),
+              std::tuple("EX 600", "", ""))
+        << "filters are restored only with their wheel; objectives and condensers always";
 }
 
 TEST_F(ModelDatabases, FilterBlocksNeedEitherTurret)
