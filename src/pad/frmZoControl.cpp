@@ -851,10 +851,9 @@ void frmZoControl::sub_InitCameraPorts()
 
 void frmZoControl::sub_InitCameraPort(int port)
 {
-    // The port's value says whether a camera controller answers on it, which
-    // is its mounted state; so the port is followed whether or not a
-    // controller answers now.
     TrapErrors([&] {
+        if (!Mounted(port == 1 ? DeviceIndex::KMX1 : DeviceIndex::KMX2))
+            return;
         ParameterBinding& member = port == 1 ? m_mipKMX1 : m_mipKMX2;
         ZOSCOPELib::CameraPortDevice& device = port == 1 ? S().KMX1() : S().KMX2();
         const auto handler = port == 1 ? &frmZoControl::m_mipKMX1_OnValueChanged : &frmZoControl::m_mipKMX2_OnValueChanged;
@@ -1172,10 +1171,21 @@ void frmZoControl::m_mipKMX2_OnValueChanged()
 
 void frmZoControl::m_mipKMXMounted_OnInfoChanged(int port)
 {
-    if (!(port == 1 ? m_mipKMX1 : m_mipKMX2))
-        sub_InitCameraPort(port);
-    else
-        sub_CheckCameras();
+    // A controller plugged in or out: the port is followed only while a
+    // controller is there, so the model learns of the change here first.
+    const int device = port == 1 ? DeviceIndex::KMX1 : DeviceIndex::KMX2;
+    ParameterBinding& member = port == 1 ? m_mipKMX1 : m_mipKMX2;
+    TrapErrors([&] {
+        const ParameterBinding& mounted = port == 1 ? m_mipKMX1Mounted : m_mipKMX2Mounted;
+        g_Zo->SetIsMounted(device, mounted.Value() == 1 ? 1 : 0);
+    });
+    if (Mounted(device) && !member) {
+        sub_InitCameraPort(port); // its value handler checks the cameras
+        return;
+    }
+    if (!Mounted(device))
+        member.Release();
+    sub_CheckCameras();
 }
 
 void frmZoControl::sub_CheckCameras()

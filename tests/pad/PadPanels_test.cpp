@@ -9,6 +9,7 @@
 #include "model/clsConnectFilter.h"
 #include "model/clsEXFilter.h"
 #include "pad/PadListTexts.h"
+#include "sdk/DeviceIndex.h"
 #include "settings/frmSettingMain.h"
 #include "widgets/usrMPButton.h"
 #include "widgets/usrXYspin.h"
@@ -293,8 +294,8 @@ TEST_F(PadPanels, WithEveryCallFailingEveryControlLeavesThePadUsable)
 
 TEST_F(PadPanels, PluggingADeviceInOrOutUpdatesTheModelAndThePanel)
 {
-    Load();
-    constexpr int kEpi = 3;
+    Load("[Mounted]\nKMX1 = 0\n");
+    constexpr int kEpi = DeviceIndex::EpiShutter;
     const auto epi = [&] { return std::tuple(g_Zo->IsMounted(kEpi), Find("chkEpi")->isHidden()); };
     ASSERT_EQ(epi(), std::tuple(1, false));
     sim->control().Plug(kEpi, false);
@@ -302,12 +303,14 @@ TEST_F(PadPanels, PluggingADeviceInOrOutUpdatesTheModelAndThePanel)
     sim->control().Plug(kEpi, true);
     EXPECT_EQ(epi(), std::tuple(1, false));
     EXPECT_TRUE(ui.Boxes().empty());
-    // A camera controller too.
-    constexpr int kKMX2 = 19;
-    ASSERT_EQ(g_Zo->IsMounted(kKMX2), scope().KMX2().IsMounted()->Value());
-    const int32_t before = g_Zo->IsMounted(kKMX2);
-    sim->control().Plug(kKMX2, before == 0);
-    EXPECT_EQ(g_Zo->IsMounted(kKMX2), before == 0 ? 1 : 0);
+    // A camera controller too; its port is read only while it is there.
+    const auto portReads = [&] { return LinesContaining(traceFile, "KMX1.Value").size(); };
+    EXPECT_EQ(std::tuple(g_Zo->IsMounted(DeviceIndex::KMX1), portReads()), std::tuple(0, 0u));
+    sim->control().Plug(DeviceIndex::KMX1, true);
+    const std::size_t reads = portReads();
+    EXPECT_EQ(std::tuple(g_Zo->IsMounted(DeviceIndex::KMX1), reads > 0), std::tuple(1, true));
+    sim->control().Plug(DeviceIndex::KMX1, false);
+    EXPECT_EQ(std::tuple(g_Zo->IsMounted(DeviceIndex::KMX1), portReads()), std::tuple(0, reads));
     EXPECT_TRUE(WritesSinceMark().empty()) << "plugging is not a command of the pad's";
     ui.ClearRecord();
 
