@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QTimer>
@@ -165,6 +167,21 @@ void QtUiServices::Sleep(int milliseconds)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtUiServices::SetStandardTextsLocale(const std::string& locale)
+{
+    if (m_standardTexts) {
+        QCoreApplication::removeTranslator(m_standardTexts.get());
+        m_standardTexts.reset();
+    }
+    if (locale.empty())
+        return;
+    auto texts = std::make_unique<QTranslator>();
+    if (texts->load(QLocale(QString::fromStdString(locale)), "qtbase", "_",
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(texts.get()))
+        m_standardTexts = std::move(texts);
 }
 
 void QtUiServices::RefreshAllLanguage()

@@ -4,6 +4,9 @@
 
 #include <QPointer>
 #include <QProgressBar>
+#include <QTranslator>
+
+#include <memory>
 
 // The user-interface services with Qt: message boxes, the busy pointer, the
 // input flush, the splash's progress bar, waits and the language refresh.
@@ -31,8 +34,12 @@ public:
     // Calls sub_RefreshLanguage() of every top-level window that has one
     // (declared Q_INVOKABLE).
     void RefreshAllLanguage() override;
+    // Qt's own translation for the locale's language, in place of the one
+    // installed before (none for English or a language Qt has none for).
+    void SetStandardTextsLocale(const std::string& locale) override;
 
 private:
+    std::unique_ptr<QTranslator> m_standardTexts;
     QPointer<QProgressBar> m_progressBar;
     Unattended m_unattended = Unattended::Off;
     bool m_busy = false;

@@ -52,6 +52,14 @@ int32_t LocaleIdFromName(std::string_view name)
     return 0;
 }
 
+std::string_view LocaleNameFromId(int32_t id)
+{
+    for (const LocaleEntry& entry : kLocales)
+        if (entry.id == id)
+            return entry.name;
+    return {};
+}
+
 int32_t SystemLocaleId()
 {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {

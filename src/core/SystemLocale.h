@@ -14,3 +14,6 @@ int32_t SystemLocaleId();
 // that is not in the table falls back to the language's main locale ("de_LU"
 // gives 1031); an unknown language gives 0.
 int32_t LocaleIdFromName(std::string_view name);
+
+// The locale of a locale number ("de_DE" for 1031); "" for an unknown one.
+std::string_view LocaleNameFromId(int32_t id);

@@ -30,6 +30,10 @@ public:
     virtual void Sleep(int milliseconds) = 0;
     // Every open window re-applies its texts after a change of language.
     virtual void RefreshAllLanguage() = 0;
+    // The toolkit's own texts (standard buttons, file dialogs) in the
+    // language of a locale ("de_DE"); the toolkit's default for "" or a
+    // locale it has no texts for.
+    virtual void SetStandardTextsLocale(const std::string& locale) { (void)locale; }
 };
 
 // The installed services; never null once the program or a test has started.

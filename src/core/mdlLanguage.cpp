@@ -336,14 +336,32 @@ bool func_WriteUseLanguage()
     return true;
 }
 
+namespace {
+
+// The row of the language table in use; null for the default file.
+const std::array<std::string, 2>* LanguageRow()
+{
+    if (g_LanguageFlag >= 1 && static_cast<size_t>(g_LanguageFlag) <= g_LanguageTable.size() &&
+        !g_LanguageTable[static_cast<size_t>(g_LanguageFlag - 1)][0].empty())
+        return &g_LanguageTable[static_cast<size_t>(g_LanguageFlag - 1)];
+    return nullptr;
+}
+
+} // namespace
+
 std::string LanguageFilePath()
 {
     NormalizeAppPath();
-    std::string file(kDefaultFile);
-    if (g_LanguageFlag >= 1 && static_cast<size_t>(g_LanguageFlag) <= g_LanguageTable.size() &&
-        !g_LanguageTable[static_cast<size_t>(g_LanguageFlag - 1)][0].empty())
-        file = g_LanguageTable[static_cast<size_t>(g_LanguageFlag - 1)][0];
-    return g_AppPath + "Language/" + file;
+    const auto* row = LanguageRow();
+    return g_AppPath + "Language/" + (row ? (*row)[0] : std::string(kDefaultFile));
+}
+
+std::string func_LanguageLocale()
+{
+    const auto* row = LanguageRow();
+    if (!row)
+        return "en_US";
+    return std::string(LocaleNameFromId(zo::LeadingInt((*row)[1])));
 }
 
 void sub_ReadLanguage()
@@ -354,6 +372,8 @@ void sub_ReadLanguage()
     for (const LanguageKey& entry : LanguageKeys())
         ReadEntry(entry, trap);
     g_Messages[112] += "   ";
+    if (g_UiServices != nullptr)
+        g_UiServices->SetStandardTextsLocale(func_LanguageLocale());
     if (trap.Failed())
         ShowMessageText(std::string(kReadError), UiServices::MB_OK);
 }

@@ -228,8 +228,13 @@ bool func_WriteUseLanguage();
 // from the file read as empty texts; list elements missing from a value keep
 // their entries. Any statement that fails (a list longer than its variable, a
 // number that does not fit) is passed over and "Read Language INI error!" is
-// shown once at the end.
+// shown once at the end. The user interface's standard texts (buttons of
+// message boxes, file dialogs) follow the language's locale.
 void sub_ReadLanguage();
+
+// The locale of the language in use ("de_DE"): that of row g_LanguageFlag,
+// "en_US" for the default file; "" when the row names an unknown locale.
+std::string func_LanguageLocale();
 
 // Asks every open window to re-apply its texts.
 void sub_RefreshAllLanguage();

@@ -17,6 +17,7 @@ struct BoxReader {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString title, text;
     QMessageBox::StandardButtons buttons;
+    QStringList captions; // of the buttons, left to right as added
 
     void AnswerNext(QMessageBox::StandardButton answer)
     {
@@ -29,6 +30,9 @@ struct BoxReader {
             title = box->windowTitle();
             text = box->text();
             buttons = box->standardButtons();
+            captions.clear();
+            for (QAbstractButton* button : box->buttons())
+                captions << button->text();
             poll->deleteLater();
             box->button(answer)->click();
         });
@@ -139,6 +143,19 @@ TEST(QtUiServices, LanguageRefreshReachesEveryOpenWindowThatHasOne)
     ui.RefreshAllLanguage();
     g_LangGUITitle.ControlMain = saved;
     EXPECT_EQ(splash.windowTitle(), "Neuer Titel");
+}
+
+TEST(QtUiServices, StandardButtonsSpeakTheLanguageOfTheChosenLocale)
+{
+    QtUiServices ui;
+    BoxReader reader;
+    for (const auto& [locale, yes, no] :
+         {std::tuple("de_DE", "&Ja", "&Nein"), std::tuple("en_US", "&Yes", "&No"), std::tuple("", "&Yes", "&No")}) {
+        ui.SetStandardTextsLocale(locale);
+        reader.AnswerNext(QMessageBox::Yes);
+        ui.ShowMessageBox("Close?", UiServices::MB_YESNO_QUESTION);
+        EXPECT_EQ(reader.captions, QStringList({yes, no})) << locale;
+    }
 }
 
 TEST(QtUiServices, SleepKeepsTheEventLoopRunning)

@@ -62,11 +62,12 @@ TEST_F(LanguageTest, StoredChoiceWinsAndAnEmptyRowFallsBackToEnglish)
     EXPECT_EQ(g_UseLanguagePath, SelectionFile().string());
     EXPECT_EQ(g_LanguageFlag, 3) << "a stored choice is not replaced by the locale";
     sub_ReadLanguage();
-    EXPECT_EQ(g_LangGUITitle.ControlMain, "English pad");
+    EXPECT_EQ(std::tuple(g_LangGUITitle.ControlMain, ui.StandardTextsLocale()), std::tuple("English pad", "en_US"));
 
     g_LanguageFlag = 2;
     sub_ReadLanguage();
-    EXPECT_EQ(g_LangGUITitle.ControlMain, "Deutsches Pult");
+    EXPECT_EQ(std::tuple(g_LangGUITitle.ControlMain, ui.StandardTextsLocale()), std::tuple("Deutsches Pult", "de_DE"))
+        << "the standard buttons follow the row's locale";
     g_LanguageFlag = 300;
     EXPECT_EQ(LanguageFilePath(), g_AppPath + "Language/ZoLanguage_EN.INI");
 }

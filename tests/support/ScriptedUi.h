@@ -52,6 +52,8 @@ public:
     void SetProgress(int value) override { progress_.push_back(value); }
     void Sleep(int milliseconds) override;
     void RefreshAllLanguage() override { ++refreshes_; }
+    void SetStandardTextsLocale(const std::string& locale) override { standardTextsLocale_ = locale; }
+    const std::string& StandardTextsLocale() const { return standardTextsLocale_; }
 
 private:
     void Log(const std::string& entry)
@@ -69,6 +71,7 @@ private:
     std::vector<int> progress_;
     std::vector<int> sleeps_;
     int refreshes_ = 0;
+    std::string standardTextsLocale_;
 };
 
 // Makes `ui` the program's g_UiServices while it lives and puts the previous
