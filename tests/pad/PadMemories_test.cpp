@@ -36,7 +36,7 @@ protected:
     }
 };
 
-TEST_F(PadMemories, ListsShowEverySlotWithItsAxisCaption)
+TEST_F(PadMemories, ListsShowEverySlotWithItsAxisCaptionAndNoSlotStoresNothing)
 {
     g_MemX[0] = "-1500.5";
     g_MemY[0] = "250";
@@ -49,11 +49,7 @@ TEST_F(PadMemories, ListsShowEverySlotWithItsAxisCaption)
     EXPECT_EQ(std::tuple(Entry("cboZ", 19), Entry("cboPiezo", 0), Entry("cboTIRF", 4)),
               std::tuple("20:Z:3000", "1:PZ:", "5:TIRF:12.5"));
     EXPECT_EQ(List("cboZ")->selectedIndex(), -1) << "nothing is chosen until the user picks a slot";
-}
 
-TEST_F(PadMemories, StoringWithNoSlotSelectedChangesNothing)
-{
-    Load();
     const auto before = std::make_tuple(g_MemX, g_MemY, g_MemZ, g_MemPiezo, g_MemTIRF);
     const auto lists = [&] { return std::tuple(Entries("cboXY"), Entries("cboZ"), Entries("cboPiezo"), Entries("cboTIRF")); };
     const auto shown = lists();
@@ -150,16 +146,13 @@ TEST_F(PadMemories, AStoreOutsideTheDrivesLimitsIsRefusedWithMessage80AndChanges
     spin->setPosition(8000);
     Click("picMemZ");
     EXPECT_EQ(std::tuple(ui.Boxes().size(), g_MemZ[4]), std::tuple(0u, "8000"));
-}
 
-TEST_F(PadMemories, AnXYStoreIsRefusedWhenEitherAxisIsOutside)
-{
-    Load();
+    // An XY store is refused when either axis is outside: Y reaches -38 mm.
+    ui.ClearRecord();
     Select("cboXY", 0);
-    pad->FlushReadouts();
-    auto* spin = Find<usrXYspin>("spnStageXY");
-    spin->setYMinimum(-100000);
-    spin->setYPosition(-38000.1); // Y reaches -38 mm
+    auto* xy = Find<usrXYspin>("spnStageXY");
+    xy->setYMinimum(-100000);
+    xy->setYPosition(-38000.1);
     Click("picMemXY");
     EXPECT_TRUE(ShowedOutOfRange());
     EXPECT_EQ(std::tuple(g_MemX[0], g_MemY[0], Entry("cboXY", 0)), std::tuple("", "", "1:X:Y:"));

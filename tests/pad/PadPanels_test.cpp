@@ -61,11 +61,8 @@ TEST_F(PadPanels, LoadingShowsEveryDeviceAsTheInstrumentHasItAndSendsNothing)
     EXPECT_DOUBLE_EQ(Find<usrXYspin>("spnStageXY")->xMaximum(), 570000 * 0.1);
     EXPECT_DOUBLE_EQ(pad->DisplayFactor(frmZoControl::AxisZ), 0.025);
     EXPECT_EQ(Find<QLineEdit>("txtZ")->text().toStdString(), "Z: 3000 µm");
-}
 
-TEST_F(PadPanels, InitialisationAdvancesTheSplashAndKeepsTheHourglassUntilItEnds)
-{
-    Load();
+    // Initialising again advances the splash and keeps the hourglass until it ends.
     Click("picStatus");
     EXPECT_EQ(ui.Progress(), (std::vector<int>{65, 70, 75, 80, 85, 90, 100}));
     ASSERT_FALSE(ui.BusyPointer().empty());
@@ -185,7 +182,7 @@ TEST_F(PadPanels, InGroupedLayoutsASwitchedOffFrameHidesItsGroup)
     EXPECT_FALSE(Find("chkDIAShutter")->isHidden());
 }
 
-TEST_F(PadPanels, ShuttersOpenAndCloseWithOneCommandAndFollowTheInstrument)
+TEST_F(PadPanels, TogglesAndBarsSendOneCommandAndFollowTheInstrument)
 {
     Load();
     auto* shutter = Find<usrMPButton>("chkDIAShutter");
@@ -199,11 +196,8 @@ TEST_F(PadPanels, ShuttersOpenAndCloseWithOneCommandAndFollowTheInstrument)
     auto* analyzer = Find<usrMPButton>("chkAnlyz");
     analyzer->click();
     EXPECT_EQ(scope().Analyzer().IsInserted()->Value(), analyzer->state() == 1 ? 1 : 0);
-}
 
-TEST_F(PadPanels, TheDIALampObeysItsControlSwitch)
-{
-    Load();
+    // The DIA lamp obeys its control switch.
     auto* lamp = Find<usrMPButton>("chkDIALamp");
     auto* level = Find<usrXscrollZo>("sbDIALamp");
     const auto shown = [&] { return std::tuple(lamp->state(), lamp->isEnabled(), level->isEnabled()); };
@@ -225,11 +219,7 @@ TEST_F(PadPanels, TheDIALampObeysItsControlSwitch)
     EXPECT_EQ(shown(), std::tuple(1, true, true));
     scope().DiaLamp().Off();
     EXPECT_EQ(shown(), std::tuple(2, true, false));
-}
 
-TEST_F(PadPanels, FocusKeepingAndTIRFFollowTheirDevices)
-{
-    Load();
     auto* fks = Find<usrMPButton>("chkFKS");
     auto* offset = Find<usrXscrollZo>("sbFKS");
     scope().FKSUnit().On();
@@ -381,7 +371,7 @@ TEST_F(PadPanels, ActivationEnablesTheKeyboardFunctionsAndTheFirstOnePlacesThePa
     EXPECT_EQ(std::tuple(pad->HotKeyEnabled(), pad->size()), std::tuple(true, pad->DesignedSize()));
 }
 
-TEST_F(PadPanels, TheCloseBoxAsksAndNoKeepsTheProgramRunning)
+TEST_F(PadPanels, OnlyTheUsersCloseAsksAndYesShutsDownOnce)
 {
     Load();
     ui.QueueAnswer(UiServices::ID_NO);
@@ -399,20 +389,8 @@ TEST_F(PadPanels, TheCloseBoxAsksAndNoKeepsTheProgramRunning)
     EXPECT_FALSE(pad->close());
     EXPECT_EQ(ui.Boxes().size(), 3u);
     EXPECT_TRUE(host.steps.empty());
-}
 
-TEST_F(PadPanels, UnloadingFromCodeAsksNothingAndShutsDown)
-{
-    Load();
-    pad->sub_Unload();
-    EXPECT_EQ(std::tuple(ui.Boxes().size(), pad->isVisible()), std::tuple(0u, false));
-    ASSERT_FALSE(host.steps.empty());
-    EXPECT_EQ(host.steps.back(), "end process 0");
-}
-
-TEST_F(PadPanels, YesOnPicExitRunsTheShutdownOnce)
-{
-    Load();
+    ui.ClearRecord();
     ui.QueueAnswer(UiServices::ID_YES);
     Click("picExit");
     EXPECT_EQ(ui.Boxes().size(), 1u) << "picExit asked; its close does not ask again";
@@ -420,6 +398,12 @@ TEST_F(PadPanels, YesOnPicExitRunsTheShutdownOnce)
     EXPECT_EQ(std::tuple(pad->m_mipNosepisePos.IsBound(), g_Zo->ConnectedIndex(),
                          std::filesystem::exists(appDir / "ZoControl.INI")),
               std::tuple(false, -1, true));
+}
+TEST_F(PadPanels, UnloadingFromCodeAsksNothingAndShutsDown)
+{
+    Load();
+    pad->sub_Unload();
+    EXPECT_EQ(std::tuple(ui.Boxes().size(), pad->isVisible(), host.steps.back()), std::tuple(0u, false, "end process 0"));
 }
 
 TEST_F(PadPanels, TheOtherWindowsOpenAsFramesWithTheirCaptions)
