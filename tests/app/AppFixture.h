@@ -66,10 +66,8 @@ protected:
         description = TwoMicroscopes;
         host = std::make_unique<AppHost>(
             [this] {
-                SimOptions options = SimOptions::Described(description);
-                options.connect = false;
-                options.traceFile = traceFile;
-                sims.push_back(std::make_unique<SimMicroscope>(options));
+                sims.push_back(std::make_unique<SimMicroscope>(
+                    SimOptions{.description = description, .traceFile = traceFile, .connect = false}));
                 return sims.back()->Release();
             },
             nullptr);

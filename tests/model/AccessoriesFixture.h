@@ -86,9 +86,7 @@ protected:
     {
         zo.reset();
         sim.reset();
-        SimOptions options = SimOptions::Described(description);
-        options.connect = false;
-        sim = std::make_unique<SimMicroscope>(options);
+        sim = std::make_unique<SimMicroscope>(SimOptions{.description = description, .connect = false});
         zo = std::make_unique<clsZo>();
         zo->Scope = sim->Release();
         ASSERT_TRUE(zo->func_Connect(0));

@@ -99,11 +99,8 @@ protected:
                        std::function<void(ZOSCOPELib::sim::Control&)> prepare = nullptr)
     {
         host.factory = [this, description, prepare] {
-            SimOptions options = SimOptions::Described(description);
-            options.connect = false;
-            options.stateFolder = stateFolder;
-            options.traceFile = traceFile;
-            sims.push_back(std::make_unique<SimMicroscope>(options));
+            sims.push_back(std::make_unique<SimMicroscope>(SimOptions{
+                .description = description, .stateFolder = stateFolder, .traceFile = traceFile, .connect = false}));
             if (prepare)
                 prepare(sims.back()->control());
             return sims.back()->Release();

@@ -22,10 +22,8 @@ protected:
     void Make(const std::string& description = "")
     {
         zo.reset();
-        SimOptions options = SimOptions::Described(description);
-        options.connect = false;
-        options.traceFile = traceFile;
-        sim = std::make_unique<SimMicroscope>(options);
+        sim = std::make_unique<SimMicroscope>(
+            SimOptions{.description = description, .traceFile = traceFile, .connect = false});
         zo = std::make_unique<clsZo>();
         zo->Scope = sim->Release();
     }

@@ -90,10 +90,8 @@ protected:
     void Load(const std::string& description = "")
     {
         traceFile = (TestEnv::FreshDir("pad-trace") / "trace.txt").string();
-        SimOptions options = SimOptions::Described(description);
-        options.connect = false;
-        options.traceFile = traceFile;
-        sim = std::make_unique<SimMicroscope>(options);
+        sim = std::make_unique<SimMicroscope>(
+            SimOptions{.description = description, .traceFile = traceFile, .connect = false});
         g_Zo.reset();
         g_Zo->Scope = sim->Release();
         ASSERT_TRUE(g_Zo->func_Connect(0));

@@ -128,7 +128,7 @@ TEST_F(Simulator, FaultsCanBeInjected)
     EXPECT_TRUE(control.IsConnected());
 
     // A described instrument brings its faults along from the start.
-    SimMicroscope faulty(SimOptions::Described("[Faults]\nNotAnswering = FKSUnit\nNosepiece.SetCode = 4242, 1\n"));
+    SimMicroscope faulty(SimOptions{.description = "[Faults]\nNotAnswering = FKSUnit\nNosepiece.SetCode = 4242, 1\n"});
     Scope& s = faulty.scope();
     EXPECT_EQ(ErrorOf([&] { s.FKSUnit().IsMounted()->Value(); }), NotAnswering);
     EXPECT_EQ(ErrorOf([&] { s.Nosepiece().Item(1).SetCode(9); }), 4242);
@@ -180,7 +180,7 @@ TEST_F(Simulator, PresenceFollowsPluggingShutterWiringAndThePiezoConnection)
     piezo.SetConnection(-1);
     EXPECT_EQ(piezo.IsMounted()->Value(), 1);
 
-    SimMicroscope four(SimOptions::Described("[Instrument]\nSystemType = 4\n"));
+    SimMicroscope four(SimOptions{.description = "[Instrument]\nSystemType = 4\n"});
     four.scope().PiezoZ().SetConnection(0);
     EXPECT_EQ(four.scope().PiezoZ().IsMounted()->Value(), 1) << "other systems do not use the connection";
 }
@@ -229,7 +229,7 @@ TEST_F(Simulator, ConfigurationSurvivesARestartEvenWithoutModesAndADamagedStateI
         s.ObservationModes().RemoveMode("PH");
         s.AuxShutter().Release(2);
     }
-    SimMicroscope again(SimOptions::StateIn(folder));
+    SimMicroscope again(SimOptions{.stateFolder = folder});
     Scope& s = again.scope();
     EXPECT_EQ(std::tuple(s.Nosepiece().Item(3).Code(), s.Nosepiece().Objective(3).EscapeEnabled(),
                          s.Nosepiece().RotationStopper(), s.FilterTurret1().Level()),
@@ -242,7 +242,7 @@ TEST_F(Simulator, ConfigurationSurvivesARestartEvenWithoutModesAndADamagedStateI
               std::tuple(10, 0, 3, -1, 2, 0));
 
     std::ofstream(folder + "/state.ini") << "[Nosepiece]\nCodes = 1,2,banana\n";
-    SimMicroscope damaged(SimOptions::StateIn(folder));
+    SimMicroscope damaged(SimOptions{.stateFolder = folder});
     EXPECT_EQ(damaged.scope().Nosepiece().Item(3).Code(),
               sim::Description::Default().turrets.at(DeviceIndex::Nosepiece).codes[2]);
 
@@ -250,17 +250,17 @@ TEST_F(Simulator, ConfigurationSurvivesARestartEvenWithoutModesAndADamagedStateI
     ObservationModeList& modes = sim.scope().ObservationModes();
     while (modes.Count() > 0)
         modes.RemoveMode(modes.ModeName(1));
-    EXPECT_EQ(SimMicroscope(SimOptions::StateIn(sim.stateFolder())).scope().ObservationModes().Count(), 0);
+    EXPECT_EQ(SimMicroscope(SimOptions{.stateFolder = sim.stateFolder()}).scope().ObservationModes().Count(), 0);
 }
 
 TEST_F(Simulator, DescriptionsDescribeOtherInstrumentsAndBadLinesAreNamed)
 {
-    SimMicroscope sim(SimOptions::Described("[Instrument]\nSystemType = 3\nMicroscope.1 = Lab two, available\n"
+    SimMicroscope sim(SimOptions{.description = "[Instrument]\nSystemType = 3\nMicroscope.1 = Lab two, available\n"
                                  "Microscope.2 = Old one, unavailable\n"
                                  "[Mounted]\nTIRF = 0\nPiezoZ = 0\n"
                                  "[Nosepiece]\nPositions = 5\nCodes = 1,2,3,4,5\n"
                                  "[ZDrive]\nLower = -100\nUpper = 21200\n"
-                                 "[LightPath]\nPortKinds = 2,2,1,0\n"));
+                                 "[LightPath]\nPortKinds = 2,2,1,0\n"});
     Scope& s = sim.scope();
     EXPECT_EQ(std::tuple(s.SystemType(), s.Microscopes().Count(), s.Microscopes().Item(1).Name()),
               std::tuple(3, 3, "Lab two"));
@@ -273,7 +273,7 @@ TEST_F(Simulator, DescriptionsDescribeOtherInstrumentsAndBadLinesAreNamed)
 
     const auto badLine = [](const std::string& text) {
         try {
-            SimMicroscope bad(SimOptions::Described(text));
+            SimMicroscope bad(SimOptions{.description = text});
         } catch (const SdkError& e) {
             return e.Description();
         }
@@ -293,7 +293,7 @@ TEST_F(Simulator, TheTraceHasOneLinePerCallAndTheSameScriptGivesTheSameTrace)
 {
     const std::string trace = (zotest::TestEnv::FreshDir("trace") / "calls.log").string();
     {
-        SimMicroscope sim(SimOptions::Traced(trace));
+        SimMicroscope sim(SimOptions{.traceFile = trace});
         sim.scope().Nosepiece().SetPosition(2);
         try {
             sim.scope().Nosepiece().SetPosition(9);
@@ -308,7 +308,7 @@ TEST_F(Simulator, TheTraceHasOneLinePerCallAndTheSameScriptGivesTheSameTrace)
     auto run = []() {
         const std::string trace = (zotest::TestEnv::FreshDir("determinism") / "calls.log").string();
         {
-            SimMicroscope sim(SimOptions::Traced(trace));
+            SimMicroscope sim(SimOptions{.traceFile = trace});
             Scope& s = sim.scope();
             ParameterPtr x = s.XAxis().Position();
             Subscription sub = x->OnValueChanged.Subscribe([&] { x->Value(); });

@@ -29,7 +29,6 @@ void ScriptedUi::FlushInput()
 
 void ScriptedUi::Sleep(int milliseconds)
 {
-    sleeps_.push_back(milliseconds);
     Log("sleep " + std::to_string(milliseconds));
     if (onSleep)
         onSleep();
@@ -57,7 +56,6 @@ void ScriptedUi::ClearRecord()
     busy_.clear();
     flushes_ = 0;
     progress_.clear();
-    sleeps_.clear();
     refreshes_ = 0;
 }
 

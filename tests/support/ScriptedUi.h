@@ -35,7 +35,6 @@ public:
     const std::vector<bool>& BusyPointer() const { return busy_; } // every change, in order
     int Flushes() const { return flushes_; }
     const std::vector<int>& Progress() const { return progress_; }
-    const std::vector<int>& Sleeps() const { return sleeps_; }
     int LanguageRefreshes() const { return refreshes_; }
     // Forgets what was recorded (queued answers and defaults stay).
     void ClearRecord();
@@ -69,7 +68,6 @@ private:
     std::vector<bool> busy_;
     int flushes_ = 0;
     std::vector<int> progress_;
-    std::vector<int> sleeps_;
     int refreshes_ = 0;
     std::string standardTextsLocale_;
 };

@@ -14,29 +14,10 @@
 namespace zotest {
 
 struct SimOptions {
-    std::string description;   // text of an instrument description; "" = the built-in instrument
-    std::string stateFolder;   // "" = a fresh folder
-    std::string traceFile;     // "" = no trace
+    std::string description = {}; // text of an instrument description; "" = the built-in instrument
+    std::string stateFolder = {}; // "" = a fresh folder
+    std::string traceFile = {};   // "" = no trace
     bool connect = true;
-
-    static SimOptions Described(std::string text)
-    {
-        SimOptions o;
-        o.description = std::move(text);
-        return o;
-    }
-    static SimOptions StateIn(std::string folder)
-    {
-        SimOptions o;
-        o.stateFolder = std::move(folder);
-        return o;
-    }
-    static SimOptions Traced(std::string file)
-    {
-        SimOptions o;
-        o.traceFile = std::move(file);
-        return o;
-    }
 };
 
 // The number of the SdkError a call throws; 0 when it throws nothing.
@@ -47,7 +28,6 @@ public:
     explicit SimMicroscope(const SimOptions& options = {});
 
     ZOSCOPELib::Scope& scope() { return *m_scope; }
-    std::unique_ptr<ZOSCOPELib::Scope>& owner() { return m_scope; }
     ZOSCOPELib::sim::Control& control() { return *m_control; }
     ZOSCOPELib::ManualClock& clock() { return *m_clock; }
     const std::string& stateFolder() const { return m_stateFolder; }
