@@ -31,6 +31,11 @@ std::string clsConnectMicroscope::func_MicroscopeName(int index) const
     return m_Names[static_cast<std::size_t>(index)];
 }
 
+bool clsConnectMicroscope::func_IsAvailable(int index) const
+{
+    return index >= 0 && index < static_cast<int>(m_Available.size()) && m_Available[static_cast<std::size_t>(index)];
+}
+
 int clsConnectMicroscope::func_MicroscopeCount() const
 {
     return static_cast<int>(m_Names.size()) - 1;
@@ -39,6 +44,7 @@ int clsConnectMicroscope::func_MicroscopeCount() const
 std::string clsConnectMicroscope::func_ReadSdk()
 {
     m_Names.clear();
+    m_Available.clear();
     if (!Zo || !Zo->Scope)
         return {};
     ZOSCOPELib::MicroscopeList& list = Zo->Scope->Microscopes();
@@ -51,17 +57,20 @@ std::string clsConnectMicroscope::func_ReadSdk()
     }
     for (int32_t i = 0; i < count; ++i) {
         std::string name = "Not Available";
+        bool available = false;
         try {
             ZOSCOPELib::MicroscopeEntry& entry = list.Item(i);
             if (entry.IsAvailable()) {
                 name = ProperCase(entry.Name());
                 if (name.empty())
                     name = "NoName";
+                available = true;
             }
         } catch (const std::exception&) {
             // An entry that cannot be asked cannot be used either.
         }
         m_Names.push_back(std::move(name));
+        m_Available.push_back(available);
     }
     return {};
 }

@@ -11,6 +11,8 @@ class clsConnectMicroscope : public clsComponent {
 public:
     // The name of entry index; "" outside the list.
     std::string func_MicroscopeName(int index) const;
+    // Whether entry index could be opened when the list was read.
+    bool func_IsAvailable(int index) const;
     // The entries less one: entry 0 is the simulator, not a real microscope.
     int func_MicroscopeCount() const;
 
@@ -18,4 +20,5 @@ public:
 
 private:
     std::vector<std::string> m_Names;
+    std::vector<bool> m_Available;
 };

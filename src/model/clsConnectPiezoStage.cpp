@@ -12,7 +12,7 @@ constexpr int kWriteMessage = 111;
 
 bool clsConnectPiezoStage::HasSetting() const
 {
-    return Zo && Zo->Scope && (Zo->SystemType() == 5 || Zo->SystemType() == 6);
+    return Zo && Zo->Scope && Zo->HasPiezoConnection();
 }
 
 std::string clsConnectPiezoStage::func_ReadSdk()

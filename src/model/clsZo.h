@@ -85,6 +85,9 @@ public:
 
     int32_t SystemType() const { return m_SystemType; }
     void SetSystemType(int32_t value) { m_SystemType = value; }
+    // The controllers of system types 5 and 6 have the piezo stage's
+    // connection instead of the external shutter and camera connectors.
+    bool HasPiezoConnection() const { return m_SystemType == 5 || m_SystemType == 6; }
 
     // 1 = device present, 0 = absent. Outside 0..24 reads 0 and writes nothing.
     int32_t IsMounted(int index) const;

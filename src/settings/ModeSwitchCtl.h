@@ -8,12 +8,13 @@
 
 class QCheckBox;
 
-// A nosepiece mode switched on or off with one check box (the ALF mode, the
-// rotation stopper). A click stores the box's state in the mode's working
-// copy at once.
+// A setting switched on or off with one check box (the ALF mode, the
+// rotation stopper, the piezo stage's connection). A click stores the box's
+// state in the model's working copy at once.
 class ModeSwitchCtl : public SettingPage {
 public:
-    // How the page reaches the mode in the model: 1 on, 0 off.
+    // How the page reaches the setting in the model: 1 on, 0 off (a box
+    // shows ticked only for 1).
     struct Mode {
         int32_t (*get)();
         void (*set)(int32_t);
@@ -23,7 +24,7 @@ public:
 
     void sub_LoadData() override;
     void sub_RefreshLanguage() override;
-    // The pad re-read the mode after the microscope reported a change.
+    // The pad re-read the setting after the microscope reported a change.
     void sub_RefreshForm() override { sub_LoadData(); }
 
 private:

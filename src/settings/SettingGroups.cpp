@@ -3,9 +3,15 @@
 #include "core/mdlLanguage.h"
 #include "model/clsZo.h"
 #include "sdk/DeviceIndex.h"
+#include "model/clsConnectKMX.h"
+#include "model/clsConnectPiezoStage.h"
+#include "model/clsConnectShutter.h"
 #include "model/clsModeALF.h"
 #include "model/clsModeRotation.h"
 #include "settings/AccessorySwitchCtl.h"
+#include "settings/ConnectFLTurretCtl.h"
+#include "settings/ConnectMicroscopeCtl.h"
+#include "settings/ConnectPairCtl.h"
 #include "settings/KeyErgoControlCtl.h"
 #include "settings/KeyShortcutKeyCtl.h"
 #include "settings/ModeSwitchCtl.h"
@@ -22,12 +28,9 @@ bool Mounted(int device)
     return g_Zo->IsMounted(device) == 1;
 }
 
-// System types whose controller has the piezo connection instead of the
-// shutter and camera connectors.
 bool PiezoSystem()
 {
-    const int32_t type = g_Zo->SystemType();
-    return type == 5 || type == 6;
+    return g_Zo->HasPiezoConnection();
 }
 
 // Both nosepiece modes need the nosepiece and the Z drive.
@@ -53,6 +56,41 @@ SettingPage* MakeModeRotationStopper(QWidget* parent)
     return new ModeSwitchCtl({[] { return g_Zo->ModeRotation->IsRotationOn(); },
                               [](int32_t on) { g_Zo->ModeRotation->SetIsRotationOn(on); }},
                              "chkModeRotationStopper", &g_LangModeRotationStopperCtl.LblModeRotationStopper, parent);
+}
+
+SettingPage* MakeConnectShutter(QWidget* parent)
+{
+    const auto& texts = g_LangConnectObjectiveCtl;
+    return new ConnectPairCtl(
+        ConnectPairCtl::Kind::Shutters,
+        {[](int k) { return g_Zo->ConnectShutter->Use(k); }, [](int k, int32_t v) { g_Zo->ConnectShutter->SetUse(k, v); },
+         [](int k) { return g_Zo->ConnectShutter->Maker(k); },
+         [](int k, int32_t v) { g_Zo->ConnectShutter->SetMaker(k, v); }},
+        {&texts.LblConnectShutter, &texts.LblConnectBrand, &texts.LblConnectType, g_LangShutterSetting.Maker,
+         g_LangShutterSetting.User},
+        parent);
+}
+
+SettingPage* MakeConnectCamera(QWidget* parent)
+{
+    // Camera numbers are 16-bit in the model; the lists never hold more.
+    const auto& texts = g_LangConnectCameraCtl;
+    return new ConnectPairCtl(
+        ConnectPairCtl::Kind::Cameras,
+        {[](int k) -> int32_t { return g_Zo->ConnectKMX->Use(k); },
+         [](int k, int32_t v) { g_Zo->ConnectKMX->SetUse(k, static_cast<int16_t>(v)); },
+         [](int k) -> int32_t { return g_Zo->ConnectKMX->Maker(k); },
+         [](int k, int32_t v) { g_Zo->ConnectKMX->SetMaker(k, static_cast<int16_t>(v)); }},
+        {&texts.LblCamera, &texts.LblConnectBrand, &texts.LblConnectType, g_LangCameraSetting.Maker,
+         g_LangCameraSetting.User},
+        parent);
+}
+
+SettingPage* MakeConnectPiezoStage(QWidget* parent)
+{
+    return new ModeSwitchCtl({[] { return g_Zo->ConnectPiezoStage->Connected(); },
+                              [](int32_t on) { g_Zo->ConnectPiezoStage->SetConnected(on); }},
+                             "chkMode", &g_LangConnectPiezoCtl.LblConnectPiezoStage, parent);
 }
 
 // The pad's display switches on two sub-pages.
@@ -90,15 +128,15 @@ std::vector<SettingPageGroup*> CreateSettingGroups(QWidget* parent)
                 Make<NotAvailablePage>()}}),
         group(1, "ConnectMainCtl1",
               {{"ConnectShutterCtl1", &g_LangConnectObjectiveCtl.LblConnectShutter, [] { return !PiezoSystem(); },
-                Make<NotAvailablePage>()},
+                MakeConnectShutter},
                {"ConnectCameraCtl1", &g_LangConnectCameraCtl.LblCamera, [] { return !PiezoSystem(); },
-                Make<NotAvailablePage>()},
+                MakeConnectCamera},
                {"ConnectFLTurretCtl1", &g_LangConnectFLTurretCtl.LblFlChange,
-                [] { return Mounted(FilterTurret1) && Mounted(FilterTurret2); }, Make<NotAvailablePage>()},
+                [] { return Mounted(FilterTurret1) && Mounted(FilterTurret2); }, Make<ConnectFLTurretCtl>()},
                {"ConnectPiezoStageCtl1", &g_LangConnectPiezoCtl.LblConnectPiezoStage, PiezoSystem,
-                Make<NotAvailablePage>()},
+                MakeConnectPiezoStage},
                {"ConnectMicroscopeCtl1", &g_LangConnectMicroscopeCtl.LblConnectMicroscope, nullptr,
-                Make<NotAvailablePage>()}}),
+                Make<ConnectMicroscopeCtl>()}}),
         group(2, "ModeMainCtl1",
               {{"ModeALFCtl1", &g_LangModeALFCtl.LblModeALF, NosepieceModes, MakeModeALF},
                {"ModeRotationStopperCtl1", &g_LangModeRotationStopperCtl.LblModeRotationStopper, NosepieceModes,

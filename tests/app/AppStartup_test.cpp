@@ -5,8 +5,13 @@
 
 #include "core/mdlCommon.h"
 
+#include "settings/SettingPageGroup.h"
+#include "settings/frmSettingMain.h"
+#include "widgets/usrPButton.h"
+
 #include <ZoVersion.h>
 
+#include <QComboBox>
 #include "widgets/usrComboBox.h"
 
 namespace zotest {
@@ -103,6 +108,44 @@ TEST_F(AppTest, RestartShowsTheSplashForFiveSecondsAndComesBackOnTheNewMicroscop
     EXPECT_NE(host->MainWindow(), before);
     EXPECT_EQ(std::tuple(g_Zo->ConnectedIndex(), TraceCount("Microscopes[2].Connect()"), host->Splash()->isVisible()),
               std::tuple(2, 1, false));
+}
+
+TEST_F(AppTest, TheMicroscopePageAsksOnlyForAnotherMicroscopeAndYesReconnectsToIt)
+{
+    g_ChangeGui = 1;
+    g_LayoutType = 5;
+    StartUp();
+    auto* pad = static_cast<frmZoControl*>(host->MainWindow());
+    // The wide layout, not the pad as designed.
+    const QSize laidOut = pad->size();
+    ASSERT_NE(laidOut, pad->DesignedSize());
+    pad->findChild<usrPButton*>("picSetting")->click();
+    frmSettingMain* dialog = pad->SettingWindow();
+    dialog->optMain_Click(frmSettingMain::Connect);
+    dialog->Group(frmSettingMain::Connect)->optMenu_Click(4);
+    auto* list = dialog->findChild<QComboBox*>("cboMicroscope");
+    ASSERT_EQ(std::tuple(list->count(), list->currentText().toStdString()), std::tuple(2, "Alpha"));
+    const auto choose = [list](int row) {
+        list->setCurrentIndex(row);
+        emit list->activated(row);
+        QApplication::processEvents();
+    };
+    ui.ClearRecord();
+    choose(0);
+    EXPECT_TRUE(ui.Boxes().empty());
+    ui.QueueAnswer(UiServices::ID_NO);
+    choose(1);
+    EXPECT_EQ(std::tuple(ui.BoxTexts(), list->currentIndex(), host->MainWindow()),
+              std::tuple(std::vector<std::string>{func_GetMessage(112)}, 0, pad));
+
+    choose(1);
+    ASSERT_EQ(host->MainWindow(), nullptr);
+    EXPECT_EQ(std::tuple(g_DeviceNo, host->Splash()->Timer1->interval(), g_Zo->ConnectedIndex()),
+              std::tuple(1, 5000, -1));
+    host->Splash()->Timer1->start(0);
+    ASSERT_TRUE(WaitUntil([this] { return host->MainWindow() && host->MainWindow()->isVisible(); }));
+    EXPECT_EQ(std::tuple(g_Zo->ConnectedIndex(), TraceCount("Microscopes[2].Connect()")), std::tuple(2, 1));
+    EXPECT_EQ(host->MainWindow()->size(), laidOut);
 }
 
 TEST_F(AppTest, SplashCloseBoxAsksAndYesEndsBeforeConnecting)
