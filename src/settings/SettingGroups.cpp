@@ -16,6 +16,7 @@
 #include "settings/KeyShortcutKeyCtl.h"
 #include "settings/ModeSwitchCtl.h"
 #include "settings/NotAvailablePage.h"
+#include "settings/ObservationModeCtl.h"
 #include "settings/OthersLayoutCtl.h"
 #include "settings/OthersVersionCtl.h"
 #include "settings/SettingPageGroup.h"
@@ -146,7 +147,7 @@ std::vector<SettingPageGroup*> CreateSettingGroups(QWidget* parent)
                 [] { return Mounted(ErgoController); }, Make<KeyErgoControlCtl>()},
                {"KeyShortcutKeyCtl1", &g_LangKeyShortcutKeyCtl.LblKeyKeyBoard, nullptr, Make<KeyShortcutKeyCtl>()}}),
         group(4, "OberservationMainCtl1",
-              {{"ObservationModeCtl1", &g_LangFrmSetting.OptMenu[4], nullptr, Make<NotAvailablePage>()}}),
+              {{"ObservationModeCtl1", &g_LangFrmSetting.OptMenu[4], nullptr, Make<ObservationModeCtl>()}}),
         group(5, "OthersMainCtl1",
               {{"OthersLayoutCtl1", &g_LangOthersMainCtl.OptMenu[0], nullptr, Make<OthersLayoutCtl>()},
                {"OthersControlCtl1", &g_LangOthersMainCtl.OptMenu[1], nullptr, MakeAccessoryDisplay},

@@ -1,0 +1,132 @@
+// The Observation page of the settings dialog: the mode slots, their names
+// and the device items a mode holds.
+
+#include "SettingsFixture.h"
+
+#include "core/mdlCommon.h"
+#include "model/clsObservationMode.h"
+#include "settings/KeyShortcutKeyCtl.h"
+#include "settings/ObservationModeCtl.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+namespace zotest {
+namespace {
+
+constexpr int kObjective = 0, kFilterBlock1 = 3, kAnalyzer = 5, kShutter1 = 13;
+
+class ObservationPage : public SettingsTest {
+protected:
+    void OpenPage(const std::string& description = "")
+    {
+        Open(description);
+        Show(frmSettingMain::Observation);
+    }
+    QCheckBox* Item(int j) const { return In<QCheckBox>(QString("chkMode%1").arg(j).toUtf8()); }
+    QRadioButton* SlotButton(int s) const { return In<QRadioButton>(QString("optUser%1").arg(s).toUtf8()); }
+    void Name(const char* text) const
+    {
+        In<QLineEdit>("txtName")->setText(text);
+        QTest::keyClick(In("txtName"), Qt::Key_Return);
+    }
+    const clsObservationMode& Modes() const { return *g_Zo->ObservationMode; }
+};
+
+TEST_F(ObservationPage, ItemsOfDevicesTheMicroscopeLacksAreHidden)
+{
+    // The shutter items belong to the controllers with the piezo connection.
+    for (const auto& [description, hidden] : std::vector<std::pair<std::string, std::vector<int>>>{
+             {"", {}}, {"[Instrument]\nSystemType = 4\n[Mounted]\nAnalyzer = 0\n", {kAnalyzer, 13, 14}}}) {
+        OpenPage(description);
+        std::vector<int> shown;
+        for (int j = 0; j < ObservationModeCtl::ItemCount; ++j)
+            if (Item(j)->isHidden())
+                shown.push_back(j);
+        EXPECT_EQ(shown, hidden) << description;
+        dialog->hide();
+        pad.reset();
+    }
+}
+
+TEST_F(ObservationPage, TheFirstFilterBlockAndTheAnalyzerNeverMakeOneMode)
+{
+    OpenPage();
+    SlotButton(3)->click();
+    for (const auto& [first, second] : {std::pair(kFilterBlock1, kAnalyzer), std::pair(kAnalyzer, kFilterBlock1)}) {
+        Item(first)->click();
+        Item(second)->click();
+        EXPECT_EQ(std::tuple(Item(first)->isChecked(), Item(second)->isChecked(), Modes().Mode(3, second)),
+                  std::tuple(true, false, 0));
+        Item(first)->click();
+    }
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>(2, func_GetMessage(84)));
+}
+
+TEST_F(ObservationPage, ANameIsCheckedAndAnotherSlotsNameOnlyTakenWhenConfirmed)
+{
+    OpenPage();
+    SlotButton(3)->click();
+    Name("a_b");
+    ui.QueueAnswer(UiServices::ID_NO);
+    Name("PH");
+    EXPECT_EQ(ui.BoxTexts(), (std::vector<std::string>{func_GetMessage(66), func_GetMessage(107)}));
+    EXPECT_EQ(In<QLineEdit>("txtName")->text(), "");
+    EXPECT_EQ(Modes().Name(3), "");
+    // A refused name keeps its slot; Enter never reaches the dialog's OK.
+    Name("a_b");
+    SlotButton(1)->click();
+    EXPECT_EQ(std::tuple(SlotButton(3)->isChecked(), dialog->isVisible()), std::tuple(true, true));
+    Name("PH");
+    EXPECT_EQ(std::tuple(Modes().Name(3), SlotButton(3)->text().toStdString()), std::tuple("PH", "PH"));
+}
+
+TEST_F(ObservationPage, AClearedNameKeepsTheFlagsAndShowsTheSlotUnnamed)
+{
+    OpenPage();
+    std::vector<int16_t> flags;
+    for (int j = 0; j < ObservationModeCtl::ItemCount; ++j)
+        flags.push_back(Modes().Mode(0, j));
+    Name(" ");
+    EXPECT_EQ(SlotButton(0)->text().toStdString(), g_LangObservationModeCtl.LblUndefined);
+    EXPECT_EQ(Modes().Name(0), "");
+    for (int j = 0; j < ObservationModeCtl::ItemCount; ++j)
+        EXPECT_EQ(Modes().Mode(0, j), flags[static_cast<std::size_t>(j)]) << j;
+}
+
+TEST_F(ObservationPage, ANamedModeHoldsWhatTheDevicesDidAndThePadAppliesItAfterApply)
+{
+    OpenPage();
+    scope().Nosepiece().SetPosition(2);
+    scope().EpiShutter().Open();
+    sim->Settle();
+    SlotButton(3)->click();
+    Item(kObjective)->click();
+    Item(kShutter1)->click(); // connector 1: the epi shutter
+    // Naming records the state the devices are in then.
+    scope().Nosepiece().SetPosition(3);
+    sim->Settle();
+    Name("NP3");
+    Press("btnApply");
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(63)});
+    EXPECT_EQ(Entries("cboCHGMode").back(), "4:NP3");
+    const auto* keys = static_cast<KeyShortcutKeyCtl*>(In("KeyShortcutKeyCtl1"));
+    EXPECT_EQ(keys->Table().Cell(89, 2), "4 : NP3");
+
+    Press("btnOk");
+    scope().Nosepiece().SetPosition(1);
+    scope().EpiShutter().Close();
+    SettleAndMark();
+    Select("cboCHGMode", 3);
+    sim->Settle();
+    const std::vector<std::string> writes = WritesSinceMark();
+    ASSERT_FALSE(writes.empty());
+    EXPECT_NE(writes.back().find("ApplyMode(\"NP3\")"), std::string::npos) << writes.back();
+    EXPECT_EQ(std::pair(scope().Nosepiece().Position()->Value(), scope().EpiShutter().IsOpened()->Value()),
+              std::pair(3, 1));
+}
+
+} // namespace
+} // namespace zotest
