@@ -1,9 +1,10 @@
 // Renders the settings dialog's pages on the simulated microscope into PNG
-// files: settingshots <output folder> [instrument description] (the pictures
-// in docs/ use tools/settingshots/instrument.ini). The dialog is opened with the pad's
-// Settings button and driven as an operator would: each page is chosen with
-// its buttons; the last picture is the layout page after Deutsch was chosen
-// and applied. Message boxes answer themselves (their texts go to standard
+// files: settingshots <output folder> [instrument description]... (the
+// pictures in docs/ use tools/settingshots/instrument.ini and, for the pages
+// of a controller with shutter and camera connectors, connectors.ini). The
+// dialog is opened with the pad's Settings button and driven as an operator
+// would: each page is chosen with its buttons; the last picture is the
+// layout page after Deutsch was chosen and applied. Message boxes answer themselves (their texts go to standard
 // error). The program folder is the tool's own; the simulator keeps its
 // state in a temporary folder.
 
@@ -14,6 +15,7 @@
 #include "model/clsZo.h"
 #include "pad/frmZoControl.h"
 #include "sdk/ZoScope.h"
+#include "settings/ObservationModeCtl.h"
 #include "settings/SettingPageGroup.h"
 #include "settings/frmSettingMain.h"
 #include "widgets/usrPButton.h"
@@ -22,7 +24,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -37,12 +41,25 @@ struct Shot {
     int group;
     int page;
     std::function<void(frmSettingMain&)> before;
+    int instrument = 0; // which description of the command line
 };
 
 void Click(QWidget& window, const char* button)
 {
     if (auto* found = window.findChild<QAbstractButton*>(button))
         found->click();
+}
+
+// Mode 4 becomes a fluorescence channel: the devices it holds are ticked and
+// it is named, which records what they do.
+void NameAMode(frmSettingMain& dialog)
+{
+    auto* page = static_cast<ObservationModeCtl*>(dialog.Group(frmSettingMain::Observation)->Page(0));
+    Click(*page, "optUser3");
+    for (const char* item : {"chkMode0", "chkMode3", "chkMode6", "chkMode7", "chkMode9", "chkMode13"})
+        Click(*page, item);
+    page->findChild<QLineEdit*>("txtName")->setText("DAPI");
+    page->txtName_Validate();
 }
 
 void Choose(QWidget& window, const char* list, int entry)
@@ -68,7 +85,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: settingshots <output folder> [instrument description]\n");
+        std::fprintf(stderr, "usage: settingshots <output folder> [instrument description]...\n");
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
@@ -88,15 +105,6 @@ int main(int argc, char** argv)
     g_LanguageFlag = 1;
     sub_ReadLanguage();
 
-    QTemporaryDir state;
-    if (!zotools::ConnectSimulator(state.path().toStdString(), argc > 2 ? argv[2] : ""))
-        return 1;
-    auto pad = zotools::ShowPad();
-    Click(*pad, "picSetting");
-    frmSettingMain* dialog = pad->SettingWindow();
-    if (!dialog)
-        return 1;
-
     const Shot shots[] = {
         {"settings-mode-alf.png", frmSettingMain::Mode, 0, nullptr},
         {"settings-mode-rotation-stopper.png", frmSettingMain::Mode, 1, nullptr},
@@ -109,14 +117,35 @@ int main(int argc, char** argv)
         {"settings-display-2.png", frmSettingMain::Others, 1,
          [](frmSettingMain& d) { Click(*d.Group(frmSettingMain::Others)->Page(1), "btnPage"); }},
         {"settings-version.png", frmSettingMain::Others, 2, nullptr},
+        {"settings-observation.png", frmSettingMain::Observation, 0, NameAMode},
+        {"settings-connect-fl-turret.png", frmSettingMain::Connect, 2,
+         [](frmSettingMain& d) { Click(*d.Group(frmSettingMain::Connect)->Page(2), "chkFlChange"); }},
+        {"settings-connect-shutter.png", frmSettingMain::Connect, 0, nullptr, 1},
         // Deutsch chosen and applied: every open window takes the new texts.
         {"settings-layout-de.png", frmSettingMain::Others, 0,
          [](frmSettingMain& d) {
              Choose(d, "cboSelect", 1);
              Click(d, "btnApply");
-         }},
+         },
+         1},
     };
+    QTemporaryDir state;
+    std::unique_ptr<frmZoControl> pad;
+    frmSettingMain* dialog = nullptr;
+    int instrument = -1;
     for (const Shot& shot : shots) {
+        if (shot.instrument != instrument) {
+            instrument = shot.instrument;
+            pad.reset();
+            const std::string description = instrument + 2 < argc ? argv[instrument + 2] : "";
+            if (!zotools::ConnectSimulator(state.path().toStdString(), description))
+                return 1;
+            pad = zotools::ShowPad();
+            Click(*pad, "picSetting");
+            dialog = pad->SettingWindow();
+            if (!dialog)
+                return 1;
+        }
         Click(*dialog, QString("optMain%1").arg(shot.group).toLatin1().constData());
         Click(*dialog->Group(shot.group), QString("optMenu%1").arg(shot.page).toLatin1().constData());
         if (shot.before)
