@@ -176,7 +176,7 @@ void ObservationModeCtl::sub_RefreshLanguage()
 
 void ObservationModeCtl::sub_RefreshUserName()
 {
-    // A write compacts the modes into the first slotColumn: the slot shown may
+    // A write compacts the modes into the first slots: the slot shown may
     // hold another mode now.
     sub_CaptionSlots();
     sub_ShowSlot();
