@@ -217,18 +217,6 @@ TEST_F(ZoTest, SendWithNothingChangedWritesEveryComponentOnceInOrderAndSendsNoth
         EXPECT_EQ(calls[n].find(".Set"), std::string::npos) << calls[n];
 }
 
-TEST_F(ZoTest, RestDataRestoresEveryEditableComponentOnceInOrder)
-{
-    Make();
-    const Components seen = Observe([&] { zo->sub_RestData(); }, clsZo::Pass::RestData);
-    EXPECT_EQ(seen, (Components{zo->Objective.get(), zo->DBObjective.get(), zo->DbCondenser.get(),
-                                zo->Condenser.get(), zo->DBBAFilter.get(), zo->BAFilter.get(), zo->DbEXFilter.get(),
-                                zo->EXFilter.get(), zo->DbFilter.get(), zo->Filter1.get(), zo->Filter2.get(),
-                                zo->ConnectShutter.get(), zo->ConnectKMX.get(), zo->ConnectFilter.get(),
-                                zo->ConnectPiezoStage.get(), zo->ModeALF.get(), zo->ModeRotation.get(),
-                                zo->ErgoKey.get(), zo->ObservationMode.get()}));
-}
-
 TEST_F(ZoTest, TheProgramWideModelIsMadeOnFirstUseAndDisconnectsWhenDropped)
 {
     g_Zo.reset();

@@ -53,15 +53,6 @@ TEST_F(LayoutTablesTest, FrameTableHoldsTheGroupedLayoutsFramesOnly)
         }
 }
 
-TEST_F(LayoutTablesTest, FillingAgainRepairsTheTables)
-{
-    LayoutTable[3][13][kLayoutLeft] = "9999";
-    FrameTable[6][2] = {};
-    sub_FillLayoutTables();
-    EXPECT_EQ(Row(3, 13)[kLayoutLeft], "120");
-    EXPECT_EQ(FrameTable[6][2][kFrameName], "fraDIA");
-}
-
 // Every row of a layout that gets closed up belongs to exactly one block,
 // frames only as the frame of their own block, and only grouped layouts
 // have framed blocks.

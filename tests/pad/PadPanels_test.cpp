@@ -348,17 +348,6 @@ TEST_F(PadPanels, ALanguageChangeReachesThePadByName)
     sub_ReadLanguage();
 }
 
-TEST_F(PadPanels, ReleasedMembersNoLongerFollowTheInstrument)
-{
-    Load();
-    pad->sub_ReleaseParameters();
-    EXPECT_FALSE(pad->m_mipNosepisePos.IsBound());
-    EXPECT_EQ(pad->func_PadParameter(clsPadParameters::NosepiecePos), nullptr);
-    scope().Nosepiece().SetPosition(5);
-    sim->Settle();
-    EXPECT_EQ(List("cboOBJ")->selectedIndex(), 0);
-}
-
 TEST_F(PadPanels, ActivationEnablesTheKeyboardFunctionsAndTheFirstOnePlacesThePad)
 {
     Load();
