@@ -28,8 +28,8 @@ TEST_F(ConnectPages, EntriesFollowTheSystemTypeAndTheMountedTurrets)
 {
     // Shutter, camera, FL turret, piezo stage, microscope.
     for (const auto& [description, enabled] : std::vector<std::pair<std::string, std::vector<bool>>>{
-             {"", {false, false, true, true, true}},
-             {std::string(kConnectors) + "[Mounted]\nFilterTurret2 = 0\n", {true, true, false, false, true}}}) {
+             {std::string(kConnectors) + "[Mounted]\nFilterTurret2 = 0\n", {true, true, false, false, true}},
+             {"", {false, false, true, true, true}}}) {
         pad.reset();
         Open(description);
         SettingPageGroup* group = Show(frmSettingMain::Connect);
@@ -38,8 +38,6 @@ TEST_F(ConnectPages, EntriesFollowTheSystemTypeAndTheMountedTurrets)
                 << description << " entry " << entry;
     }
     // The piezo page's box is the piezo stage's connection.
-    pad.reset();
-    Open();
     const int32_t connected = g_Zo->ConnectPiezoStage->Connected();
     ShowPage(3)->findChild<QCheckBox*>("chkMode")->click();
     EXPECT_EQ(g_Zo->ConnectPiezoStage->Connected(), connected == 1 ? 0 : 1);
@@ -52,19 +50,17 @@ TEST_F(ConnectPages, ShuttersNeverShareAUseAndARefusedListKeepsTheFocus)
     dialog->activateWindow();
     QApplication::processEvents();
     const clsConnectShutter& shutters = *g_Zo->ConnectShutter;
-    ASSERT_EQ(std::pair(shutters.Use(0), shutters.Use(1)), std::pair(1, 3)); // epi, AUX
     Choose(page, "cboType0", clsConnectShutter::UseDIA);
     Choose(page, "cboType1", clsConnectShutter::UseDIA);
-    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(67)});
-    EXPECT_EQ(shutters.Use(1), clsConnectShutter::UseAUX);
+    EXPECT_EQ(std::tuple(ui.BoxTexts(), shutters.Use(1)),
+              std::tuple(std::vector<std::string>{func_GetMessage(67)}, clsConnectShutter::UseAUX));
 
     // Leaving the second list is refused again, and the focus comes back.
     auto* second = page->findChild<QComboBox*>("cboType1");
     second->setFocus();
     page->findChild<QWidget*>("cboBrand0")->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
-    EXPECT_EQ(ui.BoxTexts().size(), 2u);
-    EXPECT_EQ(QApplication::focusWidget(), second);
+    EXPECT_EQ(std::tuple(ui.BoxTexts().size(), QApplication::focusWidget()), std::tuple(2u, second));
 
     // Another use, and no use on both, are taken.
     Choose(page, "cboType1", clsConnectShutter::UseEpi);
@@ -79,18 +75,19 @@ TEST_F(ConnectPages, ACameraMakeStartsTheTypeAgainAndATypeCountsOnlyWithAMake)
 {
     Open(kConnectors);
     QWidget* page = ShowPage(1);
-    const clsConnectKMX& cameras = *g_Zo->ConnectKMX;
-    auto* type = page->findChild<QComboBox*>("cboType1");
-    Choose(page, "cboBrand1", 0);
-    EXPECT_FALSE(type->isEnabled());
-    Choose(page, "cboBrand1", 2);
-    EXPECT_EQ(std::tuple(type->isEnabled(), type->currentIndex(), cameras.Maker(1), cameras.Use(1)),
-              std::tuple(true, 0, 2, 0));
-    Choose(page, "cboType1", 3);
-    EXPECT_EQ(cameras.Use(1), 3);
-    // A new make drops the type chosen for the old one.
-    Choose(page, "cboBrand1", 1);
-    EXPECT_EQ(std::tuple(type->currentIndex(), cameras.Maker(1), cameras.Use(1)), std::tuple(0, 1, 0));
+    const auto* type = page->findChild<QComboBox*>("cboType1");
+    // One choice after the other: the type list (enabled, entry), the model's make and use.
+    for (const auto& [list, entry, after] : std::vector<std::tuple<const char*, int, std::tuple<bool, int, int, int>>>{
+             {"cboBrand1", 0, {false, 0, 0, 0}},
+             {"cboBrand1", 2, {true, 0, 2, 0}},
+             {"cboType1", 3, {true, 3, 2, 3}},
+             {"cboBrand1", 1, {true, 0, 1, 0}}}) {
+        Choose(page, list, entry);
+        EXPECT_EQ(std::tuple(type->isEnabled(), type->currentIndex(), int(g_Zo->ConnectKMX->Maker(1)),
+                             int(g_Zo->ConnectKMX->Use(1))),
+                  after)
+            << list << " " << entry;
+    }
 }
 
 TEST_F(ConnectPages, ExchangingTheTurretsTwiceRestoresTheFramesAndTheOrder)

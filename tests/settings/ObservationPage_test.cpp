@@ -39,13 +39,13 @@ TEST_F(ObservationPage, ItemsOfDevicesTheMicroscopeLacksAreHidden)
 {
     // The shutter items belong to the controllers with the piezo connection.
     for (const auto& [description, hidden] : std::vector<std::pair<std::string, std::vector<int>>>{
-             {"", {}}, {"[Instrument]\nSystemType = 4\n[Mounted]\nAnalyzer = 0\n", {kAnalyzer, 13, 14}}}) {
+             {"", {}}, {"[Instrument]\nSystemType = 4\n[Mounted]\nAnalyzer = 0\n", {kAnalyzer, kShutter1, kShutter1 + 1}}}) {
         OpenPage(description);
-        std::vector<int> shown;
+        std::vector<int> hiddenItems;
         for (int j = 0; j < ObservationModeCtl::ItemCount; ++j)
             if (Item(j)->isHidden())
-                shown.push_back(j);
-        EXPECT_EQ(shown, hidden) << description;
+                hiddenItems.push_back(j);
+        EXPECT_EQ(hiddenItems, hidden) << description;
         dialog->hide();
         pad.reset();
     }
@@ -73,8 +73,7 @@ TEST_F(ObservationPage, ANameIsCheckedAndAnotherSlotsNameOnlyTakenWhenConfirmed)
     ui.QueueAnswer(UiServices::ID_NO);
     Name("PH");
     EXPECT_EQ(ui.BoxTexts(), (std::vector<std::string>{func_GetMessage(66), func_GetMessage(107)}));
-    EXPECT_EQ(In<QLineEdit>("txtName")->text(), "");
-    EXPECT_EQ(Modes().Name(3), "");
+    EXPECT_EQ(std::tuple(In<QLineEdit>("txtName")->text().toStdString(), Modes().Name(3)), std::tuple("", ""));
     // A refused name keeps its slot; Enter never reaches the dialog's OK.
     Name("a_b");
     SlotButton(1)->click();
@@ -86,14 +85,16 @@ TEST_F(ObservationPage, ANameIsCheckedAndAnotherSlotsNameOnlyTakenWhenConfirmed)
 TEST_F(ObservationPage, AClearedNameKeepsTheFlagsAndShowsTheSlotUnnamed)
 {
     OpenPage();
-    std::vector<int16_t> flags;
-    for (int j = 0; j < ObservationModeCtl::ItemCount; ++j)
-        flags.push_back(Modes().Mode(0, j));
+    const auto flags = [this] {
+        std::vector<int16_t> values;
+        for (int j = 0; j < ObservationModeCtl::ItemCount; ++j)
+            values.push_back(Modes().Mode(0, j));
+        return values;
+    };
+    const std::vector<int16_t> before = flags();
     Name(" ");
-    EXPECT_EQ(SlotButton(0)->text().toStdString(), g_LangObservationModeCtl.LblUndefined);
-    EXPECT_EQ(Modes().Name(0), "");
-    for (int j = 0; j < ObservationModeCtl::ItemCount; ++j)
-        EXPECT_EQ(Modes().Mode(0, j), flags[static_cast<std::size_t>(j)]) << j;
+    EXPECT_EQ(std::tuple(SlotButton(0)->text().toStdString(), Modes().Name(0), flags()),
+              std::tuple(g_LangObservationModeCtl.LblUndefined, "", before));
 }
 
 TEST_F(ObservationPage, ANamedModeHoldsWhatTheDevicesDidAndThePadAppliesItAfterApply)
@@ -121,11 +122,8 @@ TEST_F(ObservationPage, ANamedModeHoldsWhatTheDevicesDidAndThePadAppliesItAfterA
     SettleAndMark();
     Select("cboCHGMode", 3);
     sim->Settle();
-    const std::vector<std::string> writes = WritesSinceMark();
-    ASSERT_FALSE(writes.empty());
-    EXPECT_NE(writes.back().find("ApplyMode(\"NP3\")"), std::string::npos) << writes.back();
-    EXPECT_EQ(std::pair(scope().Nosepiece().Position()->Value(), scope().EpiShutter().IsOpened()->Value()),
-              std::pair(3, 1));
+    // The mode drives the devices it holds, and nothing else.
+    ExpectWrites({"Nosepiece.SetPosition(3)", "EpiShutter.Open()", "ApplyMode(\"NP3\")"});
 }
 
 } // namespace
