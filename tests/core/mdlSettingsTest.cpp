@@ -177,16 +177,22 @@ TEST_F(SettingsTest, AFreshFileHoldsOnlyTheWrittenKeys)
 {
     sub_ReadControlIni(); // defaults everywhere
     g_MemX[4] = "1.5";
+    g_MemY[0] = "250";
+    g_MemZ[2] = "-2.25";
+    g_MemPiezo[9] = "12.025";
+    g_MemTIRF[19] = "0.1";
     g_MemFKS[1] = 12.5;
     g_ShortcutKey[2] = 906;
     g_GUIControl[gcAOM] = false;
     sub_WriteControlIni();
     const std::string text = ReadText(File());
     for (const char* absent : {"LanguageFile", "ChangeGui", "IncrementFlag", "IncrementValue", "DefaultIncreValue",
-                               "Magnification", "StageInfo", "SpinInfo", "[MemY]"})
+                               "Magnification", "StageInfo", "SpinInfo"})
         EXPECT_EQ(text.find(absent), std::string::npos) << absent;
-    for (const char* present : {"[GUILayout]\nType=1\n", "[DeviceNo]\nDeviceNo=0\n", "TIRFFrame=True\n",
-                                "AOM=False\n", "Up=906\n", "[MemX]\n5=1.5\n", "[MemFKS]\n1=0\n2=12.5\n",
+    // Empty memory slots write nothing.
+    for (const char* present : {"[GUILayout]\nType=1\n", "[DeviceNo]\nDeviceNo=0\n", "TIRFFrame=True\n", "AOM=False\n",
+                                "Up=906\n", "[MemX]\n5=1.5\n\n[MemY]\n1=250\n", "[MemZ]\n3=-2.25\n",
+                                "[MemPiezo]\n10=12.025\n", "[MemTIRF]\n20=0.1\n", "[MemFKS]\n1=0\n2=12.5\n",
                                 "[DefaultGUI]\nFunction=0\nAttach=0\n"})
         EXPECT_NE(text.find(present), std::string::npos) << present << "\n--- in ---\n" << text;
     EXPECT_LT(text.find("[GUILayout]"), text.find("[DeviceNo]"));

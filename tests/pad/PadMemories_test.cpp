@@ -238,35 +238,5 @@ TEST_F(PadMemories, PositionReportsReachTheStageWindowOnceItIsOpen)
     EXPECT_DOUBLE_EQ(Find<usrZspin>("spnStageZ")->position(), 3250.0);
 }
 
-TEST_F(PadMemories, MemoriesWrittenAtExitAreTheSameTextsAtTheNextStart)
-{
-    g_MemX[0] = "-1500.5";
-    g_MemY[0] = "250";
-    g_MemPiezo[9] = "12.025";
-    g_MemTIRF[19] = "0.1";
-    Load();
-    Select("cboZ", 2);
-    Click("picMemZ");
-    Select("cboOBJ", 1);
-    sim->Settle();
-    scope().FKSUnit().Offset().MoveAbsolute(2345);
-    sim->Settle();
-    Click("picMemFKS");
-    const char* lists[] = {"cboXY", "cboZ", "cboPiezo", "cboTIRF"};
-    std::vector<std::vector<std::string>> before;
-    for (const char* name : lists)
-        before.push_back(Entries(name));
-    const std::array<double, 6> fks = g_MemFKS;
-
-    pad->sub_Unload(); // writes the settings file
-    ResetSettingsVariables();
-    EXPECT_EQ(g_MemZ[2], "");
-    sub_ReadControlIni();
-    Load();
-    for (std::size_t i = 0; i < std::size(lists); ++i)
-        EXPECT_EQ(Entries(lists[i]), before[i]) << lists[i];
-    EXPECT_EQ(std::tuple(g_MemZ[2], g_MemFKS, g_MemFKS[1]), std::tuple("3000", fks, 2345.0));
-}
-
 } // namespace
 } // namespace zotest
