@@ -59,32 +59,34 @@ SettingPage* MakeModeRotationStopper(QWidget* parent)
                              "chkModeRotationStopper", &g_LangModeRotationStopperCtl.LblModeRotationStopper, parent);
 }
 
+// The working copy of a pair of connectors (the shutters', the camera
+// controllers'), as the Connect page reads and writes it.
+template <auto Pair>
+ConnectPairCtl::Connectors ConnectorsOf()
+{
+    using Value = decltype(((*g_Zo).*Pair)->Use(0));
+    return {[](int k) -> int32_t { return ((*g_Zo).*Pair)->Use(k); },
+            [](int k, int32_t v) { ((*g_Zo).*Pair)->SetUse(k, static_cast<Value>(v)); },
+            [](int k) -> int32_t { return ((*g_Zo).*Pair)->Maker(k); },
+            [](int k, int32_t v) { ((*g_Zo).*Pair)->SetMaker(k, static_cast<Value>(v)); }};
+}
+
 SettingPage* MakeConnectShutter(QWidget* parent)
 {
     const auto& texts = g_LangConnectObjectiveCtl;
-    return new ConnectPairCtl(
-        ConnectPairCtl::Kind::Shutters,
-        {[](int k) { return g_Zo->ConnectShutter->Use(k); }, [](int k, int32_t v) { g_Zo->ConnectShutter->SetUse(k, v); },
-         [](int k) { return g_Zo->ConnectShutter->Maker(k); },
-         [](int k, int32_t v) { g_Zo->ConnectShutter->SetMaker(k, v); }},
-        {&texts.LblConnectShutter, &texts.LblConnectBrand, &texts.LblConnectType, g_LangShutterSetting.Maker,
-         g_LangShutterSetting.User},
-        parent);
+    return new ConnectPairCtl(ConnectPairCtl::Kind::Shutters, ConnectorsOf<&clsZo::ConnectShutter>(),
+                              {&texts.LblConnectShutter, &texts.LblConnectBrand, &texts.LblConnectType,
+                               g_LangShutterSetting.Maker, g_LangShutterSetting.User},
+                              parent);
 }
 
 SettingPage* MakeConnectCamera(QWidget* parent)
 {
-    // Camera numbers are 16-bit in the model; the lists never hold more.
     const auto& texts = g_LangConnectCameraCtl;
-    return new ConnectPairCtl(
-        ConnectPairCtl::Kind::Cameras,
-        {[](int k) -> int32_t { return g_Zo->ConnectKMX->Use(k); },
-         [](int k, int32_t v) { g_Zo->ConnectKMX->SetUse(k, static_cast<int16_t>(v)); },
-         [](int k) -> int32_t { return g_Zo->ConnectKMX->Maker(k); },
-         [](int k, int32_t v) { g_Zo->ConnectKMX->SetMaker(k, static_cast<int16_t>(v)); }},
-        {&texts.LblCamera, &texts.LblConnectBrand, &texts.LblConnectType, g_LangCameraSetting.Maker,
-         g_LangCameraSetting.User},
-        parent);
+    return new ConnectPairCtl(ConnectPairCtl::Kind::Cameras, ConnectorsOf<&clsZo::ConnectKMX>(),
+                              {&texts.LblCamera, &texts.LblConnectBrand, &texts.LblConnectType,
+                               g_LangCameraSetting.Maker, g_LangCameraSetting.User},
+                              parent);
 }
 
 SettingPage* MakeConnectPiezoStage(QWidget* parent)
