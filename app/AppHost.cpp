@@ -5,6 +5,7 @@
 #include "core/UiServices.h"
 #include "model/clsZo.h"
 #include "model/mdlStartup.h"
+#include "remote/RemoteSocket.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,6 +23,7 @@ AppHost::AppHost(ScopeFactory factory, QtUiServices* ui)
 
 AppHost::~AppHost()
 {
+    StopRemote();
     for (const QPointer<QWidget>& window : m_unloaded)
         delete window.data();
     delete m_main.data();
@@ -83,6 +85,7 @@ void AppHost::ShowMainWindow()
         return;
     m_main->show();
     m_main->activateWindow();
+    StartRemote();
     if (m_whenShown != WhenShown::Stay) {
         QTimer::singleShot(0, this, [this] {
             std::puts("shown");
@@ -102,8 +105,27 @@ AppHost::WhenShown AppHost::WhenShownFrom(const char* setting)
     return std::string_view(setting) == "close" ? WhenShown::Close : WhenShown::Exit;
 }
 
+void AppHost::StartRemote()
+{
+    StopRemote();
+    if (!remote::func_RemoteWanted(m_args ? *m_args : func_GetCommandArgs()))
+        return;
+    m_padRemote = std::make_unique<PadRemote>(*m_main);
+    m_remote = std::make_unique<RemoteServer>(*m_padRemote, QString::fromStdString(remote::func_SocketPath()));
+    // Without the socket the pad works on; only scripts cannot reach it.
+    if (!m_remote->Listening())
+        std::fprintf(stderr, "ZoControl: no remote control: %s\n", qPrintable(m_remote->Error()));
+}
+
+void AppHost::StopRemote()
+{
+    m_remote.reset();
+    m_padRemote.reset();
+}
+
 void AppHost::UnloadMainWindow()
 {
+    StopRemote();
     if (!m_main)
         return;
     // Unloading from code asks nothing; the pad's unload runs the shutdown.
@@ -116,6 +138,8 @@ void AppHost::UnloadMainWindow()
 
 void AppHost::RemoveKeyboardHook()
 {
+    // The shutdown begins: no more commands from the keyboard or from scripts.
+    StopRemote();
     if (m_main)
         m_main->sub_RemoveKeyboardHook();
     g_KeyboardHook = 0;

@@ -6,12 +6,16 @@
 #include "pad/frmZoControl.h"
 
 #include "model/StartupHost.h"
+#include "remote/server/PadRemote.h"
+#include "remote/server/RemoteServer.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QtUiServices;
@@ -40,6 +44,12 @@ public:
     // ZO_EXIT_WHEN_SHOWN: unset stays, "close" closes, anything else exits.
     static WhenShown WhenShownFrom(const char* setting);
 
+    // The command line the remote control looks at (/NOREMOTE keeps it
+    // off); the program's own when none is given.
+    void SetCommandArgs(std::vector<std::string> args) { m_args = std::move(args); }
+    // The control socket while the pad is shown (null when off).
+    RemoteServer* Remote() const { return m_remote.get(); }
+
     std::unique_ptr<ZOSCOPELib::Scope> CreateScope() override;
     void ShowSplash(int timerIntervalMs) override;
     void SetSplashEnabled(bool enabled) override;
@@ -54,6 +64,10 @@ public:
     void EndProcess(int exitCode) override;
 
 private:
+    void StartRemote();
+    // Closes every remote connection and removes the socket.
+    void StopRemote();
+
     ScopeFactory m_factory;
     QtUiServices* m_ui;
     QPointer<frmSplash> m_splash;
@@ -62,6 +76,9 @@ private:
     // still there when the host goes are deleted with it.
     std::vector<QPointer<QWidget>> m_unloaded;
     ScopePump m_pump;
+    std::optional<std::vector<std::string>> m_args;
+    std::unique_ptr<PadRemote> m_padRemote;
+    std::unique_ptr<RemoteServer> m_remote;
     int m_exitCode = -1;
     WhenShown m_whenShown = WhenShown::Stay;
 };

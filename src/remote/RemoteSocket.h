@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace remote {
+
+// Where the running pad listens: the folder (the user's alone, 0700) in the
+// user's runtime folder and the socket in it (0600).
+std::string func_SocketFolder();
+std::string func_SocketPath();
+// The pad listens unless its command line holds /NOREMOTE (any letter case).
+bool func_RemoteWanted(const std::vector<std::string>& args);
+
+} // namespace remote
