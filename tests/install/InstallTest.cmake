@@ -5,7 +5,8 @@
 # ZoControl offscreen for a user without settings; it closes through its close
 # box once shown, the question answered Yes. The user's settings must then be
 # in the user's folder, made from the installed file, and nothing below the
-# prefix may be new or changed, also after a run of the installed zosetup.
+# prefix may be new or changed, also after runs of the installed zosetup and
+# zoctl.
 # The desktop entry, the icons, the AppStream description and the drawn
 # layout previews are checked too.
 
@@ -78,6 +79,14 @@ execute_process(COMMAND ${session} ${prefix}/${BINDIR}/zosetup check ${WORK}/mis
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 2 OR NOT "${out}${err}" MATCHES "could not be opened")
   message(FATAL_ERROR "the installed zosetup did not report the missing file (exit ${rc}): ${out}${err}")
+endif()
+
+# zoctl is installed beside it and finds no pad once the program has ended.
+execute_process(COMMAND ${session} ${prefix}/${BINDIR}/zoctl state
+                WORKING_DIRECTORY ${WORK} TIMEOUT 60
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 2 OR NOT "${err}" MATCHES "no ZoControl pad is running")
+  message(FATAL_ERROR "the installed zoctl did not report the missing pad (exit ${rc}): ${out}${err}")
 endif()
 
 snapshot(after)

@@ -44,7 +44,7 @@ void RemoteConnection::Send(const std::string& line)
 
 void RemoteConnection::OnReadyRead()
 {
-    if (m_Finished)
+    if (m_Finished || m_Closing)
         return;
     m_Buffer.append(m_Socket->readAll());
     qsizetype end;
@@ -71,7 +71,7 @@ void RemoteConnection::Serve()
     if (m_Serving || m_Finished)
         return;
     m_Serving = true;
-    while (!m_Finished && !m_Wait && !m_Queue.empty()) {
+    while (!m_Finished && !m_Closing && !m_Wait && !m_Queue.empty()) {
         const QByteArray line = std::move(m_Queue.front());
         m_Queue.pop_front();
         Answer(line);
@@ -139,10 +139,13 @@ void RemoteConnection::CheckWait()
 void RemoteConnection::Drop(const std::string& reply)
 {
     Send(reply);
+    m_Closing = true;
     m_Queue.clear();
     m_Buffer.clear();
+    m_WaitTimer.stop();
+    m_Wait.reset();
+    // The reply goes out first; the connection ends when the socket has closed.
     m_Socket->disconnectFromServer();
-    Finish();
 }
 
 void RemoteConnection::Finish()

@@ -57,5 +57,6 @@ private:
     QTimer m_WaitTimer;
     bool m_Watching = false;
     bool m_Serving = false;
+    bool m_Closing = false;
     bool m_Finished = false;
 };

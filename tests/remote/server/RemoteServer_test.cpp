@@ -1,0 +1,184 @@
+// The control socket on a loaded pad: each command's effect in the call
+// trace and the pad's controls, refusals, the connection's limits, the
+// socket's permissions and its removal.
+
+#include "pad/PadFixture.h"
+
+#include "core/mdlCommon.h"
+#include "remote/RemoteProtocol.h"
+#include "remote/RemoteSocket.h"
+#include "remote/server/PadRemote.h"
+#include "remote/server/RemoteServer.h"
+#include "widgets/usrMPButton.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QLocalSocket>
+
+#include <sys/stat.h>
+
+namespace zotest {
+namespace {
+
+using remote::Json;
+
+class RemoteTest : public PadTest {
+protected:
+    void SetUp() override
+    {
+        PadTest::SetUp();
+        Load();
+        target = std::make_unique<PadRemote>(*pad);
+        server = std::make_unique<RemoteServer>(*target, path);
+        ASSERT_TRUE(server->Listening()) << server->Error().toStdString();
+    }
+    void TearDown() override
+    {
+        server.reset();
+        PadTest::TearDown();
+    }
+
+    std::unique_ptr<QLocalSocket> Connect()
+    {
+        auto client = std::make_unique<QLocalSocket>();
+        client->connectToServer(path);
+        EXPECT_TRUE(client->waitForConnected(1000));
+        return client;
+    }
+    static void Pump(const std::function<bool()>& done)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done() && timer.elapsed() < 5000)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    // The next line the client receives (null when none comes).
+    static Json Read(QLocalSocket& client)
+    {
+        Pump([&] { return client.canReadLine() || client.state() != QLocalSocket::ConnectedState; });
+        return client.canReadLine() ? Json::parse(client.readLine().toStdString()) : Json();
+    }
+    Json Ask(QLocalSocket& client, const Json& request)
+    {
+        client.write(QByteArray::fromStdString(request.dump() + "\n"));
+        return Read(client);
+    }
+    Json Ask(const Json& request) { return Ask(*Connect(), request); }
+
+    QString path = QString::fromStdString(remote::func_SocketPath());
+    std::unique_ptr<PadRemote> target;
+    std::unique_ptr<RemoteServer> server;
+};
+
+TEST_F(RemoteTest, CommandsGoThroughThePadToTheInstrument)
+{
+    const struct {
+        Json request;
+        const char* write;
+        std::function<bool(frmZoControl&)> shown;
+    } cases[] = {
+        {{{"cmd", "set"}, {"device", "NOSEPIECE"}, {"value", 3}},
+         "Nosepiece.SetPosition(3)",
+         [](frmZoControl& p) { return p.cboOBJ->selectedIndex() == 2; }},
+        {{{"cmd", "set"}, {"device", "EpiShutter"}, {"value", "on"}},
+         "EpiShutter.Open()",
+         [](frmZoControl& p) { return p.chkEpi->state() == 1; }},
+        {{{"cmd", "move"}, {"axis", "Z"}, {"by", 10}},
+         "ZDrive.MoveAbsolute(120400)",
+         [](frmZoControl& p) { return p.txtZ->text().contains(" 3010 "); }},
+        {{{"cmd", "memory"}, {"recall", "Z"}, {"slot", 1}},
+         "ZDrive.MoveAbsolute(4000)",
+         [](frmZoControl& p) { return p.txtZ->text().contains(" 100 "); }},
+        {{{"cmd", "mode"}, {"apply", "ph"}}, "ApplyMode(\"PH\")", [](frmZoControl& p) {
+             return p.cboCHGMode->selectedIndex() == 1;
+         }},
+    };
+    g_MemZ[0] = "100";
+    for (const auto& c : cases) {
+        SettleAndMark();
+        EXPECT_EQ(Ask(c.request)["ok"], true) << c.request;
+        const std::vector<std::string> writes = WritesSinceMark();
+        EXPECT_TRUE(std::ranges::any_of(writes, [&](const std::string& w) { return w.find(c.write) != w.npos; }))
+            << c.request << ": " << (writes.empty() ? "nothing" : writes[0]);
+        sim->Settle();
+        pad->FlushReadouts();
+        EXPECT_TRUE(c.shown(*pad)) << c.request << ": " << pad->txtZ->text().toStdString();
+    }
+    const Json state = Ask({{"cmd", "state"}, {"id", "s"}});
+    EXPECT_EQ(state["id"], "s");
+    EXPECT_EQ(state["result"]["devices"]["Nosepiece"], 2);
+    EXPECT_EQ(state["result"]["axes"]["Z"]["um"], 100.0);
+}
+
+TEST_F(RemoteTest, RefusedCommandsSendNothing)
+{
+    const auto refusal = [&](const Json& request) { return Ask(request)["error"].get<std::string>(); };
+    const Json move = {{"cmd", "move"}, {"axis", "Z"}, {"to", 1e9}};
+    EXPECT_EQ(refusal(move), func_GetMessage(82));
+    pad->setEnabled(false);
+    EXPECT_EQ(refusal({{"cmd", "set"}, {"device", "Nosepiece"}, {"value", 2}}), "busy");
+    pad->setEnabled(true);
+    Click("picSetting");
+    EXPECT_NE(refusal(move).find("settings dialog"), std::string::npos);
+    ExpectWrites({});
+}
+
+TEST_F(RemoteTest, WaitEndsWhenTheAxesArriveAndWatchReportsChanges)
+{
+    auto client = Connect();
+    ASSERT_EQ(Ask(*client, {{"cmd", "watch"}})["ok"], true);
+    ASSERT_EQ(Ask(*client, {{"cmd", "move"}, {"axis", "Z"}, {"by", 10}})["ok"], true);
+    EXPECT_EQ(Ask(*client, {{"cmd", "wait"}, {"timeout", 0}, {"id", 1}})["ok"], false);
+    client->write(R"({"cmd": "wait", "id": 2})" "\n");
+    sim->Settle();
+    Json line;
+    do
+        line = Read(*client);
+    while (line.contains("event") && line["device"] != "ZDrive");
+    EXPECT_EQ(line["value"], 120400);
+    do
+        line = Read(*client);
+    while (line.contains("event"));
+    EXPECT_EQ(line["id"], 2);
+    EXPECT_EQ(line["ok"], true);
+}
+
+// Whatever a client sends, the others are served and the pad runs on.
+TEST_F(RemoteTest, BadClientsDoNotHurtTheOthers)
+{
+    auto halfLine = Connect();
+    halfLine->write(R"({"cmd": "sta)");
+    halfLine->flush();
+    auto tooLong = Connect();
+    tooLong->write(QByteArray(remote::kMaxLine + 10, 'x'));
+    EXPECT_NE(Read(*tooLong)["error"].get<std::string>().find("64 KiB"), std::string::npos);
+    Pump([&] { return tooLong->state() != QLocalSocket::ConnectedState; });
+    EXPECT_NE(tooLong->state(), QLocalSocket::ConnectedState);
+    halfLine->abort();
+    std::vector<std::unique_ptr<QLocalSocket>> clients;
+    for (int i = 0; i < 50; ++i) {
+        clients.push_back(Connect());
+        clients.back()->write(QByteArray::fromStdString(Json{{"cmd", "state"}, {"id", i}}.dump() + "\nnot json\n"));
+    }
+    for (int i = 0; i < 50; ++i) {
+        EXPECT_EQ(Read(*clients[static_cast<std::size_t>(i)])["id"], i);
+        EXPECT_EQ(Read(*clients[static_cast<std::size_t>(i)])["ok"], false);
+    }
+    EXPECT_EQ(Ask({{"cmd", "frob"}})["error"], "unknown command \"frob\"");
+}
+
+TEST_F(RemoteTest, OnlyTheUserReachesTheSocketWhichGoesWithTheServer)
+{
+    struct stat folder{}, socket{};
+    ASSERT_EQ(::stat(QFile::encodeName(QFileInfo(path).path()).constData(), &folder), 0);
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &socket), 0);
+    EXPECT_EQ(folder.st_mode & 0777, 0700u);
+    EXPECT_EQ(socket.st_mode & 0777, 0600u);
+    server.reset();
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+} // namespace
+} // namespace zotest
