@@ -85,6 +85,11 @@ std::string func_DashLine(int count)
     return count > 0 ? std::string(static_cast<size_t>(count), '-') : std::string();
 }
 
+bool func_IsDashLine(std::string_view text)
+{
+    return !text.empty() && text.find_first_not_of('-') == std::string_view::npos;
+}
+
 std::string func_HexPad(int32_t value, int width)
 {
     static constexpr char digits[] = "0123456789ABCDEF";

@@ -43,6 +43,8 @@ bool func_IsValidName(std::string_view text);
 
 // `count` hyphens; empty for 0 or less.
 std::string func_DashLine(int count);
+// True for a text of one or more hyphens only: what model lists show for no entry.
+bool func_IsDashLine(std::string_view text);
 
 // Upper-case hexadecimal of the 32-bit value, left-padded with "0" to width.
 std::string func_HexPad(int32_t value, int width);

@@ -73,26 +73,33 @@ void SettingPageGroup::sub_Enter(bool returning)
     for (QRadioButton* button : m_Buttons)
         button->setChecked(false);
     m_Menu->setExclusive(true);
-    int index = returning ? g_DefaultGUIPage[static_cast<std::size_t>(m_Group)] : 0;
+    int remembered = returning ? g_DefaultGUIPage[static_cast<std::size_t>(m_Group)] : 0;
+    int index = func_MenuEntry(remembered);
     if (index < 0 || index >= PageCount())
-        index = 0;
+        index = remembered = 0;
     for (int i = 0; i < PageCount() && !IsEnabled(index); ++i)
         if (IsEnabled(i))
-            index = i;
-    if (PageCount() > 0) {
-        m_Buttons[static_cast<std::size_t>(index)]->setChecked(true);
-        optMenu_Click(index);
-    }
+            index = remembered = i;
+    if (PageCount() > 0)
+        optMenu_Click(remembered);
+}
+
+SettingPage* SettingPageGroup::sub_ShowEntry(int index)
+{
+    SettingPage* page = Page(index);
+    if (!page)
+        return nullptr;
+    m_Current = index;
+    m_Buttons[static_cast<std::size_t>(index)]->setChecked(true);
+    m_Stack->setCurrentWidget(page);
+    return page;
 }
 
 void SettingPageGroup::optMenu_Click(int index)
 {
-    SettingPage* page = Page(index);
+    SettingPage* page = sub_ShowEntry(index);
     if (!page)
         return;
-    m_Current = index;
-    m_Buttons[static_cast<std::size_t>(index)]->setChecked(true);
-    m_Stack->setCurrentWidget(page);
     page->sub_LoadData();
     g_DefaultGUIPage[static_cast<std::size_t>(m_Group)] = static_cast<int16_t>(index);
 }

@@ -39,12 +39,19 @@ public:
     // else the first. A disabled choice gives way to the first enabled one.
     void sub_Enter(bool returning);
     // Hides the sub-page shown, shows page `index`, loads it and remembers it.
-    void optMenu_Click(int index);
+    virtual void optMenu_Click(int index);
 
     // The option buttons' enabling follows the devices, then the pages.
     void sub_LoadData() override;
     void sub_RefreshLanguage() override;
     void sub_RefreshForm() override;
+
+protected:
+    // The option button whose sub-page a remembered number shows; a group
+    // whose sub-pages have pages of their own remembers more than the button.
+    virtual int func_MenuEntry(int remembered) const { return remembered; }
+    // Makes sub-page `index` the one shown and sets its option button.
+    SettingPage* sub_ShowEntry(int index);
 
 private:
     void sub_UpdateEnabled();
