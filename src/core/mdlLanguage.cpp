@@ -156,7 +156,8 @@ const std::vector<LanguageKey>& LanguageKeys()
                {"LblSeries", &obj.LblSeries}, {"LblMag", &obj.LblMag}, {"LblWD", &obj.LblWD}, {"LblNA", &obj.LblNA},
                {"LblMinNA", &obj.LblMinNA}, {"LblMethod", &obj.LblMethod}, {"LblWDSeries", &obj.LblWDSeries},
                {"LblFKS", &obj.LblFKS}, {"LblESC", &obj.LblESC}, {"LblSelect", &obj.LblSelect},
-               {"OptName", &obj.OptName}, {"OptPictrue", &obj.OptPictrue}, {"BtnZoom", &obj.BtnZoom}});
+               {"OptName", &obj.OptName}, {"OptPictrue", &obj.OptPictrue}, {"BtnZoom", &obj.BtnZoom},
+               {"LblCode", &obj.LblCode}});
         for (const auto& [section, page] : {std::pair{"AttachCondenserCtl", &g_LangAttachCondenserCtl},
                                             std::pair{"AttachBAFilterCtl", &g_LangAttachBAFilterCtl},
                                             std::pair{"AttachEXFilterCtl", &g_LangAttachEXFilterCtl}})

@@ -80,7 +80,7 @@ struct LangFrmSetting {
 };
 struct LangAttachObjectiveLensCtl {
     std::string OptSelect, OptDB, LblTittle, LblAddDB, LblName, LblModel, LblSeries, LblMag, LblWD, LblNA, LblMinNA,
-        LblMethod, LblWDSeries, LblFKS, LblESC, LblSelect, OptName, OptPictrue, BtnZoom;
+        LblMethod, LblWDSeries, LblFKS, LblESC, LblSelect, OptName, OptPictrue, BtnZoom, LblCode;
 };
 // [AttachCondenserCtl], [AttachBAFilterCtl], [AttachEXFilterCtl]
 struct LangAttachListCtl {

@@ -9,6 +9,8 @@
 #include "model/clsModeALF.h"
 #include "model/clsModeRotation.h"
 #include "settings/AccessorySwitchCtl.h"
+#include "settings/AttachMainCtl.h"
+#include "settings/AttachPages.h"
 #include "settings/ConnectFLTurretCtl.h"
 #include "settings/ConnectMicroscopeCtl.h"
 #include "settings/ConnectPairCtl.h"
@@ -117,18 +119,22 @@ std::vector<SettingPageGroup*> CreateSettingGroups(QWidget* parent)
         created->setObjectName(name);
         return created;
     };
+    auto attach = [parent](std::vector<SettingEntry> entries) -> SettingPageGroup* {
+        auto* created = new AttachMainCtl(std::move(entries), parent);
+        created->setObjectName("AttachMainCtl1");
+        return created;
+    };
     return {
-        group(0, "AttachMainCtl1",
-              {{"AttachObjectiveCtl1", &g_LangAttachObjectiveLensCtl.LblTittle, [] { return Mounted(Nosepiece); },
-                Make<NotAvailablePage>()},
-               {"AttachCondenserCtl1", &g_LangAttachCondenserCtl.LblTittle, [] { return Mounted(Condenser); },
-                Make<NotAvailablePage>()},
-               {"AttachFilter1Ctl1", &g_LangAttachFilterCtl.LblTittle,
-                [] { return Mounted(FilterTurret1) || Mounted(FilterTurret2); }, Make<NotAvailablePage>()},
-               {"AttachEXFilterCtl1", &g_LangAttachEXFilterCtl.LblTittle, [] { return Mounted(EXWheel); },
-                Make<NotAvailablePage>()},
-               {"AttachBAFilterCtl1", &g_LangAttachBAFilterCtl.LblTittle, [] { return Mounted(BAWheel); },
-                Make<NotAvailablePage>()}}),
+        attach({{"AttachNosepiece", &g_LangAttachObjectiveLensCtl.LblTittle, [] { return Mounted(Nosepiece); },
+                 MakeAttachNosepiece},
+                {"AttachCondenser", &g_LangAttachCondenserCtl.LblTittle, [] { return Mounted(Condenser); },
+                 MakeAttachCondenser},
+                {"AttachFilter", &g_LangAttachFilterCtl.LblTittle,
+                 [] { return Mounted(FilterTurret1) || Mounted(FilterTurret2); }, MakeAttachFilter},
+                {"AttachEXFilter", &g_LangAttachEXFilterCtl.LblTittle, [] { return Mounted(EXWheel); },
+                 MakeAttachEXFilter},
+                {"AttachBAFilter", &g_LangAttachBAFilterCtl.LblTittle, [] { return Mounted(BAWheel); },
+                 MakeAttachBAFilter}}),
         group(1, "ConnectMainCtl1",
               {{"ConnectShutterCtl1", &g_LangConnectObjectiveCtl.LblConnectShutter, [] { return !PiezoSystem(); },
                 MakeConnectShutter},

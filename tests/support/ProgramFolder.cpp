@@ -16,7 +16,8 @@ namespace zotest {
 std::filesystem::path UseFreshProgramFolder(const std::string& name)
 {
     const std::filesystem::path folder = TestEnv::FreshDir(name);
-    std::filesystem::create_directory_symlink(TestEnv::RuntimeDir() / "Language", folder / "Language");
+    for (const char* data : {"Language", "Picture"})
+        std::filesystem::create_directory_symlink(TestEnv::RuntimeDir() / data, folder / data);
     g_AppPath = folder.string();
     NormalizeAppPath();
     ResetSettingsVariables();

@@ -1,5 +1,6 @@
 #pragma once
-// A program folder of its own for one test: the build's language files and no
+// A program folder of its own for one test: the build's language files and
+// pictures and no
 // settings file yet, with the settings at their start values and the default
 // language loaded, as at program start; and the file helpers tests share.
 
