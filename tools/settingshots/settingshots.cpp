@@ -15,7 +15,9 @@
 #include "model/clsZo.h"
 #include "pad/frmZoControl.h"
 #include "sdk/ZoScope.h"
+#include "settings/AttachMainCtl.h"
 #include "settings/ObservationModeCtl.h"
+#include "settings/SettingField.h"
 #include "settings/SettingPageGroup.h"
 #include "settings/frmSettingMain.h"
 #include "widgets/usrPButton.h"
@@ -27,7 +29,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -42,6 +47,8 @@ struct Shot {
     int page;
     std::function<void(frmSettingMain&)> before;
     int instrument = 0; // which description of the command line
+    // `before` opens a message box; the picture shows it over the dialog.
+    bool message = false;
 };
 
 void Click(QWidget& window, const char* button)
@@ -79,6 +86,35 @@ bool Save(QWidget& window, const QString& file)
     return true;
 }
 
+// Leaves a text field of a settings page as Tab would.
+void Leave(QWidget& window, const char* field)
+{
+    auto* text = window.findChild<QLineEdit*>(field);
+    for (QObject* child : text ? text->children() : QObjectList())
+        if (auto* check = dynamic_cast<SettingField*>(child))
+            check->func_Leave();
+}
+
+// Takes the screen around the window while the message box that `action`
+// opens is up (it is shown for this picture only), then closes the box.
+bool SaveWithMessage(QtUiServices& ui, QWidget& window, const QString& file, const std::function<void()>& action)
+{
+    bool saved = false;
+    QTimer::singleShot(300, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        const QRect area = window.frameGeometry().united(box ? box->frameGeometry() : QRect());
+        saved = window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file);
+        if (saved)
+            std::printf("%s %dx%d\n", file.toLocal8Bit().constData(), area.width(), area.height());
+        if (auto* message = qobject_cast<QMessageBox*>(box))
+            message->accept();
+    });
+    ui.SetUnattended(QtUiServices::Unattended::Off);
+    action();
+    ui.SetUnattended(QtUiServices::Unattended::AnswerYes);
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -106,6 +142,23 @@ int main(int argc, char** argv)
     sub_ReadLanguage();
 
     const Shot shots[] = {
+        {"settings-attach-objective.png", frmSettingMain::Attach, 0,
+         [](frmSettingMain& d) { Click(*d.findChild<QWidget*>("AttachObjectiveCtl1"), "optPort2"); }},
+        {"settings-attach-filter.png", frmSettingMain::Attach, 2, nullptr},
+        // A user objective whose numerical aperture is refused.
+        {"settings-attach-database-rejected.png", frmSettingMain::Attach, 0,
+         [](frmSettingMain& d) {
+             Click(*d.findChild<QWidget*>("AttachNosepiece"), "optView1");
+             QWidget& page = *d.findChild<QWidget*>("AttachDBObjectiveCtl1");
+             for (const auto& [list, entry] : {std::pair{"lstModel0", 3}, {"lstSeries0", 2}, {"lstMag0", 6}})
+                 Choose(page, list, entry);
+             page.findChild<QLineEdit*>("txtName0")->setText("My 60x");
+             Leave(page, "txtName0");
+             page.findChild<QLineEdit*>("txtNA0")->setText("10");
+             Leave(page, "txtNA0");
+             page.findChild<QLineEdit*>("txtNA0")->setText("1.4");
+         },
+         0, true},
         {"settings-mode-alf.png", frmSettingMain::Mode, 0, nullptr},
         {"settings-mode-rotation-stopper.png", frmSettingMain::Mode, 1, nullptr},
         {"settings-key-ergo.png", frmSettingMain::Key, 0, nullptr},
@@ -148,9 +201,16 @@ int main(int argc, char** argv)
         }
         Click(*dialog, QString("optMain%1").arg(shot.group).toLatin1().constData());
         Click(*dialog->Group(shot.group), QString("optMenu%1").arg(shot.page).toLatin1().constData());
-        if (shot.before)
-            shot.before(*dialog);
-        if (!Save(*dialog, output + "/" + shot.file))
+        const QString file = output + "/" + shot.file;
+        bool saved = false;
+        if (shot.message) {
+            saved = SaveWithMessage(ui, *dialog, file, [&] { shot.before(*dialog); });
+        } else {
+            if (shot.before)
+                shot.before(*dialog);
+            saved = Save(*dialog, file);
+        }
+        if (!saved)
             return 1;
     }
     pad.reset();
