@@ -9,12 +9,16 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
 
 // The one message of a refused database field.
 constexpr int kInvalidEntry = 66;
+// Room for the text of a row's lists, and the frame around a field's text.
+constexpr int kListCharacters = 6;
+constexpr int kTextMargin = 12;
 
 QString Q(const std::string& text)
 {
@@ -34,7 +38,13 @@ AttachDatabaseCtl::AttachDatabaseCtl(Setting setting, QWidget* parent) : Setting
     lblTittle = new QLabel(this);
     lblTittle->setObjectName("lblTittle");
     layout->addWidget(lblTittle);
-    auto* grid = new QGridLayout;
+    // The objectives' rows are wider than the dialog: they scroll.
+    auto* area = new QScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    auto* rows = new QWidget(area);
+    auto* grid = new QGridLayout(rows);
+    grid->setContentsMargins(0, 0, 0, 0);
     const int columns = static_cast<int>(m_Setting.fields.size());
     for (int column = 0; column < columns; ++column) {
         auto* heading = new QLabel(this);
@@ -54,9 +64,10 @@ AttachDatabaseCtl::AttachDatabaseCtl(Setting setting, QWidget* parent) : Setting
                 new SettingField(*this, *text, kInvalidEntry, [this, entry, column] { return func_Store(entry, column); });
                 if (field.kind == Field::Number) {
                     text->setAlignment(Qt::AlignRight);
-                    text->setFixedWidth(text->fontMetrics().horizontalAdvance("00.00") * 2);
+                    text->setFixedWidth(text->fontMetrics().horizontalAdvance("00.000") + kTextMargin);
                 } else {
-                    text->setMinimumWidth(text->fontMetrics().horizontalAdvance(QString(static_cast<int>(field.limit), 'W')) / 2 + 12);
+                    text->setMinimumWidth(text->fontMetrics().averageCharWidth() * static_cast<int>(field.limit) +
+                                          kTextMargin);
                     // Names are cut where they would no longer fit the database.
                     const int typed = static_cast<int>(field.limit) - Characters(field.prefix);
                     connect(text, &QLineEdit::textEdited, text, [text, typed](const QString& edited) {
@@ -71,6 +82,9 @@ AttachDatabaseCtl::AttachDatabaseCtl(Setting setting, QWidget* parent) : Setting
             }
             case Field::List: {
                 auto* list = new QComboBox(this);
+                // Narrow in the row; the open list shows the whole texts.
+                list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+                list->setMinimumContentsLength(kListCharacters);
                 connect(list, &QComboBox::activated, this,
                         [this, entry, column](int index) { FieldAt(column).set(entry, index); });
                 cell = list;
@@ -90,8 +104,9 @@ AttachDatabaseCtl::AttachDatabaseCtl(Setting setting, QWidget* parent) : Setting
         }
     }
     grid->setColumnStretch(columns + 1, 1);
-    layout->addLayout(grid);
-    layout->addStretch();
+    grid->setRowStretch(m_Setting.entries + 1, 1);
+    area->setWidget(rows);
+    layout->addWidget(area, 1);
 }
 
 QWidget* AttachDatabaseCtl::Cell(int entry, int column) const

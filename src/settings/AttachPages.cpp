@@ -146,7 +146,7 @@ SettingPage* DatabasePage(const char* name, const std::string* title, std::vecto
 
 } // namespace
 
-SettingPage* MakeAttachNosepiece()
+SettingPage* MakeAttachNosepiece(QWidget* parent)
 {
     using Db = clsDBObjective;
     const auto& t = g_LangAttachObjectiveLensCtl;
@@ -158,27 +158,28 @@ SettingPage* MakeAttachNosepiece()
               {{Field::Name, "txtName", &t.LblName, kObjectiveName,
                 [](int entry) { return QVariant(QString::fromStdString(Objectives().Name(kFirstUser + entry))); },
                 [](int entry, const QVariant& value) { Objectives().SetName(kFirstUser + entry, Text(value)); }},
+               ObjectiveList("lstMag", &t.LblMag, &Db::MagCode, &Db::SetMagCode,
+                             []() -> const std::vector<std::string>& { return Objectives().Mag(); }),
+               ObjectiveNumber("txtNA", &t.LblNA, &Db::NA, &Db::SetNA, kLargestNA),
+               ObjectiveNumber("txtMinNA", &t.LblMinNA, &Db::MinNA, &Db::SetMinNA, kLargestNA),
+               ObjectiveNumber("txtWD", &t.LblWD, &Db::WDSeriesCode, &Db::SetWDSeriesCode, kLargestWD),
                ObjectiveList("lstModel", &t.LblModel, &Db::ModelCode, &Db::SetModelCode,
                              []() -> const std::vector<std::string>& { return Objectives().Models(); }),
                ObjectiveList("lstSeries", &t.LblSeries, &Db::TypesCode, &Db::SetTypesCode,
                              []() -> const std::vector<std::string>& { return Objectives().Types(); }),
-               ObjectiveList("lstMag", &t.LblMag, &Db::MagCode, &Db::SetMagCode,
-                             []() -> const std::vector<std::string>& { return Objectives().Mag(); }),
                ObjectiveList("lstMethod", &t.LblMethod, &Db::MethodCode, &Db::SetMethodCode,
                              []() -> const std::vector<std::string>& { return Objectives().Method(); }),
                ObjectiveList("lstWDSeries", &t.LblWDSeries, &Db::WDCode, &Db::SetWDCode,
                              []() -> const std::vector<std::string>& { return Objectives().WDSeries(); }),
-               ObjectiveNumber("txtWD", &t.LblWD, &Db::WDSeriesCode, &Db::SetWDSeriesCode, kLargestWD),
-               ObjectiveNumber("txtNA", &t.LblNA, &Db::NA, &Db::SetNA, kLargestNA),
-               ObjectiveNumber("txtMinNA", &t.LblMinNA, &Db::MinNA, &Db::SetMinNA, kLargestNA),
                {Field::Check, "chkFKS", &t.LblFKS, 0,
                 [](int entry) { return QVariant(Objectives().FKSCode(entry) == kFKSTicked); },
                 [](int entry, const QVariant& value) {
                     Objectives().SetFKSCode(entry, value.toBool() ? kFKSTicked : kFKSUnticked);
-                }}})}});
+                }}})}},
+        parent);
 }
 
-SettingPage* MakeAttachCondenser()
+SettingPage* MakeAttachCondenser(QWidget* parent)
 {
     const auto& t = g_LangAttachCondenserCtl;
     return new AttachViews(
@@ -190,10 +191,11 @@ SettingPage* MakeAttachCondenser()
          {Page::DBCondenser, Caption(t.OptDB),
           DatabasePage("AttachDBCondenserCtl1", &t.LblAddDB,
                        {NameField("txtName", &t.LblModel,
-                                  []() -> clsNameDatabase& { return *g_Zo->DbCondenser; }, kFirstUser, kBlockName)})}});
+                                  []() -> clsNameDatabase& { return *g_Zo->DbCondenser; }, kFirstUser, kBlockName)})}},
+        parent);
 }
 
-SettingPage* MakeAttachFilter()
+SettingPage* MakeAttachFilter(QWidget* parent)
 {
     const auto& t = g_LangAttachFilterCtl;
     auto blocks = []() -> const clsNameDatabase& { return *g_Zo->DbFilter; };
@@ -231,10 +233,11 @@ SettingPage* MakeAttachFilter()
                BlockPart(
                    "txtBA", &t.LblBA, [](int32_t code) { return g_Zo->DBBAFilter->Name(code); },
                    [](int32_t code, const std::string& name) { g_Zo->DBBAFilter->SetName(code, name); },
-                   &clsDbFilter::SetCustomBA)})}});
+                   &clsDbFilter::SetCustomBA)})}},
+        parent);
 }
 
-SettingPage* MakeAttachEXFilter()
+SettingPage* MakeAttachEXFilter(QWidget* parent)
 {
     const auto& t = g_LangAttachEXFilterCtl;
     return new AttachViews(
@@ -246,10 +249,11 @@ SettingPage* MakeAttachEXFilter()
          {Page::DBEXFilter, Caption(t.OptDB),
           DatabasePage("AttachDBEXFilterCtl1", &t.LblAddDB,
                        {NameField("txtName", &t.LblModel, []() -> clsNameDatabase& { return *g_Zo->DbEXFilter; },
-                                  kFirstUser, kFilterName, "EX")})}});
+                                  kFirstUser, kFilterName, "EX")})}},
+        parent);
 }
 
-SettingPage* MakeAttachBAFilter()
+SettingPage* MakeAttachBAFilter(QWidget* parent)
 {
     const auto& t = g_LangAttachBAFilterCtl;
     return new AttachViews(
@@ -261,5 +265,6 @@ SettingPage* MakeAttachBAFilter()
          {Page::DBBAFilter, Caption(t.OptDB),
           DatabasePage("AttachDBBAFilterCtl1", &t.LblAddDB,
                        {NameField("txtName", &t.LblModel, []() -> clsNameDatabase& { return *g_Zo->DBBAFilter; },
-                                  kFirstUser, kFilterName, "BA")})}});
+                                  kFirstUser, kFilterName, "BA")})}},
+        parent);
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+class QWidget;
 class SettingPage;
 
 // The pages of the five entries of the Attach menu, each an AttachViews of
 // its attach page(s) and its database page, configured here.
-SettingPage* MakeAttachNosepiece();
-SettingPage* MakeAttachCondenser();
-SettingPage* MakeAttachFilter();
-SettingPage* MakeAttachEXFilter();
-SettingPage* MakeAttachBAFilter();
+SettingPage* MakeAttachNosepiece(QWidget* parent);
+SettingPage* MakeAttachCondenser(QWidget* parent);
+SettingPage* MakeAttachFilter(QWidget* parent);
+SettingPage* MakeAttachEXFilter(QWidget* parent);
+SettingPage* MakeAttachBAFilter(QWidget* parent);

@@ -145,18 +145,16 @@ int main(int argc, char** argv)
         {"settings-attach-objective.png", frmSettingMain::Attach, 0,
          [](frmSettingMain& d) { Click(*d.findChild<QWidget*>("AttachObjectiveCtl1"), "optPort2"); }},
         {"settings-attach-filter.png", frmSettingMain::Attach, 2, nullptr},
-        // A user objective whose numerical aperture is refused.
+        // A user objective whose name is refused.
         {"settings-attach-database-rejected.png", frmSettingMain::Attach, 0,
          [](frmSettingMain& d) {
              Click(*d.findChild<QWidget*>("AttachNosepiece"), "optView1");
              QWidget& page = *d.findChild<QWidget*>("AttachDBObjectiveCtl1");
              for (const auto& [list, entry] : {std::pair{"lstModel0", 3}, {"lstSeries0", 2}, {"lstMag0", 6}})
                  Choose(page, list, entry);
-             page.findChild<QLineEdit*>("txtName0")->setText("My 60x");
+             page.findChild<QLineEdit*>("txtName0")->setText("My_60x");
              Leave(page, "txtName0");
-             page.findChild<QLineEdit*>("txtNA0")->setText("10");
-             Leave(page, "txtNA0");
-             page.findChild<QLineEdit*>("txtNA0")->setText("1.4");
+             page.findChild<QLineEdit*>("txtName0")->setText("My 60x");
          },
          0, true},
         {"settings-mode-alf.png", frmSettingMain::Mode, 0, nullptr},
