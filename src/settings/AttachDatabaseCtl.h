@@ -31,7 +31,7 @@ public:
         // Name: the stored name (QString); Number: double; List: index; Check: bool.
         std::function<QVariant(int entry)> get;
         std::function<void(int entry, const QVariant& value)> set;
-        const std::vector<std::string>& (*items)() = nullptr; // List
+        std::function<const std::vector<std::string>&()> items = nullptr; // List
         const char* prefix = "";                              // Name: put before what the operator types
     };
     struct Setting {

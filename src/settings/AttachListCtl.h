@@ -16,9 +16,9 @@ class clsNameDatabase;
 class AttachListCtl : public AttachPortCtl {
 public:
     struct Setting {
-        int (*device)();
-        clsPositionCodes& (*codes)();
-        const clsNameDatabase& (*database)();
+        std::function<int()> device;
+        std::function<clsPositionCodes&()> codes;
+        std::function<const clsNameDatabase&()> database;
         const std::string* caption; // the list's label
     };
 

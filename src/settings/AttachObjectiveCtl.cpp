@@ -102,8 +102,7 @@ Record RecordOf(int32_t code)
 } // namespace
 
 AttachObjectiveCtl::AttachObjectiveCtl(QWidget* parent)
-    : AttachPortCtl([] { return DeviceIndex::Nosepiece; }, []() -> clsPositionCodes& { return *g_Zo->Objective; },
-                    parent)
+    : AttachPortCtl([] { return DeviceIndex::Nosepiece; }, []() -> clsPositionCodes& { return *g_Zo->Objective; }, parent)
 {
     chkESC = new SettingCheckBox(this);
     chkESC->setObjectName("chkESC");

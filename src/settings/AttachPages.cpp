@@ -24,6 +24,7 @@ namespace {
 
 using Field = AttachDatabaseCtl::Field;
 using Page = AttachMainCtl::PageNumber;
+using Create = std::function<SettingPage*(QWidget*)>;
 
 // Most characters of a user name, as setup files keep them.
 constexpr int kObjectiveName = 8;
@@ -40,13 +41,6 @@ constexpr int32_t kFirstBlockPart = 310;
 constexpr int16_t kFKSTicked = 2;
 constexpr int16_t kFKSUnticked = 1;
 constexpr int kUserEntries = 10;
-
-template <class Widget>
-Widget* Named(Widget* page, const char* name)
-{
-    page->setObjectName(name);
-    return page;
-}
 
 std::function<const std::string&()> Caption(const std::string& text)
 {
@@ -66,26 +60,21 @@ bool Exchanged()
     return g_Zo->ConnectFilter->FilterPosition();
 }
 
-QVariant NameOf(const clsNameDatabase& database, int32_t code)
-{
-    return QString::fromStdString(database.Name(code));
-}
-
 std::string Text(const QVariant& value)
 {
     return value.toString().toStdString();
 }
 
 // A user name of a database that holds names only.
-Field NameField(const char* control, const std::string* caption, clsNameDatabase& (*database)(), int32_t first,
+Field NameField(const char* control, const std::string* caption, std::function<clsNameDatabase&()> database,
                 int limit, const char* prefix = "")
 {
     return {Field::Name,
             control,
             caption,
             static_cast<double>(limit),
-            [database, first](int entry) { return NameOf(database(), first + entry); },
-            [database, first](int entry, const QVariant& value) { database().SetName(first + entry, Text(value)); },
+            [database](int entry) { return QVariant(QString::fromStdString(database().Name(kFirstUser + entry))); },
+            [database](int entry, const QVariant& value) { database().SetName(kFirstUser + entry, Text(value)); },
             nullptr,
             prefix};
 }
@@ -114,7 +103,7 @@ clsDBObjective& Objectives()
 
 // A field of a user objective that is chosen from one of the database's lists.
 Field ObjectiveList(const char* control, const std::string* caption, int16_t (clsDBObjective::*get)(int) const,
-                    void (clsDBObjective::*set)(int, int16_t), const std::vector<std::string>& (*items)())
+                    void (clsDBObjective::*set)(int, int16_t), const std::vector<std::string>& (clsDBObjective::*items)() const)
 {
     return {Field::List,
             control,
@@ -122,7 +111,7 @@ Field ObjectiveList(const char* control, const std::string* caption, int16_t (cl
             0,
             [get](int entry) { return QVariant(static_cast<int>((Objectives().*get)(entry))); },
             [set](int entry, const QVariant& value) { (Objectives().*set)(entry, static_cast<int16_t>(value.toInt())); },
-            items};
+            [items]() -> const std::vector<std::string>& { return (Objectives().*items)(); }};
 }
 
 Field ObjectiveNumber(const char* control, const std::string* caption, double (clsDBObjective::*get)(int) const,
@@ -132,16 +121,43 @@ Field ObjectiveNumber(const char* control, const std::string* caption, double (c
             [set](int entry, const QVariant& value) { (Objectives().*set)(entry, value.toDouble()); }};
 }
 
-// The attach page of a device whose models have names only.
-SettingPage* ListPage(const char* name, int (*device)(), clsPositionCodes& (*codes)(),
-                      const clsNameDatabase& (*database)(), const std::string* caption)
+Create ListPage(AttachListCtl::Setting setting)
 {
-    return Named(new AttachListCtl({device, codes, database, caption}), name);
+    return [setting](QWidget* parent) { return new AttachListCtl(setting, parent); };
 }
 
-SettingPage* DatabasePage(const char* name, const std::string* title, std::vector<Field> fields)
+Create DatabasePage(const std::string* title, std::vector<Field> fields)
 {
-    return Named(new AttachDatabaseCtl({title, kUserEntries, std::move(fields)}), name);
+    return [title, fields](QWidget* parent) { return new AttachDatabaseCtl({title, kUserEntries, fields}, parent); };
+}
+
+// A device whose models have names only, and its database of user names.
+struct NameList {
+    int page; // the attach page; the database page is DBObjective further on
+    const char* attach;
+    const char* database;
+    const LangAttachListCtl& texts;
+    int device;
+    int limit;
+    const char* prefix;
+};
+
+template <class Codes, class Names>
+SettingPage* NameListViews(const NameList& list, std::unique_ptr<Codes> clsZo::*codes,
+                           std::unique_ptr<Names> clsZo::*names, QWidget* parent)
+{
+    const LangAttachListCtl& t = list.texts;
+    return new AttachViews(
+        {{list.page, list.attach, Caption(t.OptSelect),
+          ListPage({[device = list.device] { return device; },
+                    [codes]() -> clsPositionCodes& { return *(g_Zo.get().*codes); },
+                    [names]() -> const clsNameDatabase& { return *(g_Zo.get().*names); }, &t.LblModel})},
+         {list.page + Page::DBObjective, list.database, Caption(t.OptDB),
+          DatabasePage(&t.LblAddDB, {NameField(
+                                         "txtName", &t.LblModel,
+                                         [names]() -> clsNameDatabase& { return *(g_Zo.get().*names); },
+                                         list.limit, list.prefix)})}},
+        parent);
 }
 
 } // namespace
@@ -151,26 +167,22 @@ SettingPage* MakeAttachNosepiece(QWidget* parent)
     using Db = clsDBObjective;
     const auto& t = g_LangAttachObjectiveLensCtl;
     return new AttachViews(
-        {{Page::Objective, Caption(t.OptSelect), Named(new AttachObjectiveCtl, "AttachObjectiveCtl1")},
-         {Page::DBObjective, Caption(t.OptDB),
+        {{Page::Objective, "AttachObjectiveCtl1", Caption(t.OptSelect),
+          [](QWidget* page) { return new AttachObjectiveCtl(page); }},
+         {Page::DBObjective, "AttachDBObjectiveCtl1", Caption(t.OptDB),
           DatabasePage(
-              "AttachDBObjectiveCtl1", &t.LblAddDB,
+              &t.LblAddDB,
               {{Field::Name, "txtName", &t.LblName, kObjectiveName,
                 [](int entry) { return QVariant(QString::fromStdString(Objectives().Name(kFirstUser + entry))); },
                 [](int entry, const QVariant& value) { Objectives().SetName(kFirstUser + entry, Text(value)); }},
-               ObjectiveList("lstMag", &t.LblMag, &Db::MagCode, &Db::SetMagCode,
-                             []() -> const std::vector<std::string>& { return Objectives().Mag(); }),
+               ObjectiveList("lstMag", &t.LblMag, &Db::MagCode, &Db::SetMagCode, &Db::Mag),
                ObjectiveNumber("txtNA", &t.LblNA, &Db::NA, &Db::SetNA, kLargestNA),
                ObjectiveNumber("txtMinNA", &t.LblMinNA, &Db::MinNA, &Db::SetMinNA, kLargestNA),
                ObjectiveNumber("txtWD", &t.LblWD, &Db::WDSeriesCode, &Db::SetWDSeriesCode, kLargestWD),
-               ObjectiveList("lstModel", &t.LblModel, &Db::ModelCode, &Db::SetModelCode,
-                             []() -> const std::vector<std::string>& { return Objectives().Models(); }),
-               ObjectiveList("lstSeries", &t.LblSeries, &Db::TypesCode, &Db::SetTypesCode,
-                             []() -> const std::vector<std::string>& { return Objectives().Types(); }),
-               ObjectiveList("lstMethod", &t.LblMethod, &Db::MethodCode, &Db::SetMethodCode,
-                             []() -> const std::vector<std::string>& { return Objectives().Method(); }),
-               ObjectiveList("lstWDSeries", &t.LblWDSeries, &Db::WDCode, &Db::SetWDCode,
-                             []() -> const std::vector<std::string>& { return Objectives().WDSeries(); }),
+               ObjectiveList("lstModel", &t.LblModel, &Db::ModelCode, &Db::SetModelCode, &Db::Models),
+               ObjectiveList("lstSeries", &t.LblSeries, &Db::TypesCode, &Db::SetTypesCode, &Db::Types),
+               ObjectiveList("lstMethod", &t.LblMethod, &Db::MethodCode, &Db::SetMethodCode, &Db::Method),
+               ObjectiveList("lstWDSeries", &t.LblWDSeries, &Db::WDCode, &Db::SetWDCode, &Db::WDSeries),
                {Field::Check, "chkFKS", &t.LblFKS, 0,
                 [](int entry) { return QVariant(Objectives().FKSCode(entry) == kFKSTicked); },
                 [](int entry, const QVariant& value) {
@@ -181,47 +193,49 @@ SettingPage* MakeAttachNosepiece(QWidget* parent)
 
 SettingPage* MakeAttachCondenser(QWidget* parent)
 {
-    const auto& t = g_LangAttachCondenserCtl;
-    return new AttachViews(
-        {{Page::Condenser, Caption(t.OptSelect),
-          ListPage(
-              "AttachCondenserCtl1", [] { return DeviceIndex::Condenser; },
-              []() -> clsPositionCodes& { return *g_Zo->Condenser; },
-              []() -> const clsNameDatabase& { return *g_Zo->DbCondenser; }, &t.LblModel)},
-         {Page::DBCondenser, Caption(t.OptDB),
-          DatabasePage("AttachDBCondenserCtl1", &t.LblAddDB,
-                       {NameField("txtName", &t.LblModel,
-                                  []() -> clsNameDatabase& { return *g_Zo->DbCondenser; }, kFirstUser, kBlockName)})}},
-        parent);
+    return NameListViews({Page::Condenser, "AttachCondenserCtl1", "AttachDBCondenserCtl1", g_LangAttachCondenserCtl,
+                          DeviceIndex::Condenser, kBlockName, ""},
+                         &clsZo::Condenser, &clsZo::DbCondenser, parent);
+}
+
+SettingPage* MakeAttachEXFilter(QWidget* parent)
+{
+    return NameListViews({Page::EXFilter, "AttachEXFilterCtl1", "AttachDBEXFilterCtl1", g_LangAttachEXFilterCtl,
+                          DeviceIndex::EXWheel, kFilterName, "EX"},
+                         &clsZo::EXFilter, &clsZo::DbEXFilter, parent);
+}
+
+SettingPage* MakeAttachBAFilter(QWidget* parent)
+{
+    return NameListViews({Page::BAFilter, "AttachBAFilterCtl1", "AttachDBBAFilterCtl1", g_LangAttachBAFilterCtl,
+                          DeviceIndex::BAWheel, kFilterName, "BA"},
+                         &clsZo::BAFilter, &clsZo::DBBAFilter, parent);
 }
 
 SettingPage* MakeAttachFilter(QWidget* parent)
 {
     const auto& t = g_LangAttachFilterCtl;
-    auto blocks = []() -> const clsNameDatabase& { return *g_Zo->DbFilter; };
+    // Turret 1's page when `first` is the turret the first filter row stands for.
+    auto turret = [](bool first) {
+        return AttachListCtl::Setting{
+            [first] { return first != Exchanged() ? DeviceIndex::FilterTurret1 : DeviceIndex::FilterTurret2; },
+            [first]() -> clsPositionCodes& {
+                if (first != Exchanged())
+                    return *g_Zo->Filter1;
+                return *g_Zo->Filter2;
+            },
+            []() -> const clsNameDatabase& { return *g_Zo->DbFilter; }, &g_LangAttachFilterCtl.LblModel};
+    };
     return new AttachViews(
-        {{Page::Filter1, [&t]() -> const std::string& { return Exchanged() ? t.OptSelect2 : t.OptSelect1; },
-          ListPage(
-              "AttachFilter1Ctl1",
-              [] { return Exchanged() ? DeviceIndex::FilterTurret2 : DeviceIndex::FilterTurret1; },
-              []() -> clsPositionCodes& {
-                  return Exchanged() ? static_cast<clsPositionCodes&>(*g_Zo->Filter2) : *g_Zo->Filter1;
-              },
-              blocks, &t.LblModel)},
-         {Page::Filter2, [&t]() -> const std::string& { return Exchanged() ? t.OptSelect1 : t.OptSelect2; },
-          ListPage(
-              "AttachFilter2Ctl1",
-              [] { return Exchanged() ? DeviceIndex::FilterTurret1 : DeviceIndex::FilterTurret2; },
-              []() -> clsPositionCodes& {
-                  return Exchanged() ? static_cast<clsPositionCodes&>(*g_Zo->Filter1) : *g_Zo->Filter2;
-              },
-              blocks, &t.LblModel),
+        {{Page::Filter1, "AttachFilter1Ctl1",
+          [&t]() -> const std::string& { return Exchanged() ? t.OptSelect2 : t.OptSelect1; }, ListPage(turret(true))},
+         {Page::Filter2, "AttachFilter2Ctl1",
+          [&t]() -> const std::string& { return Exchanged() ? t.OptSelect1 : t.OptSelect2; }, ListPage(turret(false)),
           BothTurrets},
-         {Page::DBFilter, Caption(t.OptDB),
+         {Page::DBFilter, "AttachDBFilter1Ctl1", Caption(t.OptDB),
           DatabasePage(
-              "AttachDBFilter1Ctl1", &t.LblAddDB,
-              {NameField("txtFilter", &t.LblName, []() -> clsNameDatabase& { return *g_Zo->DbFilter; }, kFirstUser,
-                         kBlockName),
+              &t.LblAddDB,
+              {NameField("txtFilter", &t.LblName, []() -> clsNameDatabase& { return *g_Zo->DbFilter; }, kBlockName),
                BlockPart(
                    "txtEX", &t.LblEX, [](int32_t code) { return g_Zo->DbEXFilter->Name(code); },
                    [](int32_t code, const std::string& name) { g_Zo->DbEXFilter->SetName(code, name); },
@@ -234,37 +248,5 @@ SettingPage* MakeAttachFilter(QWidget* parent)
                    "txtBA", &t.LblBA, [](int32_t code) { return g_Zo->DBBAFilter->Name(code); },
                    [](int32_t code, const std::string& name) { g_Zo->DBBAFilter->SetName(code, name); },
                    &clsDbFilter::SetCustomBA)})}},
-        parent);
-}
-
-SettingPage* MakeAttachEXFilter(QWidget* parent)
-{
-    const auto& t = g_LangAttachEXFilterCtl;
-    return new AttachViews(
-        {{Page::EXFilter, Caption(t.OptSelect),
-          ListPage(
-              "AttachEXFilterCtl1", [] { return DeviceIndex::EXWheel; },
-              []() -> clsPositionCodes& { return *g_Zo->EXFilter; },
-              []() -> const clsNameDatabase& { return *g_Zo->DbEXFilter; }, &t.LblModel)},
-         {Page::DBEXFilter, Caption(t.OptDB),
-          DatabasePage("AttachDBEXFilterCtl1", &t.LblAddDB,
-                       {NameField("txtName", &t.LblModel, []() -> clsNameDatabase& { return *g_Zo->DbEXFilter; },
-                                  kFirstUser, kFilterName, "EX")})}},
-        parent);
-}
-
-SettingPage* MakeAttachBAFilter(QWidget* parent)
-{
-    const auto& t = g_LangAttachBAFilterCtl;
-    return new AttachViews(
-        {{Page::BAFilter, Caption(t.OptSelect),
-          ListPage(
-              "AttachBAFilterCtl1", [] { return DeviceIndex::BAWheel; },
-              []() -> clsPositionCodes& { return *g_Zo->BAFilter; },
-              []() -> const clsNameDatabase& { return *g_Zo->DBBAFilter; }, &t.LblModel)},
-         {Page::DBBAFilter, Caption(t.OptDB),
-          DatabasePage("AttachDBBAFilterCtl1", &t.LblAddDB,
-                       {NameField("txtName", &t.LblModel, []() -> clsNameDatabase& { return *g_Zo->DBBAFilter; },
-                                  kFirstUser, kFilterName, "BA")})}},
         parent);
 }

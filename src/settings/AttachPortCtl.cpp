@@ -13,8 +13,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-AttachPortCtl::AttachPortCtl(int (*device)(), clsPositionCodes& (*codes)(), QWidget* parent)
-    : SettingPage(parent), m_Device(device), m_Codes(codes)
+AttachPortCtl::AttachPortCtl(std::function<int()> device, std::function<clsPositionCodes&()> codes, QWidget* parent)
+    : SettingPage(parent), m_Device(std::move(device)), m_Codes(std::move(codes))
 {
     m_Body = new QVBoxLayout(this);
     m_PortRow = new QHBoxLayout;

@@ -2,6 +2,7 @@
 
 #include "settings/SettingPage.h"
 
+#include <functional>
 #include <vector>
 
 class QBoxLayout;
@@ -18,7 +19,7 @@ class AttachPortCtl : public SettingPage {
 public:
     // `device` gives the clsZo::IsMounted index of the device whose positions
     // the page shows, `codes` the component that keeps their model codes.
-    AttachPortCtl(int (*device)(), clsPositionCodes& (*codes)(), QWidget* parent = nullptr);
+    AttachPortCtl(std::function<int()> device, std::function<clsPositionCodes&()> codes, QWidget* parent = nullptr);
 
     // Position selected, 0-based.
     int Position() const { return m_Position; }
@@ -45,8 +46,8 @@ protected:
     static QString NoModelText();
 
 private:
-    int (*m_Device)();
-    clsPositionCodes& (*m_Codes)();
+    std::function<int()> m_Device;
+    std::function<clsPositionCodes&()> m_Codes;
     QLabel* lblSelect;
     std::vector<QRadioButton*> optPort;
     QButtonGroup* m_Ports;

@@ -1,40 +1,19 @@
 #include "settings/AttachViews.h"
 
+#include "settings/OptionRow.h"
+
 #include <QButtonGroup>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QRadioButton>
 #include <QStackedLayout>
-#include <QVBoxLayout>
 
 AttachViews::AttachViews(std::vector<View> views, QWidget* parent) : SettingPageContainer(parent), m_Views(std::move(views))
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* row = new QHBoxLayout;
-    m_Group = new QButtonGroup(this);
-    auto* pages = new QWidget(this);
-    m_Stack = new QStackedLayout(pages);
-    for (std::size_t i = 0; i < m_Views.size(); ++i) {
-        auto* button = new QRadioButton(this);
-        button->setObjectName(QString("optView%1").arg(i));
-        m_Group->addButton(button, static_cast<int>(i));
-        row->addWidget(button);
-        m_Buttons.push_back(button);
-    }
-    for (const View& view : m_Views) {
-        m_Stack->addWidget(view.content);
-        AddPage(view.content);
-    }
-    row->addStretch();
-    layout->addLayout(row);
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    layout->addWidget(rule);
-    layout->addWidget(pages, 1);
-    m_Buttons.front()->setChecked(true);
-    connect(m_Group, &QButtonGroup::idClicked, this, [this](int index) {
+    std::vector<OptionPage> pages;
+    for (const View& view : m_Views)
+        pages.push_back({view.name, view.create});
+    m_Row = AddOptionRow("optView", pages);
+    m_Row.buttons.front()->setChecked(true);
+    connect(m_Row.group, &QButtonGroup::idClicked, this, [this](int index) {
         if (RequestPage)
             RequestPage(m_Views[static_cast<std::size_t>(index)].page);
     });
@@ -50,8 +29,7 @@ int AttachViews::Index(int page) const
 
 SettingPage* AttachViews::ViewPage(int page) const
 {
-    const int index = Index(page);
-    return index < 0 ? nullptr : m_Views[static_cast<std::size_t>(index)].content;
+    return Page(Index(page));
 }
 
 void AttachViews::sub_ShowView(int page)
@@ -60,16 +38,16 @@ void AttachViews::sub_ShowView(int page)
     if (index < 0)
         return;
     m_Shown = index;
-    m_Buttons[static_cast<std::size_t>(index)]->setChecked(true);
-    m_Stack->setCurrentIndex(index);
-    m_Views[static_cast<std::size_t>(index)].content->sub_LoadData();
+    m_Row.buttons[static_cast<std::size_t>(index)]->setChecked(true);
+    m_Row.stack->setCurrentIndex(index);
+    Page(index)->sub_LoadData();
 }
 
 void AttachViews::sub_UpdateButtons()
 {
     for (std::size_t i = 0; i < m_Views.size(); ++i) {
-        m_Buttons[i]->setText(QString::fromStdString(m_Views[i].caption()));
-        m_Buttons[i]->setEnabled(!m_Views[i].enabled || m_Views[i].enabled());
+        m_Row.buttons[i]->setText(QString::fromStdString(m_Views[i].caption()));
+        m_Row.buttons[i]->setEnabled(!m_Views[i].enabled || m_Views[i].enabled());
     }
 }
 

@@ -6,10 +6,6 @@
 #include <string>
 #include <vector>
 
-class QButtonGroup;
-class QRadioButton;
-class QStackedLayout;
-
 // The pages of one entry of the Attach menu: what is mounted on the device's
 // positions and the user entries of its model database (the filter turrets
 // have a page per turret), one shown at a time, with the view buttons
@@ -18,9 +14,10 @@ class QStackedLayout;
 class AttachViews : public SettingPageContainer {
 public:
     struct View {
-        int page;                   // the page's number in the Attach container
+        int page;         // the page's number in the Attach container
+        const char* name; // its object name
         std::function<const std::string&()> caption; // language text of its view button
-        SettingPage* content;
+        std::function<SettingPage*(QWidget* parent)> create;
         std::function<bool()> enabled = nullptr; // always when empty
     };
 
@@ -47,8 +44,6 @@ private:
     void sub_UpdateButtons();
 
     std::vector<View> m_Views;
-    std::vector<QRadioButton*> m_Buttons;
-    QButtonGroup* m_Group = nullptr;
-    QStackedLayout* m_Stack = nullptr;
+    OptionRow m_Row;
     int m_Shown = 0;
 };

@@ -45,3 +45,11 @@ void SettingPageContainer::sub_FrmPosChanged()
 {
     Forward(&SettingPage::sub_FrmPosChanged);
 }
+
+OptionRow SettingPageContainer::AddOptionRow(const char* prefix, const std::vector<OptionPage>& pages)
+{
+    OptionRow row = func_OptionRow(*this, prefix, pages);
+    for (SettingPage* page : row.pages)
+        AddPage(page);
+    return row;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/OptionRow.h"
 #include "settings/SettingPage.h"
 
 #include <vector>
@@ -24,6 +25,8 @@ public:
 
 protected:
     void AddPage(SettingPage* page) { m_Pages.push_back(page); }
+    // Lays out a row of option buttons over its pages (OptionRow.h) and holds the pages.
+    OptionRow AddOptionRow(const char* prefix, const std::vector<OptionPage>& pages);
 
 private:
     void Forward(void (SettingPage::*operation)());

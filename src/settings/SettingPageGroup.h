@@ -7,10 +7,6 @@
 #include <string>
 #include <vector>
 
-class QButtonGroup;
-class QRadioButton;
-class QStackedLayout;
-
 // One sub-page of a page group: its object name, the language text of its
 // option button, when that button is enabled (always when empty) and how the
 // page is made (with its parent, so that it never changes parents: a move
@@ -59,8 +55,6 @@ private:
 
     int m_Group;
     std::vector<SettingEntry> m_Entries;
-    std::vector<QRadioButton*> m_Buttons;
-    QButtonGroup* m_Menu = nullptr;
-    QStackedLayout* m_Stack = nullptr;
+    OptionRow m_Row;
     int m_Current = -1;
 };
