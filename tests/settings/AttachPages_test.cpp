@@ -16,9 +16,11 @@
 #include "settings/AttachMainCtl.h"
 #include "pad/PadListTexts.h"
 #include "settings/AttachObjectiveCtl.h"
+#include "settings/frmZoomImage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -244,6 +246,31 @@ TEST_F(AttachPages, AnObjectiveChosenForAPositionIsSentByApplyAndUndoneByCancel)
     Press("btnCancel");
     EXPECT_EQ(g_Zo->Objective->code(2), 6);
     EXPECT_TRUE(WritesSinceMark().empty());
+}
+
+TEST_F(AttachPages, TheEscapeBoxNeedsTheZDriveAndZoomEnlargesThePicture)
+{
+    Open();
+    Show(frmSettingMain::Attach, AttachMainCtl::Objective);
+    auto* escape = On<QCheckBox>(AttachMainCtl::Objective, "chkESC");
+    escape->click();
+    EXPECT_EQ(escape->checkState(), Qt::Checked);
+    EXPECT_TRUE(g_Zo->Objective->Esc(static_cast<AttachPortCtl*>(Page(AttachMainCtl::Objective))->Position()));
+    escape->click();
+    EXPECT_EQ(escape->checkState(), Qt::PartiallyChecked);
+    On<QAbstractButton>(AttachMainCtl::Objective, "btnZoomImage")->click();
+    EXPECT_TRUE(dialog->ZoomImage().isVisible());
+    EXPECT_FALSE(dialog->ZoomImage().imgTarget->pixmap().isNull());
+    dialog->ZoomImage().close();
+
+    // The page remembered from the settings file comes back with its view.
+    dialog->hide();
+    g_DefaultGUIPage[frmSettingMain::Attach] = AttachMainCtl::DBFilter;
+    pad.reset();
+    Open("[Mounted]\nZDrive = 0\n");
+    ExpectShown(AttachMainCtl::DBFilter);
+    Menu(0);
+    EXPECT_FALSE(On(AttachMainCtl::Objective, "chkESC")->isVisible());
 }
 
 } // namespace
