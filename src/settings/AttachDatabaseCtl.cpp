@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/mdlCommon.h"
+#include "sdk/TextChars.h"
 #include "settings/SettingCheckBox.h"
 #include "settings/SettingField.h"
 
@@ -27,7 +28,7 @@ QString Q(const std::string& text)
 
 int Characters(const QString& text)
 {
-    return static_cast<int>(text.toUcs4().size());
+    return static_cast<int>(func_CharCount(text.toStdString()));
 }
 
 } // namespace
@@ -73,7 +74,8 @@ AttachDatabaseCtl::AttachDatabaseCtl(Setting setting, QWidget* parent) : Setting
                     connect(text, &QLineEdit::textEdited, text, [text, typed](const QString& edited) {
                         if (Characters(edited) <= typed)
                             return;
-                        text->setText(QString::fromUcs4(reinterpret_cast<const char32_t*>(edited.toUcs4().constData()), typed));
+                        const std::string whole = edited.toStdString();
+                        text->setText(QString::fromStdString(std::string(func_CharLeft(whole, static_cast<std::size_t>(typed)))));
                         text->setModified(true);
                     });
                 }
