@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 
 #include <array>
+#include <cmath>
 #include <stdexcept>
 #include <string_view>
 
@@ -68,8 +69,11 @@ double NumberOf(const std::string& text, std::string_view name)
 // A number when the text is one, the text otherwise.
 Json ValueOf(const std::string& text)
 {
-    if (const std::optional<double> number = zo::ParseNumber(text))
+    if (const std::optional<double> number = zo::ParseNumber(text)) {
+        if (*number == std::floor(*number) && std::abs(*number) < 1e15)
+            return static_cast<long long>(*number);
         return *number;
+    }
     return text;
 }
 
