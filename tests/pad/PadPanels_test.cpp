@@ -242,20 +242,6 @@ TEST_F(PadPanels, TogglesAndBarsSendOneCommandAndFollowTheInstrument)
     EXPECT_DOUBLE_EQ(angle->smallStep(), 0.5);
 }
 
-TEST_F(PadPanels, ChoosingAnObservationModeAppliesItByName)
-{
-    Load();
-    Select("cboCHGMode", 1);
-    const std::vector<std::string> writes = WritesSinceMark();
-    ASSERT_FALSE(writes.empty());
-    // The mode's own moves come first in the trace: a call is traced when it returns.
-    EXPECT_NE(writes.back().find("ObservationModes.ApplyMode(\"PH\")"), std::string::npos) << writes.back();
-    EXPECT_EQ(std::count_if(writes.begin(), writes.end(),
-                            [](const std::string& w) { return w.find("ApplyMode") != std::string::npos; }),
-              1);
-    EXPECT_TRUE(pad->isEnabled());
-}
-
 TEST_F(PadPanels, WithEveryCallFailingEveryControlLeavesThePadUsable)
 {
     Load();
@@ -387,12 +373,6 @@ TEST_F(PadPanels, OnlyTheUsersCloseAsksAndYesShutsDownOnce)
     EXPECT_EQ(std::tuple(pad->m_mipNosepisePos.IsBound(), g_Zo->ConnectedIndex(),
                          std::filesystem::exists(appDir / "ZoControl.INI")),
               std::tuple(false, -1, true));
-}
-TEST_F(PadPanels, UnloadingFromCodeAsksNothingAndShutsDown)
-{
-    Load();
-    pad->sub_Unload();
-    EXPECT_EQ(std::tuple(ui.Boxes().size(), pad->isVisible(), host.steps.back()), std::tuple(0u, false, "end process 0"));
 }
 
 TEST_F(PadPanels, TheOtherWindowsOpenAsFramesWithTheirCaptions)
