@@ -119,10 +119,8 @@ TEST_F(ZoSetupTool, AHandMadeFileWithBadEntriesListsThemAndExitsOne)
     const Result dump = Run({"dump", file});
     EXPECT_EQ(dump.exitCode, 1);
     EXPECT_EQ(dump.err, check.out) << "the report goes aside, the JSON stays clean";
-    const nlohmann::json model = nlohmann::json::parse(dump.out);
-    EXPECT_EQ(model["RemoteKey"]["Key"][3], 93);
-    EXPECT_EQ(model["Objective"]["code"][1], 7);
-    EXPECT_EQ(model["Objective"]["Esc"][1], true);
+    // What the accepted entries load is the setup-file tests' (SetupFiles, OpticsElements).
+    EXPECT_EQ(nlohmann::json::parse(dump.out)["RemoteKey"]["Key"][3], 93);
 }
 
 TEST_F(ZoSetupTool, TruncatedForeignAndMissingFilesCannotBeUsed)
