@@ -209,6 +209,9 @@ public:
     virtual void MoveAbsolute(int32_t position) = 0;  // outside LowerLimit..UpperLimit fails with OutOfRange
     virtual void MoveRelative(int32_t distance) = 0;
     virtual void Stop() = 0;
+    // 1 from the moment a move is accepted until it has arrived or was
+    // stopped; a position report follows either end.
+    virtual int32_t IsBusy() = 0;
     virtual int32_t Speed() = 0;
     virtual void SetSpeed(int32_t speed) = 0;
     virtual int32_t Tolerance() = 0;

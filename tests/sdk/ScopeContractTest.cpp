@@ -91,6 +91,32 @@ TEST_F(ScopeContract, LimitsAreEnforced)
     EXPECT_THROW(scope().Database().Condensers().Name(310), SdkError);
 }
 
+TEST_F(ScopeContract, AnAxisIsBusyUntilItsMoveArrivesOrIsStoppedAndReportsEitherEnd)
+{
+    for (AxisDevice* axis : {&scope().ZDrive(), &scope().FKSUnit().Offset()}) {
+        ParameterPtr position = axis->Position();
+        const int32_t start = position->Value();
+        std::vector<std::pair<int32_t, int32_t>> reports; // position, busy
+        Subscription s = position->OnValueChanged.Subscribe([&] { reports.emplace_back(position->Value(), axis->IsBusy()); });
+        axis->MoveAbsolute(start);
+        EXPECT_EQ(axis->IsBusy(), 0) << "a move to where the axis stands is over at once";
+        axis->MoveAbsolute(start + 4000);
+        EXPECT_EQ(axis->IsBusy(), 1);
+        sim.Settle();
+        ASSERT_FALSE(reports.empty());
+        EXPECT_EQ(reports.back(), std::pair(start + 4000, 0));
+        EXPECT_EQ(reports.front().second, 1) << "reports on the way come while busy";
+
+        reports.clear();
+        axis->MoveAbsolute(start);
+        sim.Run(20);
+        axis->Stop();
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0].second, 0);
+        EXPECT_GT(reports[0].first, start) << "it stopped on the way";
+    }
+}
+
 TEST_F(ScopeContract, StepForwardWrapsAround)
 {
     TurretDevice& wheel = scope().ExcitationWheel();

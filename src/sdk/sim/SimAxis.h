@@ -18,6 +18,9 @@ public:
     void MoveTo(int32_t target); // OutOfRange outside the limits
     void Stop();
     bool Moving() const { return m_moving; }
+    // Until the clock reaches the end of the move (its arrival report may
+    // still be waiting for ProcessEvents).
+    bool Busy() const { return m_moving && m_core.hub.Now() < m_endTime; }
     void Tick(int64_t now) override;
     int64_t Due() const override;
     const SimParameterPtr& Parameter() const { return m_parameter; }
@@ -66,6 +69,10 @@ public:
     void Stop() override
     {
         this->m_core.Call("Stop", "", [this] { m_motion.Stop(); });
+    }
+    int32_t IsBusy() override
+    {
+        return this->m_core.Call("IsBusy", "", [this] { return m_motion.Busy() ? 1 : 0; });
     }
     int32_t Speed() override
     {
