@@ -132,6 +132,8 @@ const std::vector<LanguageKey>& LanguageKeys()
         texts("frmZoControl", {{"BtnSetting", &pad.BtnSetting}, {"BtnExit", &pad.BtnExit}, {"BtnStatus", &pad.BtnStatus},
                                {"FraDIA", &pad.FraDIA}, {"FraFluorescence", &pad.FraFluorescence},
                                {"FraTIRF", &pad.FraTIRF}, {"SimpleText", &pad.SimpleText}});
+        k.push_back(List("frmZoControl", "FailReason", pad.FailReason));
+        texts("frmZoControl", {{"TipFailures", &pad.TipFailures}, {"TipStop", &pad.TipStop}});
 
         auto& stage = g_LangFrmStage;
         texts("frmStage", {{"TxtXYStage", &stage.TxtXYStage}, {"TxtZStage", &stage.TxtZStage},

@@ -59,6 +59,10 @@ struct LangFrmZoControl {
     std::array<std::string, 7> CboIrlxu; // entry 0 the number of ND positions, then one name per position
     std::string BtnSetting, BtnExit, BtnStatus, FraDIA, FraFluorescence, FraTIRF;
     std::string SimpleText;              // shown before the version number
+    // The status line after a failed command: what it says of the device,
+    // entry 0 for an error not listed, then the SDK's errors 1001..1010.
+    std::array<std::string, 11> FailReason;
+    std::string TipFailures, TipStop;    // the status line's and the Stop button's tooltips
 };
 struct LangFrmStage {
     std::string TxtXYStage, TxtZStage, TxtPiezoStage, ChkAllLink;

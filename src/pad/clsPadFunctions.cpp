@@ -123,11 +123,26 @@ std::optional<clsPadFunctions::Function> clsPadFunctions::func_Function(int code
 
 void clsPadFunctions::sub_RunFunction(int code)
 {
-    if (const std::optional<Function> function = func_Function(code))
+    const std::optional<Function> function = func_Function(code);
+    if (!function)
+        return;
+    // The functions that call the instrument themselves go the command path;
+    // the others reach it through a control's own handler, which does.
+    switch (function->Kind) {
+    case Action::PortKind:
+    case Action::PortToggle:
+    case Action::Position:
+    case Action::Step:
+    case Action::Toggle:
+        m_Pad.Commands().Send(func_Device(function->On), [&] { Run(*function); });
+        break;
+    default:
         TrapErrors([&] { Run(*function); });
+        break;
+    }
 }
 
-bool clsPadFunctions::func_Mounted(Target target) const
+int clsPadFunctions::func_Device(Target target)
 {
     // The presence index of each target, in the order of Target; -1 for the
     // pad's own step-size buttons.
@@ -142,13 +157,17 @@ bool clsPadFunctions::func_Mounted(Target target) const
                                  D::DiaLamp, D::FKS, D::Analyzer, D::DiaShutter, D::EpiShutter, D::TIRF, D::TIRF,
                                  D::AuxShutter, D::Illuminator};
     static_assert(std::size(kPresence) == static_cast<std::size_t>(Target::IrluxShutter) + 1);
-    int index = kPresence[static_cast<std::size_t>(target)];
-    if (index < 0)
-        return true;
+    const int index = kPresence[static_cast<std::size_t>(target)];
     // cboFL1 drives turret 2 when the turrets are exchanged.
     if (FiltersExchanged() && (index == D::FilterTurret1 || index == D::FilterTurret2))
-        index = index == D::FilterTurret1 ? D::FilterTurret2 : D::FilterTurret1;
-    return func_PadMounted(index);
+        return index == D::FilterTurret1 ? D::FilterTurret2 : D::FilterTurret1;
+    return index;
+}
+
+bool clsPadFunctions::func_Mounted(Target target) const
+{
+    const int index = func_Device(target);
+    return index < 0 || func_PadMounted(index);
 }
 
 void clsPadFunctions::Run(const Function& function)

@@ -71,6 +71,8 @@ private:
     void sub_PortKind(int kind);
     void sub_PortToggle();
     bool func_Mounted(Target target) const;
+    // The presence number of a target's device (-1 for the pad's own buttons).
+    static int func_Device(Target target);
 
     frmZoControl& m_Pad;
     clsPadStepping& m_Stepping;

@@ -33,8 +33,8 @@ constexpr std::array<std::pair<int, int>, 16> kShortcutKeys = {{
 
 } // namespace
 
-clsPadKeyboard::clsPadKeyboard(Enabled enabled, KeyDown keyDown, QObject* parent)
-    : QObject(parent), m_Enabled(std::move(enabled)), m_KeyDown(std::move(keyDown))
+clsPadKeyboard::clsPadKeyboard(Enabled enabled, KeyDown keyDown, Escape escape, QObject* parent)
+    : QObject(parent), m_Enabled(std::move(enabled)), m_KeyDown(std::move(keyDown)), m_Escape(std::move(escape))
 {
     setObjectName("PadKeyboardHook");
 }
@@ -90,6 +90,12 @@ bool clsPadKeyboard::eventFilter(QObject* watched, QEvent* event)
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (key.isAutoRepeat())
         return false;
+    if (type == QEvent::KeyPress && key.key() == Qt::Key_Escape && m_Escape) {
+        bool stopped = false;
+        TrapErrors([&] { stopped = m_Escape(); });
+        if (stopped)
+            return true;
+    }
     if (type == QEvent::KeyRelease) {
         if (m_Latched)
             m_ReleasedAt = key.timestamp();

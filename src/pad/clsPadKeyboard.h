@@ -18,13 +18,18 @@ class QEvent;
 // time stamp, and Qt marks the pair as a repeat only when the press is
 // already queued behind the release; so a release only clears the latch
 // once a press follows with another time stamp.
+// Escape is the program's stop key in every one of its windows, active pad
+// or not: when it stopped something it goes no further (a dialog it was
+// pressed in stays open); when nothing moved it goes on as usual.
 class clsPadKeyboard : public QObject {
     Q_OBJECT
 public:
     using Enabled = std::function<bool()>;
     using KeyDown = std::function<void(int virtualKey)>;
+    // Stops what moves; whether anything did.
+    using Escape = std::function<bool()>;
 
-    clsPadKeyboard(Enabled enabled, KeyDown keyDown, QObject* parent = nullptr);
+    clsPadKeyboard(Enabled enabled, KeyDown keyDown, Escape escape = {}, QObject* parent = nullptr);
     ~clsPadKeyboard() override;
 
     // Installs the filter on the application; returns its handle (never 0).
@@ -46,6 +51,7 @@ protected:
 private:
     Enabled m_Enabled;
     KeyDown m_KeyDown;
+    Escape m_Escape;
     bool m_Installed = false;
     bool m_Latched = false;
     // The time stamp of the release that may end the latch (0 is no time).

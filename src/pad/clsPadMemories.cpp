@@ -5,7 +5,7 @@
 #include "core/mdlCommon.h"
 #include "core/mdlSettings.h"
 #include "core/FlagScope.h"
-#include "pad/PadCommandGuard.h"
+#include "pad/clsPadMotion.h"
 #include "core/DeviceValue.h"
 #include "core/TrapErrors.h"
 #include "widgets/RealValue.h"
@@ -24,6 +24,7 @@ using Axis = frmZoControl::Axis;
 
 constexpr int kSlots = 20;
 constexpr int kOutOfRangeMessage = 80;
+constexpr int kUnreachableMessage = 82;
 
 std::optional<double> Number(const QString& text)
 {
@@ -34,10 +35,10 @@ std::optional<double> Number(const QString& text)
 
 clsPadMemories::clsPadMemories(frmZoControl& pad) : m_Pad(pad)
 {
-    m_Lists[MemXY] = {pad.cboXY, {{frmZoControl::AxisX, &g_MemX}, {frmZoControl::AxisY, &g_MemY}}, false};
-    m_Lists[MemZ] = {pad.cboZ, {{frmZoControl::AxisZ, &g_MemZ}}, false};
-    m_Lists[MemPiezo] = {pad.cboPiezo, {{frmZoControl::AxisPiezo, &g_MemPiezo}}, false};
-    m_Lists[MemTIRF] = {pad.cboTIRF, {{frmZoControl::AxisTIRF, &g_MemTIRF}}, true};
+    m_Lists[MemXY] = {pad.cboXY, {{frmZoControl::AxisX, &g_MemX}, {frmZoControl::AxisY, &g_MemY}}};
+    m_Lists[MemZ] = {pad.cboZ, {{frmZoControl::AxisZ, &g_MemZ}}};
+    m_Lists[MemPiezo] = {pad.cboPiezo, {{frmZoControl::AxisPiezo, &g_MemPiezo}}};
+    m_Lists[MemTIRF] = {pad.cboTIRF, {{frmZoControl::AxisTIRF, &g_MemTIRF}}};
 
     const std::pair<Kind, usrPButton*> stores[] = {
         {MemXY, pad.picMemXY}, {MemZ, pad.picMemZ}, {MemPiezo, pad.picMemPiezo}, {MemTIRF, pad.picMemTIRF}};
@@ -166,43 +167,38 @@ void clsPadMemories::sub_Recall(Kind kind, int index)
             return; // an empty slot, or a text that is no position
         deviceValues.push_back(func_DeviceValue(*value, m_Pad.DisplayFactor(memory.Parts[i].Axis)));
     }
-    func_Move(kind, deviceValues);
+    func_Move({{kind, deviceValues}});
 }
 
-bool clsPadMemories::func_Move(Kind kind, const std::vector<int32_t>& deviceValues)
+bool clsPadMemories::func_Move(const std::vector<PadMemoryHost::Recall>& recalls)
+{
+    clsPadMotion::Targets targets;
+    for (const auto& [kind, deviceValues] : recalls) {
+        const MemoryList& memory = m_Lists[kind];
+        if (deviceValues.size() != memory.Parts.size())
+            return false;
+        for (std::size_t i = 0; i < memory.Parts.size(); ++i)
+            targets.emplace_back(memory.Parts[i].Axis, deviceValues[i]);
+    }
+    // No second move can start from any of the three windows until these are over.
+    const PadCommandResult result = m_Pad.Motion().func_Move(targets, true);
+    if (result.Result == PadCommandResult::Refused)
+        func_ShowMessage(kUnreachableMessage, "", UiServices::MB_OK);
+    return result.Ok();
+}
+
+bool clsPadMemories::func_Reachable(const std::vector<int32_t>& deviceValues, Kind kind) const
 {
     const MemoryList& memory = m_Lists[kind];
-    if (deviceValues.size() != memory.Parts.size())
-        return false;
-    bool sent = false;
-    // No second move can start from any of the three windows meanwhile.
-    const bool ok = PadCommandGuard::Run(
-        m_Pad, nullptr,
-        [&] {
-            if (memory.CheckOnRecall && !func_WithinLimits(memory.Parts[0].Axis, deviceValues[0])) {
-                func_ShowMessage(kOutOfRangeMessage, "", UiServices::MB_OK);
-                return;
-            }
-            sub_ShowTarget(kind, &deviceValues);
-            sent = true;
-            for (std::size_t i = 0; i < memory.Parts.size(); ++i)
-                frmZoControl::AxisDeviceOf(memory.Parts[i].Axis).MoveAbsolute(deviceValues[i]);
-        },
-        {m_Pad.StageWindow(), m_Pad.TIRFWindow()});
-    if (sent && !ok)
-        sub_ShowTarget(kind, nullptr);
-    return sent && ok;
-}
-
-void clsPadMemories::sub_ShowTarget(Kind kind, const std::vector<int32_t>* deviceValues)
-{
-    frmStage* stage = m_Pad.StageWindow();
-    if (!stage)
-        return;
-    if (deviceValues)
-        stage->sub_ShowTarget(kind, *deviceValues);
-    else
-        stage->sub_EndTarget(kind);
+    for (std::size_t i = 0; i < memory.Parts.size() && i < deviceValues.size(); ++i) {
+        bool within = true;
+        TrapErrors([&] { within = func_WithinLimits(memory.Parts[i].Axis, deviceValues[i]); });
+        if (!within) {
+            func_ShowMessage(kUnreachableMessage, "", UiServices::MB_OK);
+            return false;
+        }
+    }
+    return true;
 }
 
 void clsPadMemories::sub_RefreshOtherWindow(Kind kind)
@@ -250,7 +246,8 @@ void clsPadMemories::picRecallFKS_Click()
         position > static_cast<int32_t>(g_MemFKS.size()))
         return;
     const double offset = g_MemFKS[static_cast<std::size_t>(position - 1)];
-    PadCommandGuard::Run(m_Pad, nullptr, [&] {
-        frmZoControl::AxisDeviceOf(frmZoControl::AxisFKS).MoveAbsolute(func_DeviceValue(offset, 1.0));
-    });
+    const PadCommandResult result =
+        m_Pad.Motion().func_Move({{frmZoControl::AxisFKS, func_DeviceValue(offset, 1.0)}}, true);
+    if (result.Result == PadCommandResult::Refused)
+        func_ShowMessage(kUnreachableMessage, "", UiServices::MB_OK);
 }

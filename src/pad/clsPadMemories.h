@@ -18,8 +18,10 @@ class QString;
 // axis's value back as the text between its caption and the next caption.
 // A store takes what the pad shows, refuses a value outside the drive's
 // limits (message 80) and keeps the display value of the device position it
-// would move to. A recall moves every axis of the entry with the pad, the
-// stage window and the TIRF window disabled.
+// would move to. A recall refuses a value outside the limits of any axis
+// (message 82) before anything is sent, and otherwise moves every axis of the
+// entry with the pad, the stage window and the TIRF window held until the
+// axes have arrived (clsPadMotion).
 class clsPadMemories {
 public:
     using Kind = PadMemoryHost::Kind;
@@ -35,15 +37,16 @@ public:
     void sub_Store(Kind kind);
     // Stores what the pad shows into slot 0..19; returns whether it did.
     bool func_StoreSlot(Kind kind, int slot);
-    // Moves to the entry at index; nothing while the pad fills the list, for
-    // an entry without a value, or (TIRF) a value outside the limits.
+    // Moves to the entry at index; nothing while the pad fills the list, or
+    // for an entry without a value.
     void sub_Recall(Kind kind, int index);
     // The one way a memory's axes are moved, whoever asked: device positions
-    // in the order of the group's axes, the TIRF's checked against its
-    // limits (message 80), the stage window's map showing the target, the
-    // pad and the other windows disabled meanwhile. Returns whether the
-    // instrument took every move.
-    bool func_Move(Kind kind, const std::vector<int32_t>& deviceValues);
+    // in the order of the group's axes, every one checked against its limits
+    // (message 82), the windows held until the moves are over. Returns
+    // whether the instrument took every move.
+    bool func_Move(const std::vector<PadMemoryHost::Recall>& recalls);
+    // Whether the drives reach these positions; message 82 when they do not.
+    bool func_Reachable(const std::vector<int32_t>& deviceValues, Kind kind) const;
 
     // The FKS offset of the selected objective's position into its memory;
     // the memory of the position in use back to the offset drive.
@@ -60,7 +63,6 @@ private:
     struct MemoryList {
         usrComboBox* List = nullptr;
         std::vector<AxisPart> Parts;
-        bool CheckOnRecall = false; // the TIRF checks the limits before it moves
         bool Updating = false;
     };
 
@@ -72,8 +74,6 @@ private:
     static bool func_WithinLimits(frmZoControl::Axis axis, int32_t deviceValue);
     // The stage window or the TIRF window rebuilds its own list of the table.
     void sub_RefreshOtherWindow(Kind kind);
-    // The stage window's map of the group shows the target of a move, or no more.
-    void sub_ShowTarget(Kind kind, const std::vector<int32_t>* deviceValues);
 
     frmZoControl& m_Pad;
     std::array<MemoryList, KindCount> m_Lists;

@@ -4,6 +4,7 @@
 #include "core/mdlSettings.h"
 #include "core/DeviceValue.h"
 #include "pad/PadScope.h"
+#include "pad/clsPadMotion.h"
 #include "core/TrapErrors.h"
 #include "sdk/DeviceIndex.h"
 #include "widgets/usrMPButton.h"
@@ -179,13 +180,17 @@ void clsPadStepping::sub_SetSpeed(Axis axis, int16_t speed, int16_t tolerance)
 
 void clsPadStepping::OnStepped(Axis axis, double position)
 {
-    sub_SetSpeed(axis, g_SpinInfoSpeed, g_SpinInfoTolerance);
+    if (!m_Pad.Commands()
+             .Send(clsPadMotion::func_Device(axis), [&] { sub_SetSpeed(axis, g_SpinInfoSpeed, g_SpinInfoTolerance); })
+             .Ok())
+        return;
     const auto [spin, part] = m_Pad.SpinOf(axis);
     const double target = std::clamp(position, spin->minimum(part), spin->maximum(part));
-    frmZoControl::AxisDeviceOf(axis).MoveAbsolute(func_DeviceValue(target, m_Pad.DisplayFactor(axis)));
+    m_Pad.Motion().func_Move({{axis, func_DeviceValue(target, m_Pad.DisplayFactor(axis))}}, false);
 }
 
 void clsPadStepping::OnPressEnded(Axis axis)
 {
-    sub_SetSpeed(axis, g_StageInfoSpeed, g_StageInfoTolerance);
+    m_Pad.Commands().Send(clsPadMotion::func_Device(axis),
+                          [&] { sub_SetSpeed(axis, g_StageInfoSpeed, g_StageInfoTolerance); });
 }

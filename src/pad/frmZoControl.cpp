@@ -29,7 +29,8 @@
 #include "widgets/FrameThrottle.h"
 #include "pad/LayoutEngine.h"
 #include "pad/LayoutTables.h"
-#include "pad/PadCommandGuard.h"
+#include "pad/PadStatusLine.h"
+#include "pad/clsPadMotion.h"
 #include "pad/PadControlTable.h"
 #include "pad/PadListTexts.h"
 #include "core/DeviceValue.h"
@@ -89,10 +90,14 @@ void Progress(int value)
         g_UiServices->SetProgress(value);
 }
 
-// "X: 1520.3 µm": what a position text box shows.
-QString ReadoutText(const char* caption, double value)
+// "X: 1520.3 µm": what a position text box shows; while the axis travels,
+// where it goes as well: "X: 1520.3 → 4000 µm".
+QString ReadoutText(const char* caption, double value, std::optional<double> target)
 {
-    return QString("%1: %2 µm").arg(QLatin1String(caption), Q(RealValue::format(value)));
+    const QString shown = Q(RealValue::format(value));
+    if (!target)
+        return QString("%1: %2 µm").arg(QLatin1String(caption), shown);
+    return QString("%1: %2 → %3 µm").arg(QLatin1String(caption), shown, Q(RealValue::format(*target)));
 }
 
 } // namespace
@@ -123,6 +128,8 @@ frmZoControl::frmZoControl(QWidget* parent) : QWidget(parent)
 {
     setObjectName("frmZoControl");
     m_Readouts = std::make_unique<FrameThrottle>([this] { ShowReadouts(); }, this);
+    m_Commands = std::make_unique<PadCommandPath>(*this);
+    m_Commands->OnChanged = [this] { sub_ShowStatus(); };
     CreateControls();
     CreatePanels();
     ConnectCommands();
@@ -171,9 +178,15 @@ frmZoControl::~frmZoControl()
 
 void frmZoControl::CreateControls()
 {
+    // The controls stand on a surface of their own, so that a recall can
+    // hold them all while the status line with its Stop button stays usable.
+    m_Panels = new QWidget(this);
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
+    m_StatusLine = new PadStatusLine(*m_Commands, m_Icons.Icon(":/pad/icons/stop.svg"), StatusBar1);
+    StatusBar1->addWidget(m_StatusLine, 1);
+    connect(m_StatusLine->btnStop, &usrPButton::clicked, this, [this] { func_StopAll(); });
     m_Surface = std::make_unique<PadLayoutSurface>(*this, *StatusBar1);
     m_Surface->OnAlignPictures = [this](int layoutType) { AlignPictures(layoutType); };
     m_Surface->OnMicroscopePicture = [this](bool visible) { imgMic->setVisible(visible); };
@@ -189,7 +202,7 @@ void frmZoControl::CreateControls()
         const bool gutter = qobject_cast<usrPButton*>(control) || qobject_cast<usrXscrollZo*>(control);
         m_Surface->AddControl(*control, gutter, info.IsFrame(), GroupFrameIndex(info.Group));
     }
-    imgMic = new PadPicture(":/pad/icons/microscope.svg", this);
+    imgMic = new PadPicture(":/pad/icons/microscope.svg", m_Panels);
     imgMic->setObjectName("imgMic");
     imgMic->hide();
     m_Surface->AddControl(*imgMic, false);
@@ -217,20 +230,20 @@ void frmZoControl::CreateControls()
 template <class Control>
 QWidget* frmZoControl::CreateControl(Control*& member)
 {
-    member = new Control(this);
+    member = new Control(m_Panels);
     return member;
 }
 
 QWidget* frmZoControl::CreateControl(QGroupBox*& member)
 {
-    member = new QGroupBox(this);
+    member = new QGroupBox(m_Panels);
     member->setAttribute(Qt::WA_TransparentForMouseEvents);
     return member;
 }
 
 QWidget* frmZoControl::CreateControl(QWidget*& member)
 {
-    member = new QWidget(this);
+    member = new QWidget(m_Panels);
     imgTitle = new PadPicture(":/pad/icons/logo.svg", member);
     imgTitle->setObjectName("imgTitle");
     return member;
@@ -239,7 +252,7 @@ QWidget* frmZoControl::CreateControl(QWidget*& member)
 QWidget* frmZoControl::CreateControl(QLineEdit*& member)
 {
     // A flat readout: the tables leave the position boxes little height.
-    member = new QLineEdit(this);
+    member = new QLineEdit(m_Panels);
     member->setReadOnly(true);
     member->setFocusPolicy(Qt::NoFocus);
     member->setFrame(false);
@@ -256,23 +269,23 @@ QWidget* frmZoControl::ControlOf(const PadControlInfo& info) const
 
 void frmZoControl::CreatePanels()
 {
-    m_Nosepiece = std::make_unique<ListDeviceBinding>(*this, m_mipNosepisePos, *cboOBJ);
-    m_LightPath = std::make_unique<ListDeviceBinding>(*this, m_mipPathPos, *cboPath);
-    m_Condenser = std::make_unique<ListDeviceBinding>(*this, m_mipCon, *cboCON);
-    m_FL1 = std::make_unique<ListDeviceBinding>(*this, m_mipFL1, *cboFL1);
-    m_FL2 = std::make_unique<ListDeviceBinding>(*this, m_mipFL2, *cboFL2);
-    m_EX = std::make_unique<ListDeviceBinding>(*this, m_mipEX, *cboEX);
-    m_BA = std::make_unique<ListDeviceBinding>(*this, m_mipBA, *cboBA);
-    m_IrluxND = std::make_unique<ListDeviceBinding>(*this, m_mipIrlux, *cboIrlux);
+    m_Nosepiece = std::make_unique<ListDeviceBinding>(*m_Commands, m_mipNosepisePos, *cboOBJ);
+    m_LightPath = std::make_unique<ListDeviceBinding>(*m_Commands, m_mipPathPos, *cboPath);
+    m_Condenser = std::make_unique<ListDeviceBinding>(*m_Commands, m_mipCon, *cboCON);
+    m_FL1 = std::make_unique<ListDeviceBinding>(*m_Commands, m_mipFL1, *cboFL1);
+    m_FL2 = std::make_unique<ListDeviceBinding>(*m_Commands, m_mipFL2, *cboFL2);
+    m_EX = std::make_unique<ListDeviceBinding>(*m_Commands, m_mipEX, *cboEX);
+    m_BA = std::make_unique<ListDeviceBinding>(*m_Commands, m_mipBA, *cboBA);
+    m_IrluxND = std::make_unique<ListDeviceBinding>(*m_Commands, m_mipIrlux, *cboIrlux);
 
-    m_DIAShutter = std::make_unique<ToggleDeviceBinding>(*this, m_mipDIAShutter, *chkDIAShutter);
-    m_EpiShutter = std::make_unique<ToggleDeviceBinding>(*this, m_mipEpi, *chkEpi);
-    m_AUXShutter = std::make_unique<ToggleDeviceBinding>(*this, m_mipAUX, *chkAUX);
-    m_Analyzer = std::make_unique<ToggleDeviceBinding>(*this, m_mipAnlyz, *chkAnlyz);
-    m_IrluxShutter = std::make_unique<ToggleDeviceBinding>(*this, m_mipIrluxIsOn, *picIrlux);
-    m_TIRFOn = std::make_unique<ToggleDeviceBinding>(*this, m_mipTIRFIsOn, *chkTIRF);
-    m_FKSOn = std::make_unique<ToggleDeviceBinding>(*this, m_mipFKS, *chkFKS);
-    m_DIALampOn = std::make_unique<ToggleDeviceBinding>(*this, m_mipDIALampIsOn, *chkDIALamp);
+    m_DIAShutter = std::make_unique<ToggleDeviceBinding>(*m_Commands, m_mipDIAShutter, *chkDIAShutter);
+    m_EpiShutter = std::make_unique<ToggleDeviceBinding>(*m_Commands, m_mipEpi, *chkEpi);
+    m_AUXShutter = std::make_unique<ToggleDeviceBinding>(*m_Commands, m_mipAUX, *chkAUX);
+    m_Analyzer = std::make_unique<ToggleDeviceBinding>(*m_Commands, m_mipAnlyz, *chkAnlyz);
+    m_IrluxShutter = std::make_unique<ToggleDeviceBinding>(*m_Commands, m_mipIrluxIsOn, *picIrlux);
+    m_TIRFOn = std::make_unique<ToggleDeviceBinding>(*m_Commands, m_mipTIRFIsOn, *chkTIRF);
+    m_FKSOn = std::make_unique<ToggleDeviceBinding>(*m_Commands, m_mipFKS, *chkFKS);
+    m_DIALampOn = std::make_unique<ToggleDeviceBinding>(*m_Commands, m_mipDIALampIsOn, *chkDIALamp);
 
     m_Nosepiece->AfterSelect = [this] { sub_ObjectiveChanged(); };
     m_Nosepiece->AfterBuild = [this] {
@@ -282,12 +295,18 @@ void frmZoControl::CreatePanels()
     m_DIALampOn->AfterValue = [this](bool on) { m_mipDIALampIsOn_OnValue(on); };
     m_FKSOn->AfterValue = [this](bool on) { m_mipFKS_OnValue(on); };
 
+    m_Motion = std::make_unique<clsPadMotion>(*this, *m_Commands);
+    m_Motion->OnChanged = [this] { sub_MotionChanged(); };
+    m_ModeMatch.OnChanged = [this](int index) { sub_ShowMatchingMode(index); };
     m_Stepping = std::make_unique<clsPadStepping>(*this);
     m_Memories = std::make_unique<clsPadMemories>(*this);
     m_Functions = std::make_unique<clsPadFunctions>(*this, *m_Stepping,
                                                     [this](int16_t subPage) { sub_OpenKeySettings(subPage); });
-    m_Keyboard = std::make_unique<clsPadKeyboard>([this] { return m_HotKeyEnabled; },
-                                                  [this](int virtualKey) { HotKeyDownEvent(virtualKey); });
+    // Keys act while the pad is active and no recall holds it; Escape stops
+    // what moves from any of the program's windows.
+    m_Keyboard = std::make_unique<clsPadKeyboard>([this] { return m_HotKeyEnabled && !m_Motion->Held(); },
+                                                  [this](int virtualKey) { HotKeyDownEvent(virtualKey); },
+                                                  [this] { return func_StopAll(); });
 }
 
 void frmZoControl::ConnectCommands()
@@ -539,6 +558,7 @@ void frmZoControl::sub_SetInitialStatus()
     sub_InitZDrive();
     sub_InitErgo();
     sub_InitCameraPorts();
+    m_ModeMatch.Watch(*this);
     Progress(100);
 }
 
@@ -571,6 +591,7 @@ void frmZoControl::sub_ReadStatus()
             *flag = false;
         }
     }
+    m_ModeMatch.Watch(*this);
 }
 
 void frmZoControl::SetLayoutCentring(bool centre)
@@ -586,7 +607,7 @@ void frmZoControl::InitTogglePanel(ToggleDeviceBinding& panel, int mounted, Devi
     TrapErrors([&] {
         if (!Mounted(mounted))
             return;
-        panel.Bind(((S().*device)().*state)(), [device, on, off](bool set) {
+        panel.Bind(mounted, ((S().*device)().*state)(), [device, on, off](bool set) {
             Device& target = (S().*device)();
             (target.*(set ? on : off))();
         });
@@ -605,7 +626,7 @@ void frmZoControl::InitTurretPanel(ListDeviceBinding& panel, int mounted, Device
         if (database)
             database->func_ReadSdk();
         panel.Bind(
-            (S().*device)().Position(), [device](int32_t position) { (S().*device)().SetPosition(position); },
+            mounted, (S().*device)().Position(), [device](int32_t position) { (S().*device)().SetPosition(position); },
             [&codes, &names](usrComboBox& list) { BuildNameList(list, codes, names); });
         panel.AfterBuild = refreshSettings ? std::function<void()>([this] { sub_RefreshSettingForm(); }) : nullptr;
         panel.OnInfoChanged();
@@ -697,7 +718,7 @@ void frmZoControl::sub_InitNosepiece()
         if (!Mounted(DeviceIndex::Nosepiece))
             return;
         m_Nosepiece->Bind(
-            S().Nosepiece().Position(), [](int32_t position) { S().Nosepiece().SetPosition(position); },
+            DeviceIndex::Nosepiece, S().Nosepiece().Position(), [](int32_t position) { S().Nosepiece().SetPosition(position); },
             [this](usrComboBox& list) { BuildObjectiveList(list); });
         m_Nosepiece->OnInfoChanged();
         m_Nosepiece->OnValueChanged();
@@ -709,7 +730,7 @@ void frmZoControl::sub_InitLightPath()
     TrapErrors([&] {
         if (!Mounted(DeviceIndex::LightPath))
             return;
-        m_LightPath->Bind(S().LightPath().Position(),
+        m_LightPath->Bind(DeviceIndex::LightPath, S().LightPath().Position(),
                           [](int32_t position) { S().LightPath().SetPosition(position); });
         m_LightPath->WhileUpdating([this] { BuildPathList(); });
         m_LightPath->OnValueChanged();
@@ -724,7 +745,8 @@ void frmZoControl::sub_InitIlluminator()
     TrapErrors([&] {
         if (!Mounted(DeviceIndex::Illuminator))
             return;
-        m_IrluxND->Bind(S().Irlux().NDPosition(), [](int32_t position) { S().Irlux().SetNDPosition(position); });
+        m_IrluxND->Bind(DeviceIndex::Illuminator, S().Irlux().NDPosition(),
+                        [](int32_t position) { S().Irlux().SetNDPosition(position); });
         m_IrluxND->WhileUpdating([this] { BuildNDList(); });
         m_IrluxND->OnValueChanged();
     });
@@ -733,13 +755,23 @@ void frmZoControl::sub_InitIlluminator()
 void frmZoControl::sub_InitObservationModes()
 {
     TrapErrors([&] {
+        const FlagScope updating(m_ModeUpdating);
         cboCHGMode->clear();
         ZOSCOPELib::ObservationModeList& modes = S().ObservationModes();
         const int32_t count = modes.Count();
-        for (int32_t n = 1; n <= count; ++n)
-            cboCHGMode->addItem(QString::number(n) + ":" + Q(modes.ModeName(n)));
-        // No mode is chosen until the user picks one.
+        std::vector<ZOSCOPELib::ModeRecord> records;
+        for (int32_t n = 1; n <= count; ++n) {
+            const std::string name = modes.ModeName(n);
+            cboCHGMode->addItem(QString::number(n) + ":" + Q(name));
+            ZOSCOPELib::ModeRecord record;
+            record.fill(ZOSCOPELib::NotSet);
+            TrapErrors([&] { record = modes.GetMode(name); });
+            records.push_back(record);
+        }
         cboCHGMode->setSelectedIndex(-1);
+        // The list shows the mode the instrument is in, none when it is in none.
+        m_ModeMatch.SetModes(std::move(records));
+        sub_ShowMatchingMode(m_ModeMatch.Matching());
     });
 }
 
@@ -942,20 +974,24 @@ void frmZoControl::ShowReadouts()
             continue;
         const double value = *pending;
         pending.reset();
+        m_ShownReadout[static_cast<std::size_t>(axis)] = value;
+        std::optional<double> target;
+        if (const std::optional<int32_t> device = m_Motion->Target(static_cast<Axis>(axis)))
+            target = *device * m_Factor[static_cast<std::size_t>(axis)];
         if (const auto [spin, part] = SpinOf(static_cast<Axis>(axis)); spin)
             spin->setPosition(part, value);
         switch (axis) {
         case AxisX:
-            txtX->setText(ReadoutText("X", value));
+            txtX->setText(ReadoutText("X", value, target));
             break;
         case AxisY:
-            txtY->setText(ReadoutText("Y", value));
+            txtY->setText(ReadoutText("Y", value, target));
             break;
         case AxisZ:
-            txtZ->setText(ReadoutText("Z", value));
+            txtZ->setText(ReadoutText("Z", value, target));
             break;
         case AxisPiezo:
-            txtPiezo->setText(ReadoutText("PZ", value));
+            txtPiezo->setText(ReadoutText("PZ", value, target));
             break;
         case AxisTIRF:
             sbTIRFAngle->setValue(value);
@@ -989,6 +1025,8 @@ void frmZoControl::sub_StagePositionChanged(Axis axis, const ParameterBinding& m
 {
     TrapErrors([&] {
         const int32_t value = member.Value();
+        // Whether the move is over before the readout shows it.
+        m_Motion->sub_Reported(axis);
         SetReadout(axis, value * m_Factor[axis]);
         // The stage window's readouts and maps follow the raw position.
         if (m_Stage)
@@ -1018,13 +1056,25 @@ void frmZoControl::m_mipPiezoPos_OnValueChanged()
 
 void frmZoControl::m_mipTIRFPos_OnValueChanged()
 {
+    m_Motion->sub_Reported(AxisTIRF);
     SetReadout(AxisTIRF, m_mipTIRFPos.Value() * m_Factor[AxisTIRF]);
 }
 
 void frmZoControl::m_mipFKSOffset_OnValueChanged()
 {
+    m_Motion->sub_Reported(AxisFKS);
     if (const std::optional<double> offset = zo::ParseNumber(m_mipFKSOffset->ValueString()))
         SetReadout(AxisFKS, *offset);
+}
+
+void frmZoControl::sub_ReadAxis(Axis axis)
+{
+    using Handler = void (frmZoControl::*)();
+    constexpr std::array<Handler, AxisCount> handlers{
+        &frmZoControl::m_mipXPos_OnValueChanged,     &frmZoControl::m_mipYPos_OnValueChanged,
+        &frmZoControl::m_mipZPos_OnValueChanged,     &frmZoControl::m_mipPiezoPos_OnValueChanged,
+        &frmZoControl::m_mipTIRFPos_OnValueChanged,  &frmZoControl::m_mipFKSOffset_OnValueChanged};
+    TrapErrors([&] { (this->*handlers[static_cast<std::size_t>(axis)])(); });
 }
 
 void frmZoControl::m_mipTIRFERG_OnValueChanged()
@@ -1147,9 +1197,19 @@ bool frmZoControl::func_StoreMemory(Kind kind, int slot)
     return m_Memories->func_StoreSlot(kind, slot);
 }
 
-bool frmZoControl::func_MoveMemory(Kind kind, const std::vector<int32_t>& deviceValues)
+bool frmZoControl::func_MoveMemories(const std::vector<Recall>& recalls)
 {
-    return m_Memories->func_Move(kind, deviceValues);
+    return m_Memories->func_Move(recalls);
+}
+
+bool frmZoControl::func_Reachable(Kind kind, const std::vector<int32_t>& deviceValues)
+{
+    return m_Memories->func_Reachable(deviceValues, kind);
+}
+
+bool frmZoControl::func_Send(int device, const std::function<void()>& call, const std::function<void()>& reread)
+{
+    return m_Commands->Send(device, call, reread).Ok();
 }
 
 void frmZoControl::sub_SetMemory(Kind kind)
@@ -1232,44 +1292,155 @@ void frmZoControl::sub_ObjectiveChanged()
 
 void frmZoControl::cboCHGMode_Selected(int index)
 {
-    if (index < 0)
+    if (m_ModeUpdating || index < 0)
         return;
     const QString entry = cboCHGMode->itemText(index);
     const QString name = entry.mid(entry.indexOf(':') + 1);
-    PadCommandGuard::Run(*this, nullptr, [&] { S().ObservationModes().ApplyMode(name.toStdString()); });
+    m_Commands->Guarded(PadCommandPath::kModeList,
+                        [&] { S().ObservationModes().ApplyMode(name.toStdString()); });
     // A mode change raises no events of these two.
     sub_InitIlluminator();
     sub_InitAnalyzer();
+    m_ModeMatch.Watch(*this);
+    // The list shows the mode once the instrument is in it, not the choice.
+    sub_ShowMatchingMode(m_ModeMatch.Matching());
+}
+
+void frmZoControl::sub_ShowMatchingMode(int index)
+{
+    const FlagScope updating(m_ModeUpdating);
+    cboCHGMode->setSelectedIndex(index < cboCHGMode->count() ? index : -1);
 }
 
 void frmZoControl::sbDIALamp_Change(double value)
 {
     // A drag sends many changes; the pad stays enabled so that the drag goes on.
     const FlagScope moving(m_DIALampMoving);
-    TrapErrors([&] { S().DiaLamp().SetValue(value * 2.0); });
+    m_Commands->Send(DeviceIndex::DiaLamp, [&] { S().DiaLamp().SetValue(value * 2.0); }, [this] {
+        m_DIALampMoving = false;
+        m_mipDIALampPos_OnValueChanged();
+    });
 }
 
 void frmZoControl::sbTIRFAngle_Change(double value)
 {
-    TrapErrors([&] { S().TIRF().MoveAbsolute(func_DeviceValue(value, m_Factor[AxisTIRF])); });
+    m_Motion->func_Move({{AxisTIRF, func_DeviceValue(value, m_Factor[AxisTIRF])}}, false);
 }
 
 void frmZoControl::sbFKS_Change(double value)
 {
-    TrapErrors([&] { S().FKSUnit().Offset().MoveAbsolute(func_DeviceValue(value, 1.0)); });
+    m_Motion->func_Move({{AxisFKS, func_DeviceValue(value, 1.0)}}, false);
 }
 
 void frmZoControl::picALF_Click()
 {
-    PadCommandGuard::Run(*this, nullptr, [] { S().Nosepiece().ExecuteALF(); });
+    m_Commands->Guarded(DeviceIndex::Nosepiece, [] { S().Nosepiece().ExecuteALF(); });
 }
 
 void frmZoControl::picCNTLDia_Click()
 {
-    PadCommandGuard::Run(*this, nullptr, [] {
-        ZOSCOPELib::LampDevice& lamp = S().DiaLamp();
-        lamp.SetControlSwitch(lamp.ControlSwitch()->Value() == 1 ? 0 : 1);
-    });
+    m_Commands->Guarded(
+        DeviceIndex::DiaLamp,
+        [] {
+            ZOSCOPELib::LampDevice& lamp = S().DiaLamp();
+            lamp.SetControlSwitch(lamp.ControlSwitch()->Value() == 1 ? 0 : 1);
+        },
+        [this] { m_mipCNTLDIA_OnValueChanged(); });
+}
+
+// ============================================================== commands from elsewhere
+
+PadCommandResult frmZoControl::func_Command(Item item, int32_t value)
+{
+    if (m_Motion->Held())
+        return {PadCommandResult::Busy, {}};
+    const bool exchanged = g_Zo->ConnectFilter->FilterPosition();
+    ListDeviceBinding* list = nullptr;
+    ToggleDeviceBinding* toggle = nullptr;
+    switch (item) {
+    case NosepiecePos:
+        list = m_Nosepiece.get();
+        break;
+    case Con:
+        list = m_Condenser.get();
+        break;
+    case PathPos:
+        list = m_LightPath.get();
+        break;
+    case FL1:
+        list = (exchanged ? m_FL2 : m_FL1).get();
+        break;
+    case FL2:
+        list = (exchanged ? m_FL1 : m_FL2).get();
+        break;
+    case EX:
+        list = m_EX.get();
+        break;
+    case BA:
+        list = m_BA.get();
+        break;
+    case Irlux:
+        list = m_IrluxND.get();
+        break;
+    case Anlyz:
+        toggle = m_Analyzer.get();
+        break;
+    case TIRFIsOn:
+        toggle = m_TIRFOn.get();
+        break;
+    case IrluxIsOn:
+        toggle = m_IrluxShutter.get();
+        break;
+    case DIALampIsOn:
+        toggle = m_DIALampOn.get();
+        break;
+    case Epi:
+        toggle = m_EpiShutter.get();
+        break;
+    case DIAShutter:
+        toggle = m_DIAShutter.get();
+        break;
+    case AUX:
+        toggle = m_AUXShutter.get();
+        break;
+    case FKS:
+        toggle = m_FKSOn.get();
+        break;
+    case DIALampPos:
+        return m_Commands->Send(DeviceIndex::DiaLamp, [&] { S().DiaLamp().SetValue(value); },
+                                [this] { m_mipDIALampPos_OnValueChanged(); });
+    case FKSOffset:
+        return m_Motion->func_Move({{AxisFKS, value}}, false);
+    }
+    if (list)
+        return list->func_Command(value);
+    return toggle->func_Command(value == 1);
+}
+
+PadCommandResult frmZoControl::func_MoveAxes(const std::vector<std::pair<Axis, int32_t>>& targets, bool hold)
+{
+    return m_Motion->func_Move(targets, hold);
+}
+
+bool frmZoControl::func_StopAll()
+{
+    return m_Motion->func_StopAll();
+}
+
+void frmZoControl::sub_MotionChanged()
+{
+    m_StatusLine->btnStop->setEnabled(m_Motion->Moving());
+    // The readouts show where a moving axis goes, and no more once it is there.
+    for (int axis = AxisX; axis <= AxisPiezo; ++axis) {
+        const auto a = static_cast<std::size_t>(axis);
+        if (m_ShownReadout[a] && !m_PendingReadout[a])
+            SetReadout(static_cast<Axis>(axis), *m_ShownReadout[a]);
+    }
+}
+
+void frmZoControl::sub_ShowStatus()
+{
+    m_StatusLine->sub_Show(Q(g_LangFrmZoControl.SimpleText) + " " + ZO_VERSION_TEXT);
 }
 
 void frmZoControl::picStatus_Click()
@@ -1390,6 +1561,7 @@ void frmZoControl::sub_ReleaseParameters()
 void frmZoControl::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    m_Panels->setGeometry(rect());
     StatusBar1->setGeometry(0, height() - PadLayoutSurface::kStatusBarHeightPx, width(),
                             PadLayoutSurface::kStatusBarHeightPx);
 }
@@ -1405,7 +1577,7 @@ void frmZoControl::sub_RefreshLanguage()
     fraDIA->setTitle(Q(g_LangFrmZoControl.FraDIA));
     fraFluorescence->setTitle(Q(g_LangFrmZoControl.FraFluorescence));
     fraTIRF->setTitle(Q(g_LangFrmZoControl.FraTIRF));
-    StatusBar1->showMessage(Q(g_LangFrmZoControl.SimpleText) + " " + ZO_VERSION_TEXT);
+    sub_ShowStatus();
 
     const auto& items = g_LangFrmSelFileItem.FileItem;
     for (const PadControlInfo& info : PadControls()) {

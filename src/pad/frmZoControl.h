@@ -2,6 +2,8 @@
 
 #include "model/clsPadParameters.h"
 #include "pad/ListDeviceBinding.h"
+#include "pad/PadCommandPath.h"
+#include "pad/PadModeMatch.h"
 #include "pad/PadControlTable.h"
 #include "pad/ParameterBinding.h"
 #include "pad/PadLayoutSurface.h"
@@ -17,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class FrameThrottle;
 class LayoutEngine;
@@ -29,6 +32,8 @@ class clsCodeNames;
 class clsPadFunctions;
 class clsPadKeyboard;
 class clsPadMemories;
+class clsPadMotion;
+class PadStatusLine;
 class clsPadStepping;
 class clsComponent;
 class clsPositionCodes;
@@ -124,7 +129,9 @@ public:
     void picMEMPiezo_Click();
     // The memories as the stage and TIRF windows reach them.
     bool func_StoreMemory(Kind kind, int slot) override;
-    bool func_MoveMemory(Kind kind, const std::vector<int32_t>& deviceValues) override;
+    bool func_MoveMemories(const std::vector<Recall>& recalls) override;
+    bool func_Reachable(Kind kind, const std::vector<int32_t>& deviceValues) override;
+    bool func_Send(int device, const std::function<void()>& call, const std::function<void()>& reread) override;
     void sub_SetMemory(Kind kind) override;
 
     // ---- keyboard ----------------------------------------------------------------
@@ -136,6 +143,24 @@ public:
 
     // The model's lookup of the pad's parameters (observation-mode capture).
     ZOSCOPELib::ParameterPtr func_PadParameter(Item item) override;
+
+    // ---- commands from elsewhere (scripts) -----------------------------------
+    // The pad's own command for a device value, as a click sends it: a list
+    // position (nosepiece, condenser, turret 1 and 2, wheels, light path, ND
+    // filter), an on-off state (1 on, else off) or the DIA lamp level; the
+    // FKS offset and the axes move as moves do. Busy while a recall holds
+    // the pad.
+    PadCommandResult func_Command(Item item, int32_t value);
+    // Moves axes to device positions (hold: as a recall, the windows held
+    // until the moves are over); refused with message 82's text outside the
+    // limits.
+    PadCommandResult func_MoveAxes(const std::vector<std::pair<Axis, int32_t>>& targets, bool hold);
+    // Stop on every axis that moves (the Stop button, Escape); whether any did.
+    bool func_StopAll();
+    PadCommandPath& Commands() { return *m_Commands; }
+    clsPadMotion& Motion() { return *m_Motion; }
+    // Which observation mode the instrument is in (index in cboCHGMode, -1 none).
+    int MatchingMode() const { return m_ModeMatch.Matching(); }
 
     // Activation as the window system reports it; public so that the
     // start-up and tests can drive it where no window manager activates.
@@ -166,6 +191,11 @@ public:
     // Puts positions that arrived within the current screen frame into the
     // controls now (before reading a position back from a control).
     void FlushReadouts();
+    // Reads an axis's position again and shows it (after a failed move).
+    void sub_ReadAxis(Axis axis);
+    // Everything of the pad but its status line: what a recall holds disabled.
+    QWidget* Panels() const { return m_Panels; }
+    PadStatusLine* StatusLine() const { return m_StatusLine; }
 
     LayoutEngine& Layout() { return *m_Layout; }
     PadLayoutSurface& Surface() { return *m_Surface; }
@@ -356,6 +386,11 @@ private:
     void sub_ObjectiveChanged();
 
     void cboCHGMode_Selected(int index);
+    // The mode list follows the instrument: the matching mode, or none.
+    void sub_ShowMatchingMode(int index);
+    void sub_ShowStatus();
+    // A move began or ended: the Stop button and the readouts follow.
+    void sub_MotionChanged();
     void sbDIALamp_Change(double value);
     void sbTIRFAngle_Change(double value);
     void sbFKS_Change(double value);
@@ -396,7 +431,16 @@ private:
     std::array<double, 6> m_ObjectiveNA{};
     std::array<double, AxisCount> m_Factor{1.0, 1.0, 1.0, 1.0, 0.1, 1.0};
     std::array<std::optional<double>, AxisCount> m_PendingReadout;
+    std::array<std::optional<double>, AxisCount> m_ShownReadout;
     std::unique_ptr<FrameThrottle> m_Readouts;
+
+    // The command path with its failures, the moves, the matching mode.
+    std::unique_ptr<PadCommandPath> m_Commands;
+    std::unique_ptr<clsPadMotion> m_Motion;
+    PadModeMatch m_ModeMatch;
+    bool m_ModeUpdating = false;
+    QWidget* m_Panels = nullptr;
+    PadStatusLine* m_StatusLine = nullptr;
 
     // Stepping, memories, the function dispatcher and the keyboard hook.
     std::unique_ptr<clsPadStepping> m_Stepping;

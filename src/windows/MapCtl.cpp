@@ -273,20 +273,11 @@ QPoint MapCtl::PointAt(const std::vector<int32_t>& positions) const
     return {Twips::ToPixels(func_PointLeft(func_Place(positions[0], ViewOf(0)))), top};
 }
 
-bool MapCtl::AtTarget() const
-{
-    return m_Target == m_Position;
-}
-
 // ============================================================== position
 
 void MapCtl::SetPositionOf(int part, int32_t position)
 {
     m_Position[static_cast<std::size_t>(part)] = position;
-    if (Flashing() && AtTarget()) {
-        FlashEnable(false);
-        PointGreenVisbile(false);
-    }
     m_Frame->Request();
 }
 
@@ -310,10 +301,8 @@ void MapCtl::SetTarget(const std::vector<int32_t>& target)
         return;
     m_Target = target;
     m_PointG->move(PointAt(m_Target));
-    // A move to where the axes stand brings no report of its arrival.
-    const bool moving = !AtTarget();
-    PointGreenVisbile(moving);
-    FlashEnable(moving);
+    PointGreenVisbile(true);
+    FlashEnable(true);
 }
 
 void MapCtl::FlashEnable(bool on)

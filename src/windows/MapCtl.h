@@ -46,7 +46,8 @@ public:
     // Redraws the scale for the current zoom.
     void sub_SetZeroPos();
     // Places the target point of a move (one device position per axis) and
-    // lets it blink until the axes arrive there.
+    // lets it blink until the pad says the move is over (the stage window's
+    // sub_EndTarget).
     void SetTarget(const std::vector<int32_t>& target);
     void sub_RefreshLanguage();
 
@@ -69,7 +70,6 @@ private:
     MapGeometry::View ViewOf(std::size_t part) const;
     // Where the point of these positions goes inside the drawing area.
     QPoint PointAt(const std::vector<int32_t>& positions) const;
-    bool AtTarget() const;
     void sub_Zoom(int level);
     void sub_ShowPosition();
 

@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr int kUnreachableMessage = 82;
 constexpr int kStoreTIRFQuestion = 113;
 constexpr int kXYFieldWidth = 14;
 constexpr QSize kButtonSize{34, 28};
@@ -136,7 +135,7 @@ void MemoryListCtl::sub_ListClick()
     const std::vector<int> chosen = SelectedSlots();
     // Several chosen can only be cleared together.
     m_Store->setEnabled(chosen.size() == 1);
-    m_Move->setEnabled(chosen.size() == 1 && func_Target(chosen[0], false).has_value());
+    m_Move->setEnabled(chosen.size() == 1 && func_Target(chosen[0]).has_value());
     m_Clear->setEnabled(!chosen.empty());
     if (chosen.size() == 1 && !m_Setting)
         emit listClicked(chosen[0]);
@@ -165,7 +164,7 @@ bool MemoryListCtl::func_Mounted() const
     return true;
 }
 
-std::optional<std::vector<int32_t>> MemoryListCtl::func_Target(int slot, bool report) const
+std::optional<std::vector<int32_t>> MemoryListCtl::func_Target(int slot) const
 {
     std::vector<int32_t> target;
     for (const MemoryListSpec::Part& part : m_Spec.Parts) {
@@ -174,35 +173,29 @@ std::optional<std::vector<int32_t>> MemoryListCtl::func_Target(int slot, bool re
             return std::nullopt;
         target.push_back(func_DeviceValue(*value, m_Host.DisplayFactor(part.Axis)));
     }
-    if (!report || !m_Spec.RefuseUnreachable)
-        return target;
-    bool reachable = false;
-    TrapErrors([&] {
-        reachable = true;
-        for (std::size_t i = 0; i < target.size(); ++i) {
-            ZOSCOPELib::AxisDevice& drive = m_Host.func_AxisDevice(m_Spec.Parts[i].Axis);
-            reachable = reachable && target[i] >= drive.LowerLimit() && target[i] <= drive.UpperLimit();
-        }
-    });
-    if (!reachable) {
-        func_ShowMessage(kUnreachableMessage, "", UiServices::MB_OK);
-        return std::nullopt;
-    }
     return target;
 }
 
 bool MemoryListCtl::func_IsBlank()
 {
     const int slot = ListPosition();
-    return slot < 0 || !func_Target(slot, true);
+    if (slot < 0)
+        return true;
+    const std::optional<std::vector<int32_t>> target = func_Target(slot);
+    return !target || !m_Host.func_Reachable(m_Spec.Kind, *target);
+}
+
+std::optional<std::vector<int32_t>> MemoryListCtl::func_SelectedTarget() const
+{
+    const int slot = ListPosition();
+    if (!func_Mounted() || slot < 0)
+        return std::nullopt;
+    return func_Target(slot);
 }
 
 bool MemoryListCtl::func_MovePos()
 {
-    const int slot = ListPosition();
-    if (!func_Mounted() || slot < 0)
-        return false;
-    const std::optional<std::vector<int32_t>> target = func_Target(slot, true);
+    const std::optional<std::vector<int32_t>> target = func_SelectedTarget();
     return target && m_Host.func_MoveMemory(m_Spec.Kind, *target);
 }
 

@@ -30,7 +30,6 @@ struct MemoryListSpec {
     std::vector<int> Devices;      // presence numbers of the drives; a move needs all of them
     bool XYField = false;          // "n:X:x" in a field of 14 characters, then "Y:y"
     bool AskBeforeStore = false;   // message 113 (Yes/No) before a store
-    bool RefuseUnreachable = true; // message 82 for a stored position the drive cannot reach
     int WidthTwips = 2415;
 };
 
@@ -49,9 +48,12 @@ public:
     // Rebuilds the list from the tables, keeping the selection.
     void sub_SetMemory();
     // Moves the axes to the selected slot: only with the drives mounted and
-    // exactly one slot selected that holds a position. Returns whether the
-    // move was sent.
+    // exactly one slot selected that holds a position the drives reach (the
+    // pad refuses any other with message 82). Returns whether the move was
+    // sent.
     bool func_MovePos();
+    // The device positions of the selected slot, when it gives a move.
+    std::optional<std::vector<int32_t>> func_SelectedTarget() const;
     // True when the selected slot gives no move: none or several selected, a
     // slot without a position, or (message 82) one the drives cannot reach.
     bool func_IsBlank();
@@ -82,9 +84,8 @@ private:
     std::vector<int> SelectedSlots() const;
     // Store and move follow the selection.
     void sub_ListClick();
-    // The stored device positions of a slot (none when a value is missing);
-    // with report, a position out of the drives' reach shows message 82.
-    std::optional<std::vector<int32_t>> func_Target(int slot, bool report) const;
+    // The stored device positions of a slot (none when a value is missing).
+    std::optional<std::vector<int32_t>> func_Target(int slot) const;
     bool func_Mounted() const;
 
     PadMemoryHost& m_Host;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace ZOSCOPELib {
@@ -29,10 +31,23 @@ public:
     // refuses it with message 80 when the drive cannot reach it; a stored
     // position is shown in the pad's list and in the other window's.
     virtual bool func_StoreMemory(Kind kind, int slot) = 0;
-    // Moves the axes of a group (XY: X then Y) to device positions, with the
-    // pad and the other windows disabled; false when nothing was sent or the
-    // instrument refused.
-    virtual bool func_MoveMemory(Kind kind, const std::vector<int32_t>& deviceValues) = 0;
+    // Moves the axes of groups (XY: X then Y) to device positions as one
+    // recall (the stage window's linked columns move together), with the
+    // pad and the other windows held until the axes have arrived; refused
+    // with message 82 when a drive cannot reach its position. False when
+    // nothing was sent or the instrument refused.
+    using Recall = std::pair<Kind, std::vector<int32_t>>;
+    virtual bool func_MoveMemories(const std::vector<Recall>& recalls) = 0;
+    bool func_MoveMemory(Kind kind, const std::vector<int32_t>& deviceValues)
+    {
+        return func_MoveMemories({{kind, deviceValues}});
+    }
+    // Whether the drives of a group reach these positions; message 82 when not.
+    virtual bool func_Reachable(Kind kind, const std::vector<int32_t>& deviceValues) = 0;
+    // One command to the device of that presence number along the pad's
+    // command path: a failure shows in the pad's status line, and `reread`
+    // shows the device's real state again. Returns whether it succeeded.
+    virtual bool func_Send(int device, const std::function<void()>& call, const std::function<void()>& reread) = 0;
     // The pad rebuilds its list of a table that a window changed.
     virtual void sub_SetMemory(Kind kind) = 0;
 };

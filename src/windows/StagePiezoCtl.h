@@ -11,8 +11,7 @@ public:
     StagePiezoCtl(PadMemoryHost& host, SvgIconRegistry& icons, QWidget* parent = nullptr)
         : MemoryListCtl(host,
                         {PadMemoryHost::MemPiezo, "Piezo", "picPiezoStage", &g_LangFrmStage.TxtPiezoStage,
-                         {{PadMemoryHost::AxisPiezo, &g_MemPiezo}}, {DeviceIndex::PiezoZ}, false, false, true,
-                         kWidthTwips},
+                         {{PadMemoryHost::AxisPiezo, &g_MemPiezo}}, {DeviceIndex::PiezoZ}, false, false, kWidthTwips},
                         icons, parent)
     {
     }

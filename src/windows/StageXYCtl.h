@@ -13,7 +13,7 @@ public:
         : MemoryListCtl(host,
                         {PadMemoryHost::MemXY, "XY", "picXYStage", &g_LangFrmStage.TxtXYStage,
                          {{PadMemoryHost::AxisX, &g_MemX}, {PadMemoryHost::AxisY, &g_MemY}},
-                         {DeviceIndex::XAxis, DeviceIndex::YAxis}, true, false, true, kWidthTwips},
+                         {DeviceIndex::XAxis, DeviceIndex::YAxis}, true, false, kWidthTwips},
                         icons, parent)
     {
     }

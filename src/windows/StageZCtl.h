@@ -11,7 +11,7 @@ public:
     StageZCtl(PadMemoryHost& host, SvgIconRegistry& icons, QWidget* parent = nullptr)
         : MemoryListCtl(host,
                         {PadMemoryHost::MemZ, "Z", "picZStage", &g_LangFrmStage.TxtZStage,
-                         {{PadMemoryHost::AxisZ, &g_MemZ}}, {DeviceIndex::ZDrive}, false, false, true, kWidthTwips},
+                         {{PadMemoryHost::AxisZ, &g_MemZ}}, {DeviceIndex::ZDrive}, false, false, kWidthTwips},
                         icons, parent)
     {
     }

@@ -175,9 +175,14 @@ void frmStage::sub_ColumnMove(int source)
 
 void frmStage::sub_MovePos()
 {
+    // The linked columns are one recall: XY, then Z, then the piezo.
+    std::vector<PadMemoryHost::Recall> recalls;
     for (MemoryListCtl* column : Columns())
         if (!column->isHidden())
-            column->func_MovePos();
+            if (std::optional<std::vector<int32_t>> target = column->func_SelectedTarget())
+                recalls.emplace_back(column->Spec().Kind, std::move(*target));
+    if (!recalls.empty())
+        m_Host.func_MoveMemories(recalls);
 }
 
 // ============================================================== positions and targets

@@ -63,7 +63,8 @@ public:
     void sub_SetMemoryPiezo();
 
     // A move of a group was sent to these device positions: its map shows
-    // the target until the axes arrive. sub_EndTarget: the move is off.
+    // the target until the axes arrive. sub_EndTarget: the move is over
+    // (arrived, stopped or failed).
     void sub_ShowTarget(PadMemoryHost::Kind kind, const std::vector<int32_t>& target);
     void sub_EndTarget(PadMemoryHost::Kind kind);
 

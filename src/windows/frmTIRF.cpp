@@ -24,15 +24,14 @@ constexpr int32_t kERGOfStateOff = 1;
 
 } // namespace
 
-frmTIRF::frmTIRF(PadMemoryHost& host, QWidget* parent) : QWidget(parent, Qt::Window)
+frmTIRF::frmTIRF(PadMemoryHost& host, QWidget* parent) : QWidget(parent, Qt::Window), m_Host(host)
 {
     setObjectName("frmTIRF");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     m_Memories = new MemoryListCtl(host,
                                    {PadMemoryHost::MemTIRF, "TIRF", "picTIRF", &g_LangFrmTIRF.LblTIRF,
-                                    {{PadMemoryHost::AxisTIRF, &g_MemTIRF}}, {DeviceIndex::TIRF}, false, true, false,
-                                    kWidthTwips},
+                                    {{PadMemoryHost::AxisTIRF, &g_MemTIRF}}, {DeviceIndex::TIRF}, false, true, kWidthTwips},
                                    m_Icons, this);
     layout->addWidget(m_Memories, 1);
     chkERGX = new usrMPButton(this);
@@ -62,10 +61,15 @@ void frmTIRF::sub_SetMemory()
 
 void frmTIRF::chkERGX_Click()
 {
-    TrapErrors([&] {
-        ZOSCOPELib::TIRFDevice& tirf = g_Zo->Scope->TIRF();
-        tirf.SetERG(chkERGX->state() == 1 ? kERGOfStateOn : kERGOfStateOff);
-        // The button shows what the unit reports, also when the write changed nothing.
-        chkERGX->setState(tirf.ERG()->Value() == 1 ? 1 : 2);
-    });
+    // The button shows what the unit reports, also when the write changed
+    // nothing or failed (and what it showed before when the unit cannot say).
+    const int before = chkERGX->state() == 1 ? 2 : 1;
+    const auto show = [this, before] {
+        chkERGX->setState(before);
+        chkERGX->setState(g_Zo->Scope->TIRF().ERG()->Value() == 1 ? 1 : 2);
+    };
+    if (m_Host.func_Send(
+            DeviceIndex::TIRF,
+            [this] { g_Zo->Scope->TIRF().SetERG(chkERGX->state() == 1 ? kERGOfStateOn : kERGOfStateOff); }, show))
+        TrapErrors(show);
 }

@@ -26,6 +26,7 @@ public:
     usrMPButton* chkERGX = nullptr;
 
 private:
+    PadMemoryHost& m_Host;
     SvgIconRegistry m_Icons;
     MemoryListCtl* m_Memories = nullptr;
 };

@@ -44,6 +44,8 @@ public:
 
 class Bindings : public ::testing::Test {
 protected:
+    static constexpr int kDevice = DeviceIndex::Nosepiece;
+
     void SetUp() override
     {
         for (int i = 1; i <= 6; ++i)
@@ -53,6 +55,7 @@ protected:
     ScriptedUi ui;
     ScopedUi scopedUi{ui};
     QWidget pad;
+    PadCommandPath path{pad};
     usrComboBox list{&pad};
     usrMPButton button{&pad};
     std::shared_ptr<TestParameter> parameter = std::make_shared<TestParameter>();
@@ -97,8 +100,8 @@ TEST_F(Bindings, AHandlerThatFailsDoesNotCarryItsErrorIntoTheSdk)
 
 TEST_F(Bindings, ValueEventsSelectTheEntryAndNeverSendItBack)
 {
-    ListDeviceBinding binding(pad, member, list);
-    binding.Bind(parameter, [&](int32_t p) { sent.push_back(p); });
+    ListDeviceBinding binding(path, member, list);
+    binding.Bind(kDevice, parameter, [&](int32_t p) { sent.push_back(p); });
     // Positions of 0 or less (a turret between positions), or past the entries, change nothing.
     for (int32_t position : {4, 0, -1, 9}) {
         parameter->Report(position);
@@ -109,8 +112,8 @@ TEST_F(Bindings, ValueEventsSelectTheEntryAndNeverSendItBack)
 
 TEST_F(Bindings, ASelectionIsOneCommandWithThePositionAndTheGuardAroundIt)
 {
-    ListDeviceBinding binding(pad, member, list);
-    binding.Bind(parameter, [&](int32_t p) {
+    ListDeviceBinding binding(path, member, list);
+    binding.Bind(kDevice, parameter, [&](int32_t p) {
         // Inside the call: busy, hourglass, the pad disabled.
         EXPECT_TRUE(binding.Busy());
         EXPECT_FALSE(pad.isEnabled());
@@ -125,8 +128,8 @@ TEST_F(Bindings, ASelectionIsOneCommandWithThePositionAndTheGuardAroundIt)
 
 TEST_F(Bindings, APositionReportedWhileTheUsersCommandRunsIsIgnored)
 {
-    ListDeviceBinding binding(pad, member, list);
-    binding.Bind(parameter, [&](int32_t p) {
+    ListDeviceBinding binding(path, member, list);
+    binding.Bind(kDevice, parameter, [&](int32_t p) {
         sent.push_back(p);
         // The instrument still reports where it was when the user chose.
         parameter->Report(1);
@@ -145,9 +148,9 @@ TEST_F(Bindings, APositionReportedWhileTheUsersCommandRunsIsIgnored)
 
 TEST_F(Bindings, SelectionsMadeWhileThePadFillsTheListSendNothing)
 {
-    ListDeviceBinding binding(pad, member, list);
+    ListDeviceBinding binding(path, member, list);
     binding.Bind(
-        parameter, [&](int32_t p) { sent.push_back(p); },
+        kDevice, parameter, [&](int32_t p) { sent.push_back(p); },
         [&](usrComboBox& l) {
             l.clear();
             for (int i = 1; i <= 6; ++i)
@@ -165,22 +168,20 @@ TEST_F(Bindings, SelectionsMadeWhileThePadFillsTheListSendNothing)
 
 TEST_F(Bindings, AFailingCommandLeavesThePadEnabledTheDeviceFreeAndThePointerNormal)
 {
-    ListDeviceBinding binding(pad, member, list);
-    binding.Bind(parameter, [](int32_t) { throw ZOSCOPELib::SdkError("ZOSCOPELib.Test", 1004, "no answer"); });
+    ListDeviceBinding binding(path, member, list);
+    binding.Bind(kDevice, parameter, [](int32_t) { throw ZOSCOPELib::SdkError("ZOSCOPELib.Test", 1004, "no answer"); });
     EXPECT_NO_THROW(list.setSelectedIndex(3));
     ExpectGuardOver(binding.Busy());
-    EXPECT_EQ(list.selectedIndex(), 3) << "the list shows the choice until the next report";
-    parameter->Report(1);
-    EXPECT_EQ(list.selectedIndex(), 0);
+    EXPECT_EQ(list.selectedIndex(), 0) << "the list shows where the device is, not the choice";
 }
 
 TEST_F(Bindings, ToggleButtonsShowStateOneForOnAndSendTheStateTheClickLeft)
 {
-    ToggleDeviceBinding toggle(pad, member, button);
+    ToggleDeviceBinding toggle(path, member, button);
     std::vector<bool> switched;
     std::vector<bool> seen;
     toggle.AfterValue = [&](bool on) { seen.push_back(on); };
-    toggle.Bind(parameter, [&](bool on) { switched.push_back(on); });
+    toggle.Bind(kDevice, parameter, [&](bool on) { switched.push_back(on); });
     for (const auto& [value, state] : {std::pair{1, 1}, {0, 2}}) {
         parameter->Report(value);
         EXPECT_EQ(button.state(), state);

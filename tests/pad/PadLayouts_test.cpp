@@ -48,7 +48,7 @@ protected:
     std::vector<QWidget*> Shown() const
     {
         std::vector<QWidget*> shown;
-        for (QWidget* w : pad->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        for (QWidget* w : pad->Panels()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             if (!w->isHidden() && w != static_cast<QWidget*>(pad->StatusBar1) && !qobject_cast<QGroupBox*>(w) && !w->objectName().isEmpty())
                 shown.push_back(w);
         return shown;
@@ -57,7 +57,7 @@ protected:
     std::vector<QGroupBox*> ShownFrames() const
     {
         std::vector<QGroupBox*> frames;
-        for (QGroupBox* f : pad->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly))
+        for (QGroupBox* f : pad->Panels()->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly))
             if (!f->isHidden())
                 frames.push_back(f);
         return frames;

@@ -15,24 +15,11 @@
 namespace zotest {
 namespace {
 
-// Records when a window is disabled and enabled again.
-class EnabledChanges : public QObject {
-public:
-    std::vector<std::string> log;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::EnabledChange)
-            log.push_back(watched->objectName().toStdString() +
-                          (static_cast<QWidget*>(watched)->isEnabled() ? " on" : " off"));
-        return false;
-    }
-};
-
 class PadMemories : public PadTest {
 protected:
-    bool ShowedOutOfRange() const
+    bool ShowedOutOfRange(int message = 80) const
     {
-        return ui.Boxes().size() == 1 && ui.Boxes()[0].text == func_GetMessage(80);
+        return ui.Boxes().size() == 1 && ui.Boxes()[0].text == func_GetMessage(message);
     }
 };
 
@@ -79,21 +66,17 @@ TEST_F(PadMemories, AStoreKeepsTheShownPositionAndARecallLandsOnIt)
     ASSERT_NE(pad->StageWindow(), nullptr);
     ASSERT_NE(pad->TIRFWindow(), nullptr);
 
-    // The pad and both other windows are disabled around the move.
-    EnabledChanges changes;
-    for (QWidget* window : {static_cast<QWidget*>(pad.get()), static_cast<QWidget*>(pad->StageWindow()),
-                            static_cast<QWidget*>(pad->TIRFWindow())})
-        window->installEventFilter(&changes);
+    // The pad's controls and both other windows stay held until Z has arrived.
+    const auto enabled = [&] {
+        return std::tuple(pad->Panels()->isEnabled(), pad->StageWindow()->isEnabled(), pad->TIRFWindow()->isEnabled());
+    };
     MarkTrace();
     ui.ClearRecord();
     Select("cboZ", 2);
     ExpectWrites({"ZDrive.MoveAbsolute(120000)"});
-    EXPECT_EQ(changes.log, (std::vector<std::string>{"frmZoControl off", "frmStage off", "frmTIRF off",
-                                                     "frmZoControl on", "frmStage on", "frmTIRF on"}));
-    EXPECT_EQ(std::tuple(pad->isEnabled(), pad->StageWindow()->isEnabled(), pad->TIRFWindow()->isEnabled()),
-              std::tuple(true, true, true));
-    EXPECT_EQ(std::tuple(ui.BusyPointer(), ui.Flushes()), std::tuple(std::vector<bool>{true, false}, 1));
+    EXPECT_EQ(enabled(), std::tuple(false, false, false));
     sim->Settle();
+    EXPECT_EQ(enabled(), std::tuple(true, true, true));
     EXPECT_EQ(scope().ZDrive().Position()->Value(), 120000);
 }
 
@@ -149,19 +132,34 @@ TEST_F(PadMemories, AStoreAtTheLimitIsKeptAndAnXYStoreNeedsBothAxesInside)
     EXPECT_EQ(std::tuple(g_MemX[0], g_MemY[0], Entry("cboXY", 0)), std::tuple("", "", "1:X:Y:"));
 }
 
+TEST_F(PadMemories, ARecallBeyondAnyDrivesReachShowsMessage82AndSendsNothing)
+{
+    // One unit beyond each drive's limits, in display units.
+    g_MemX[0] = "57000.1";
+    g_MemY[0] = "0";
+    g_MemX[1] = "0";
+    g_MemY[1] = "-38000.1";
+    g_MemZ[0] = "8000.05";
+    g_MemPiezo[0] = "100.05";
+    g_MemTIRF[0] = "1200.1";
+    Load();
+    const std::pair<const char*, int> recalls[] = {{"cboXY", 0}, {"cboXY", 1}, {"cboZ", 0}, {"cboPiezo", 0}, {"cboTIRF", 0}};
+    for (const auto& [list, slot] : recalls) {
+        ui.ClearRecord();
+        MarkTrace();
+        Select(list, slot);
+        EXPECT_TRUE(ShowedOutOfRange(82)) << list << " " << slot;
+        EXPECT_EQ(std::tuple(WritesSinceMark().size(), pad->Panels()->isEnabled()), std::tuple(0u, true))
+            << list << " " << slot;
+    }
+}
+
 TEST_F(PadMemories, ATIRFEntryOf12Point5RecallsDevicePosition125AndAStoreKeepsDisplayUnits)
 {
     g_MemTIRF[0] = "12.5";
-    g_MemTIRF[1] = "1200.1"; // one unit beyond the upper limit 12000
     Load();
     Select("cboTIRF", 0);
     ExpectWrites({"TIRF.MoveAbsolute(125)"});
-    // Outside the limits the TIRF is not sent anywhere.
-    MarkTrace();
-    Select("cboTIRF", 1);
-    EXPECT_TRUE(WritesSinceMark().empty());
-    EXPECT_TRUE(ShowedOutOfRange());
-    EXPECT_TRUE(pad->isEnabled());
 
     scope().TIRF().MoveAbsolute(340);
     sim->Settle();
