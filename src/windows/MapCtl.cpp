@@ -166,33 +166,33 @@ private:
 
 } // namespace
 
-MapCtl::MapCtl(PadMemoryHost& host, MapSpec spec, SvgIconRegistry& icons, QWidget* parent)
-    : QWidget(parent), m_Host(host), m_Spec(std::move(spec))
+MapCtl::MapCtl(PadMemoryHost& host, MapLayout layout, SvgIconRegistry& icons, QWidget* parent)
+    : QWidget(parent), m_Host(host), m_Layout(std::move(layout))
 {
-    const std::size_t axes = m_Spec.Axes.size();
+    const std::size_t axes = m_Layout.Axes.size();
     m_Position.assign(axes, 0);
     m_Centre.assign(axes, 0);
     m_Limits.assign(axes, {0, 0});
     const bool field = axes == 2;
     const int areaWidth = field ? Twips::ToPixels(kHorizontalHighEdge) + kPointPx : kBarPx;
     const int areaHeight = Twips::ToPixels(kVerticalLowEdge) + kPointPx;
-    setFixedSize(Twips::ToPixels(m_Spec.WidthTwips), kAreaTop + areaHeight);
+    setFixedSize(Twips::ToPixels(m_Layout.WidthTwips), kAreaTop + areaHeight);
 
     m_Area = new MapArea(this);
-    m_Area->setObjectName("pic" + m_Spec.Name);
+    m_Area->setObjectName("pic" + m_Layout.Name);
     m_Area->setGeometry(0, kAreaTop, areaWidth, areaHeight);
     auto* scale = new MapScale(field, field ? m_Area : this);
-    scale->setObjectName("pic" + m_Spec.Name + "Axis");
+    scale->setObjectName("pic" + m_Layout.Name + "Axis");
     if (field)
         scale->setGeometry(m_Area->rect());
     else
         scale->setGeometry(areaWidth + 2, kAreaTop, kScalePx, areaHeight);
     m_Scale = scale;
     m_PointG = new MapPoint(kTargetColour, m_Area);
-    m_PointG->setObjectName("picPoint" + m_Spec.Name + "G");
+    m_PointG->setObjectName("picPoint" + m_Layout.Name + "G");
     m_PointG->hide();
     m_Point = new MapPoint(kPointColour, m_Area);
-    m_Point->setObjectName("picPoint" + m_Spec.Name);
+    m_Point->setObjectName("picPoint" + m_Layout.Name);
 
     // The position texts above the drawing, side by side; the field's two
     // are told apart by their axis names.
@@ -206,7 +206,7 @@ MapCtl::MapCtl(PadMemoryHost& host, MapSpec spec, SvgIconRegistry& icons, QWidge
             left += 12;
         }
         auto* text = new QLabel(this);
-        text->setObjectName(m_Spec.PositionNames[i]);
+        text->setObjectName(m_Layout.PositionNames[i]);
         text->setGeometry(left, 0, static_cast<int>(i + 1) * textWidth - left - 4, kTextPx);
         m_PositionText.push_back(text);
     }
@@ -248,9 +248,9 @@ MapCtl::~MapCtl() = default;
 
 void MapCtl::sub_ReadLimits()
 {
-    for (std::size_t i = 0; i < m_Spec.Axes.size(); ++i)
+    for (std::size_t i = 0; i < m_Layout.Axes.size(); ++i)
         TrapErrors([&] {
-            ZOSCOPELib::AxisDevice& drive = m_Host.func_AxisDevice(m_Spec.Axes[i]);
+            ZOSCOPELib::AxisDevice& drive = m_Host.func_AxisDevice(m_Layout.Axes[i]);
             m_Limits[i] = {drive.LowerLimit(), drive.UpperLimit()};
         });
     sub_SetZeroPos();
@@ -289,7 +289,7 @@ void MapCtl::FlushView()
 void MapCtl::sub_ShowPosition()
 {
     for (std::size_t i = 0; i < m_Position.size(); ++i)
-        m_PositionText[i]->setText(PositionText(m_Position[i] * m_Host.DisplayFactor(m_Spec.Axes[i])));
+        m_PositionText[i]->setText(PositionText(m_Position[i] * m_Host.DisplayFactor(m_Layout.Axes[i])));
     m_Point->move(PointAt(m_Position));
 }
 
@@ -355,9 +355,9 @@ void MapCtl::sub_Zoom(int level)
 
 void MapCtl::sub_SetZeroPos()
 {
-    const std::size_t vertical = m_Spec.Axes.size() - 1;
+    const std::size_t vertical = m_Layout.Axes.size() - 1;
     const std::array<double, 2> range = func_ShownRange(ViewOf(vertical));
-    const double factor = m_Host.DisplayFactor(m_Spec.Axes[vertical]);
+    const double factor = m_Host.DisplayFactor(m_Layout.Axes[vertical]);
     static_cast<MapScale*>(m_Scale)->SetRange(range[0] * factor, range[1] * factor);
 }
 

@@ -16,7 +16,7 @@ class usrPButton;
 
 // What tells one position map from another: its axes and the names of its
 // controls.
-struct MapSpec {
+struct MapLayout {
     QString Name;                          // pic<Name>, pic<Name>Axis, picPoint<Name>, picPoint<Name>G
     std::vector<PadMemoryHost::Axis> Axes; // one: a vertical bar; two: X across, Y upwards
     std::vector<QString> PositionNames;    // the position text of each axis
@@ -34,7 +34,7 @@ class MapCtl : public QWidget {
 public:
     static constexpr int kFlashMs = 500;
 
-    MapCtl(PadMemoryHost& host, MapSpec spec, SvgIconRegistry& icons, QWidget* parent = nullptr);
+    MapCtl(PadMemoryHost& host, MapLayout layout, SvgIconRegistry& icons, QWidget* parent = nullptr);
     ~MapCtl() override;
 
     // The current position of axis part 0 or 1, in device units.
@@ -74,7 +74,7 @@ private:
     void sub_ShowPosition();
 
     PadMemoryHost& m_Host;
-    MapSpec m_Spec;
+    MapLayout m_Layout;
     std::vector<int32_t> m_Position;
     std::vector<int32_t> m_Target;
     std::vector<int32_t> m_Centre;

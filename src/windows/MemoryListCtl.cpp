@@ -33,16 +33,16 @@ QString Q(const std::string& text)
 
 } // namespace
 
-MemoryListCtl::MemoryListCtl(PadMemoryHost& host, MemoryListSpec spec, SvgIconRegistry& icons, QWidget* parent)
-    : QWidget(parent), m_Host(host), m_Spec(std::move(spec))
+MemoryListCtl::MemoryListCtl(PadMemoryHost& host, MemoryListLayout layout, SvgIconRegistry& icons, QWidget* parent)
+    : QWidget(parent), m_Host(host), m_Layout(std::move(layout))
 {
-    setFixedWidth(Twips::ToPixels(m_Spec.WidthTwips));
+    setFixedWidth(Twips::ToPixels(m_Layout.WidthTwips));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(3, 3, 3, 3);
     column->setSpacing(3);
 
     m_Caption = new QLabel(this);
-    m_Caption->setObjectName(m_Spec.CaptionName);
+    m_Caption->setObjectName(m_Layout.CaptionName);
     m_Caption->setAlignment(Qt::AlignCenter);
     m_Caption->setFrameShape(QFrame::StyledPanel);
     m_Caption->setAutoFillBackground(true);
@@ -50,7 +50,7 @@ MemoryListCtl::MemoryListCtl(PadMemoryHost& host, MemoryListSpec spec, SvgIconRe
     column->addWidget(m_Caption);
 
     m_List = new QListWidget(this);
-    m_List->setObjectName("lst" + m_Spec.Name);
+    m_List->setObjectName("lst" + m_Layout.Name);
     m_List->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_List->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int slot = 0; slot < kSlots; ++slot)
@@ -61,7 +61,7 @@ MemoryListCtl::MemoryListCtl(PadMemoryHost& host, MemoryListSpec spec, SvgIconRe
     buttons->setSpacing(3);
     const auto button = [&](const QString& prefix, const char* icon) {
         auto* b = new usrPButton(this);
-        b->setObjectName(prefix + m_Spec.Name);
+        b->setObjectName(prefix + m_Layout.Name);
         b->setIcon(icons.Icon(QStringLiteral(":/windows/icons/%1.svg").arg(QLatin1String(icon))));
         b->setFixedSize(kButtonSize);
         buttons->addWidget(b);
@@ -87,10 +87,10 @@ MemoryListCtl::MemoryListCtl(PadMemoryHost& host, MemoryListSpec spec, SvgIconRe
 QString MemoryListCtl::func_EntryText(int slot) const
 {
     const auto text = [&](std::size_t part) {
-        return Q((*m_Spec.Parts[part].Table)[static_cast<std::size_t>(slot)]);
+        return Q((*m_Layout.Parts[part].Table)[static_cast<std::size_t>(slot)]);
     };
     const QString number = QString::number(slot + 1) + QLatin1Char(':');
-    if (!m_Spec.XYField)
+    if (!m_Layout.XYField)
         return number + text(0);
     // The X part in a fixed field, so the Y values line up under each other.
     return (number + "X:" + text(0)).leftJustified(kXYFieldWidth, QLatin1Char(' '), true) + "Y:" + text(1);
@@ -148,17 +148,17 @@ void MemoryListCtl::picMem_Click()
     const int slot = ListPosition();
     if (slot < 0)
         return;
-    if (m_Spec.AskBeforeStore &&
+    if (m_Layout.AskBeforeStore &&
         func_ShowMessage(kStoreTIRFQuestion, "", UiServices::MB_YESNO_QUESTION) != UiServices::ID_YES)
         return;
     // The pad shows the stored position in its list and in this one.
-    if (m_Host.func_StoreMemory(m_Spec.Kind, slot))
+    if (m_Host.func_StoreMemory(m_Layout.Kind, slot))
         sub_SetMemory();
 }
 
 bool MemoryListCtl::func_Mounted() const
 {
-    for (int device : m_Spec.Devices)
+    for (int device : m_Layout.Devices)
         if (g_Zo->IsMounted(device) != 1)
             return false;
     return true;
@@ -167,7 +167,7 @@ bool MemoryListCtl::func_Mounted() const
 std::optional<std::vector<int32_t>> MemoryListCtl::func_Target(int slot) const
 {
     std::vector<int32_t> target;
-    for (const MemoryListSpec::Part& part : m_Spec.Parts) {
+    for (const MemoryListLayout::Part& part : m_Layout.Parts) {
         const std::optional<double> value = zo::ParseNumber((*part.Table)[static_cast<std::size_t>(slot)]);
         if (!value)
             return std::nullopt;
@@ -182,7 +182,7 @@ bool MemoryListCtl::func_IsBlank()
     if (slot < 0)
         return true;
     const std::optional<std::vector<int32_t>> target = func_Target(slot);
-    return !target || !m_Host.func_Reachable(m_Spec.Kind, *target);
+    return !target || !m_Host.func_Reachable(m_Layout.Kind, *target);
 }
 
 std::optional<std::vector<int32_t>> MemoryListCtl::func_SelectedTarget() const
@@ -196,7 +196,7 @@ std::optional<std::vector<int32_t>> MemoryListCtl::func_SelectedTarget() const
 bool MemoryListCtl::func_MovePos()
 {
     const std::optional<std::vector<int32_t>> target = func_SelectedTarget();
-    return target && m_Host.func_MoveMemory(m_Spec.Kind, *target);
+    return target && m_Host.func_MoveMemory(m_Layout.Kind, *target);
 }
 
 void MemoryListCtl::picRest_Click()
@@ -205,10 +205,10 @@ void MemoryListCtl::picRest_Click()
     if (chosen.empty())
         return;
     for (int slot : chosen)
-        for (const MemoryListSpec::Part& part : m_Spec.Parts)
+        for (const MemoryListLayout::Part& part : m_Layout.Parts)
             (*part.Table)[static_cast<std::size_t>(slot)].clear();
     sub_SetMemory();
-    m_Host.sub_SetMemory(m_Spec.Kind);
+    m_Host.sub_SetMemory(m_Layout.Kind);
 }
 
 // ============================================================== texts
@@ -221,12 +221,12 @@ void MemoryListCtl::sub_SetLanguage()
 
 void MemoryListCtl::sub_RefreshLanguage()
 {
-    if (m_Spec.Caption)
-        m_Caption->setText(Q(*m_Spec.Caption));
+    if (m_Layout.Caption)
+        m_Caption->setText(Q(*m_Layout.Caption));
     m_Store->setToolTip(Q(g_LangFrmStage.TipStore));
     m_Move->setToolTip(Q(g_LangFrmStage.TipMove));
     m_Clear->setToolTip(Q(g_LangFrmStage.TipClear));
-    if (m_Spec.XYField) {
+    if (m_Layout.XYField) {
         // The fixed field of an XY entry lines up only in a fixed-pitch font.
         QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
         fixed.setPointSizeF(m_List->font().pointSizeF());

@@ -16,7 +16,7 @@ class usrPButton;
 
 // What tells one memory list from another: its table group, the names of its
 // controls, the tables of its axes and how an entry reads.
-struct MemoryListSpec {
+struct MemoryListLayout {
     struct Part {
         PadMemoryHost::Axis Axis;
         std::array<std::string, 20>* Table;
@@ -43,7 +43,7 @@ class MemoryListCtl : public QWidget {
 public:
     static constexpr int kSlots = 20;
 
-    MemoryListCtl(PadMemoryHost& host, MemoryListSpec spec, SvgIconRegistry& icons, QWidget* parent = nullptr);
+    MemoryListCtl(PadMemoryHost& host, MemoryListLayout layout, SvgIconRegistry& icons, QWidget* parent = nullptr);
 
     // Rebuilds the list from the tables, keeping the selection.
     void sub_SetMemory();
@@ -67,7 +67,7 @@ public:
     void picMem_Click();
     void picRest_Click();
 
-    const MemoryListSpec& Spec() const { return m_Spec; }
+    const MemoryListLayout& Layout() const { return m_Layout; }
     QString func_EntryText(int slot) const;
 
 signals:
@@ -89,7 +89,7 @@ private:
     bool func_Mounted() const;
 
     PadMemoryHost& m_Host;
-    MemoryListSpec m_Spec;
+    MemoryListLayout m_Layout;
     QLabel* m_Caption = nullptr;
     QListWidget* m_List = nullptr;
     usrPButton* m_Store = nullptr;

@@ -92,7 +92,7 @@ void frmStage::Form_Load()
         MemoryListCtl* column = Columns()[i];
         MapCtl* map = Maps()[i];
         bool mounted = true;
-        for (int device : column->Spec().Devices)
+        for (int device : column->Layout().Devices)
             mounted = mounted && g_Zo->IsMounted(device) == 1;
         column->setVisible(mounted);
         map->setVisible(mounted);
@@ -102,9 +102,9 @@ void frmStage::Form_Load()
         column->setGeometry(left, kInsetPx, column->width(), frameHeight - 2 * kInsetPx);
         map->move(left, kInsetPx);
         // The map starts where the axes stand; the pad's reports move it on.
-        for (const MemoryListSpec::Part& part : column->Spec().Parts)
+        for (const MemoryListLayout::Part& part : column->Layout().Parts)
             TrapErrors([&] { sub_SetAxisPosition(part.Axis, m_Host.func_AxisDevice(part.Axis).Position()->Value()); });
-        widthTwips += column->Spec().WidthTwips - kColumnOverlapTwips;
+        widthTwips += column->Layout().WidthTwips - kColumnOverlapTwips;
     }
     const int frameWidth = Twips::ToPixels(widthTwips);
     const int windowWidth = frameWidth + 2 * kMarginPx;
@@ -180,7 +180,7 @@ void frmStage::sub_MovePos()
     for (MemoryListCtl* column : Columns())
         if (!column->isHidden())
             if (std::optional<std::vector<int32_t>> target = column->func_SelectedTarget())
-                recalls.emplace_back(column->Spec().Kind, std::move(*target));
+                recalls.emplace_back(column->Layout().Kind, std::move(*target));
     if (!recalls.empty())
         m_Host.func_MoveMemories(recalls);
 }
