@@ -100,6 +100,15 @@ QString ReadoutText(const char* caption, double value, std::optional<double> tar
     return QString("%1: %2 → %3 µm").arg(QLatin1String(caption), shown, Q(RealValue::format(*target)));
 }
 
+// A readout box shows the start of its text (where the axis is), the whole
+// text with the target in its tooltip when the box is too narrow for it.
+void ShowReadout(QLineEdit& box, const QString& text)
+{
+    box.setText(text);
+    box.setCursorPosition(0);
+    box.setToolTip(text);
+}
+
 } // namespace
 
 ZOSCOPELib::AxisDevice& frmZoControl::AxisDeviceOf(Axis axis)
@@ -982,16 +991,16 @@ void frmZoControl::ShowReadouts()
             spin->setPosition(part, value);
         switch (axis) {
         case AxisX:
-            txtX->setText(ReadoutText("X", value, target));
+            ShowReadout(*txtX, ReadoutText("X", value, target));
             break;
         case AxisY:
-            txtY->setText(ReadoutText("Y", value, target));
+            ShowReadout(*txtY, ReadoutText("Y", value, target));
             break;
         case AxisZ:
-            txtZ->setText(ReadoutText("Z", value, target));
+            ShowReadout(*txtZ, ReadoutText("Z", value, target));
             break;
         case AxisPiezo:
-            txtPiezo->setText(ReadoutText("PZ", value, target));
+            ShowReadout(*txtPiezo, ReadoutText("PZ", value, target));
             break;
         case AxisTIRF:
             sbTIRFAngle->setValue(value);

@@ -3,6 +3,8 @@
 //   stage-window-maps.png           maps shown, a linked move under way
 //   stage-window-maps-no-piezo.png  the same with the piezo stage unmounted
 //   tirf-window.png                 some stored TIRF positions
+//   pad-failure-status.png          the pad after the epi shutter refused to open
+//   pad-move-under-way.png          the pad during an XY recall, readouts with their target
 // The program folder is the tool's own (the build puts Language/ there); the
 // simulator keeps its state in a temporary folder, and no settings file is
 // written.
@@ -14,6 +16,9 @@
 #include "model/clsZo.h"
 #include "pad/frmZoControl.h"
 #include "sdk/ZoScope.h"
+#include "sdk/sim/SimControl.h"
+#include "widgets/usrComboBox.h"
+#include "widgets/usrMPButton.h"
 #include "widgets/usrPButton.h"
 #include "windows/MapCtl.h"
 #include "windows/MapZCtl.h"
@@ -108,6 +113,30 @@ bool TIRFShot(const std::string& state, const QString& file)
     return Save(tirf, file);
 }
 
+// The pad after a refused command: the button as the shutter really is, the
+// failure in the status line.
+bool PadFailureShot(const std::string& state, const QString& file)
+{
+    ShotSession session;
+    if (!session.Open(state, ""))
+        return false;
+    ZOSCOPELib::sim::Control(*g_Zo->Scope).FailCall("EpiShutter", "Open", ZOSCOPELib::NotAnswering);
+    session.pad->chkEpi->click();
+    return Save(*session.pad, file);
+}
+
+// The pad during a recall of XY slot 2: held, the readouts with their target.
+bool PadMoveShot(const std::string& state, const QString& file)
+{
+    ShotSession session;
+    if (!session.Open(state, ""))
+        return false;
+    session.pad->cboXY->setSelectedIndex(1);
+    session.Run(1500);
+    session.pad->FlushReadouts();
+    return Save(*session.pad, file);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -132,7 +161,9 @@ int main(int argc, char** argv)
     const std::string noPiezo = std::string(ZO_TOOLS_DIR) + "/no-piezo.ini";
     const bool ok = StageShot(state.path().toStdString(), "", output + "/stage-window-maps.png") &&
                     StageShot(state.path().toStdString(), noPiezo, output + "/stage-window-maps-no-piezo.png") &&
-                    TIRFShot(state.path().toStdString(), output + "/tirf-window.png");
+                    TIRFShot(state.path().toStdString(), output + "/tirf-window.png") &&
+                    PadFailureShot(state.path().toStdString(), output + "/pad-failure-status.png") &&
+                    PadMoveShot(state.path().toStdString(), output + "/pad-move-under-way.png");
     g_Zo.reset();
     return ok ? 0 : 1;
 }
