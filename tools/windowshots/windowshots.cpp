@@ -122,6 +122,7 @@ bool PadFailureShot(const std::string& state, const QString& file)
         return false;
     ZOSCOPELib::sim::Control(*g_Zo->Scope).FailCall("EpiShutter", "Open", ZOSCOPELib::NotAnswering);
     session.pad->chkEpi->click();
+    session.pad->FlushReadouts();
     return Save(*session.pad, file);
 }
 
