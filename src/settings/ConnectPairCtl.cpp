@@ -1,6 +1,7 @@
 #include "settings/ConnectPairCtl.h"
 
 #include "core/NumberText.h"
+#include "settings/SettingField.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -58,7 +59,7 @@ ConnectPairCtl::ConnectPairCtl(Kind kind, Connectors model, Texts texts, QWidget
         grid->addWidget(cboType[i], k + 1, 2);
         connect(cboBrand[i], qOverload<int>(&QComboBox::activated), this, [this, k] { cboBrand_Click(k); });
         connect(cboType[i], qOverload<int>(&QComboBox::activated), this, [this, k] { cboType_Validate(k); });
-        sub_ValidateOnLeave(cboType[i], [this, k] { return cboType_Validate(k); });
+        new SettingField(*cboType[i], [this, k] { return cboType_Validate(k); });
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
@@ -107,8 +108,10 @@ bool ConnectPairCtl::cboType_Validate(int k)
     const int32_t use = Chosen(cboType[i]);
     if (m_Kind == Kind::Shutters) {
         // No use (the first entry) never clashes.
-        if (use != 0 && use == Chosen(cboType[1 - i]))
-            return func_Refuse(kSameUse);
+        if (use != 0 && use == Chosen(cboType[1 - i])) {
+            sub_Refuse(kSameUse);
+            return false;
+        }
         m_Model.setUse(k, use);
         return true;
     }

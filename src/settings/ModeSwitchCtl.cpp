@@ -1,22 +1,23 @@
 #include "settings/ModeSwitchCtl.h"
 
-#include <QCheckBox>
+#include "settings/SettingCheckBox.h"
+
 #include <QVBoxLayout>
 
 ModeSwitchCtl::ModeSwitchCtl(Mode mode, const char* box, const std::string* caption, QWidget* parent)
     : SettingPage(parent), m_Mode(mode), m_Caption(caption)
 {
-    m_Box = new QCheckBox(this);
+    m_Box = new SettingCheckBox(this);
     m_Box->setObjectName(box);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_Box);
     layout->addStretch();
-    connect(m_Box, &QCheckBox::clicked, this, [this](bool ticked) { m_Mode.set(ticked ? 1 : 0); });
+    connect(m_Box, &SettingCheckBox::clicked, this, [this] { m_Mode.set(m_Box->Value() ? 1 : 0); });
 }
 
 void ModeSwitchCtl::sub_LoadData()
 {
-    m_Box->setChecked(m_Mode.get() == 1);
+    m_Box->SetValue(m_Mode.get() == 1);
 }
 
 void ModeSwitchCtl::sub_RefreshLanguage()

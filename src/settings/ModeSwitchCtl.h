@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-class QCheckBox;
+class SettingCheckBox;
 
 // A setting switched on or off with one check box (the ALF mode, the
 // rotation stopper, the piezo stage's connection). A click stores the box's
@@ -30,5 +30,5 @@ public:
 private:
     Mode m_Mode;
     const std::string* m_Caption;
-    QCheckBox* m_Box;
+    SettingCheckBox* m_Box;
 };

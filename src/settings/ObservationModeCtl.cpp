@@ -7,11 +7,12 @@
 #include "model/clsObservationMode.h"
 #include "model/clsZo.h"
 #include "sdk/DeviceIndex.h"
+#include "settings/SettingCheckBox.h"
+#include "settings/SettingField.h"
 #include "settings/SettingPagePair.h"
 #include "settings/frmSettingMain.h"
 
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -112,8 +113,9 @@ ObservationModeCtl::ObservationModeCtl(QWidget* parent) : SettingPage(parent)
     txtName->setObjectName("txtName");
     txtName->setMaxLength(kLongestName);
     lblProfileName->setBuddy(txtName);
+    new SettingField(*txtName, [this] { return txtName_Validate(); });
+    // Installed after the field's check, so that it sees Return first.
     txtName->installEventFilter(this);
-    sub_ValidateOnLeave(txtName, [this] { return txtName_Validate(); });
     auto* name = new QHBoxLayout;
     name->addWidget(lblProfileName);
     name->addWidget(txtName);
@@ -132,7 +134,7 @@ ObservationModeCtl::ObservationModeCtl(QWidget* parent) : SettingPage(parent)
         const auto i = static_cast<std::size_t>(j);
         const std::size_t f = j < kFirstFrameItems ? 0 : 1;
         const int row = j < kFirstFrameItems ? j : j - kFirstFrameItems;
-        chkMode[i] = new QCheckBox(frames[f]);
+        chkMode[i] = new SettingCheckBox(frames[f]);
         chkMode[i]->setObjectName(QString("chkMode%1").arg(j));
         // The caption acts as the box's label: it ticks, it takes no focus.
         btnMode[i] = new QPushButton(frames[f]);
@@ -143,8 +145,8 @@ ObservationModeCtl::ObservationModeCtl(QWidget* parent) : SettingPage(parent)
         btnMode[i]->setStyleSheet("text-align: left; padding: 2px 4px;");
         grids[f]->addWidget(chkMode[i], row, 0);
         grids[f]->addWidget(btnMode[i], row, 1);
-        connect(chkMode[i], &QCheckBox::clicked, this, [this, j] { chkMode_Click(j); });
-        connect(btnMode[i], &QPushButton::clicked, chkMode[i], &QCheckBox::click);
+        connect(chkMode[i], &SettingCheckBox::clicked, this, [this, j] { chkMode_Click(j); });
+        connect(btnMode[i], &QPushButton::clicked, chkMode[i], &SettingCheckBox::click);
     }
     for (QGridLayout* grid : grids)
         grid->setRowStretch(grid->rowCount(), 1);
@@ -204,7 +206,7 @@ void ObservationModeCtl::sub_ShowSlot()
 {
     txtName->setText(Text(Modes().Name(m_Slot)));
     for (int j = 0; j < ItemCount; ++j)
-        chkMode[static_cast<std::size_t>(j)]->setChecked(Modes().Mode(m_Slot, j) != 0);
+        chkMode[static_cast<std::size_t>(j)]->SetValue(Modes().Mode(m_Slot, j) != 0);
     sub_RefreshForm();
 }
 
@@ -226,16 +228,15 @@ void ObservationModeCtl::optUser_Click(int slot)
 
 void ObservationModeCtl::chkMode_Click(int item)
 {
-    QCheckBox* analyzer = chkMode[kAnalyzer];
+    SettingCheckBox* analyzer = chkMode[kAnalyzer];
     if (!g_MouseOverCancel) {
         // Without an analyzer, a flag it kept from elsewhere goes with it.
         if (item == kFilterBlock1 && analyzer->isHidden()) {
-            analyzer->setChecked(false);
+            analyzer->SetValue(false);
             Modes().SetMode(m_Slot, kAnalyzer, 0);
         }
-        if ((item == kFilterBlock1 || item == kAnalyzer) && chkMode[kFilterBlock1]->isChecked() &&
-            analyzer->isChecked()) {
-            chkMode[static_cast<std::size_t>(item)]->setChecked(false);
+        if ((item == kFilterBlock1 || item == kAnalyzer) && chkMode[kFilterBlock1]->Value() && analyzer->Value()) {
+            chkMode[static_cast<std::size_t>(item)]->SetValue(false);
             func_ShowMessage(kFilterBlockWithAnalyzer, "", UiServices::MB_OK);
         }
     }
@@ -245,15 +246,17 @@ void ObservationModeCtl::chkMode_Click(int item)
 void ObservationModeCtl::sub_StoreItem(int item)
 {
     constexpr int16_t kTrue = -1;
-    Modes().SetMode(m_Slot, item, chkMode[static_cast<std::size_t>(item)]->isChecked() ? kTrue : 0);
+    Modes().SetMode(m_Slot, item, chkMode[static_cast<std::size_t>(item)]->Value() ? kTrue : 0);
 }
 
 bool ObservationModeCtl::txtName_Validate()
 {
     const std::string text = txtName->text().toStdString();
     const std::string name = Trimmed(text);
-    if (!name.empty() && (!func_IsValidName(text) || text.front() == ' '))
-        return func_Refuse(kInvalidName);
+    if (!name.empty() && (!func_IsValidName(text) || text.front() == ' ')) {
+        sub_Refuse(kInvalidName);
+        return false;
+    }
     if (name == Trimmed(Modes().Name(m_Slot)))
         return true;
     bool keepFocus = false;
@@ -262,8 +265,8 @@ bool ObservationModeCtl::txtName_Validate()
         for (int s = 0; s < SlotCount; ++s)
             names[static_cast<std::size_t>(s)] = Modes().Name(s);
         if (func_IndexInList(name, names, SlotCount - 1) >= 0) {
-            if (const std::optional<bool> leave = func_CancelInstead())
-                return *leave;
+            if (func_FieldExit() != FieldExit::Validate)
+                return false;
             if (func_ShowMessage(kNameInUse, "", UiServices::MB_YESNO_QUESTION) != UiServices::ID_YES) {
                 txtName->setText(Text(Modes().Name(m_Slot)));
                 return false;

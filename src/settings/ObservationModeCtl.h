@@ -5,11 +5,11 @@
 #include <array>
 
 class QButtonGroup;
-class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class SettingCheckBox;
 class SettingPagePair;
 
 // The eight observation modes: a slot button optUser<s> per mode (its name,
@@ -60,6 +60,6 @@ private:
     QLabel* lblProfileName;
     QLineEdit* txtName;
     SettingPagePair* m_Frames;
-    std::array<QCheckBox*, ItemCount> chkMode{};
+    std::array<SettingCheckBox*, ItemCount> chkMode{};
     std::array<QPushButton*, ItemCount> btnMode{};
 };

@@ -1,8 +1,6 @@
 #include "settings/SettingField.h"
 
 #include "core/FlagScope.h"
-#include "core/UiServices.h"
-#include "core/mdlCommon.h"
 #include "settings/SettingPage.h"
 
 #include <QApplication>
@@ -10,10 +8,20 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-SettingField::SettingField(SettingPage& page, QLineEdit& field, int message, std::function<bool()> accept)
-    : QObject(&field), m_Page(page), m_Field(field), m_Message(message), m_Accept(std::move(accept))
+SettingField::SettingField(QWidget& field, std::function<bool()> leave)
+    : QObject(&field), m_Field(field), m_Leave(std::move(leave))
 {
     field.installEventFilter(this);
+}
+
+SettingField::SettingField(SettingPage& page, QLineEdit& field, int message, std::function<bool()> accept)
+    : SettingField(field, [&page, message, accept = std::move(accept)] {
+          if (accept())
+              return true;
+          page.sub_Refuse(message);
+          return false;
+      })
+{
 }
 
 bool SettingField::func_Leave()
@@ -22,18 +30,11 @@ bool SettingField::func_Leave()
     if (m_Leaving)
         return true;
     const FlagScope leaving(m_Leaving);
-    if (m_Accept())
+    if (m_Leave())
         return true;
-    switch (m_Page.func_FieldExit()) {
-    case SettingPage::FieldExit::Validate:
-        func_ShowMessage(m_Message, "", UiServices::MB_OK);
-        [[fallthrough]];
-    case SettingPage::FieldExit::Stay:
+    // Unless the edits were discarded and the dialog is gone.
+    if (m_Field.window()->isVisible())
         m_Field.setFocus(Qt::OtherFocusReason);
-        break;
-    case SettingPage::FieldExit::Leave:
-        break;
-    }
     return false;
 }
 

@@ -2,9 +2,6 @@
 
 #include <QWidget>
 
-#include <functional>
-#include <optional>
-
 class SettingsHost;
 
 // One page of the settings dialog, or a container of pages. The dialog and
@@ -35,18 +32,9 @@ public:
     // discarded and the dialog is gone, Stay: keep the focus, no message).
     enum class FieldExit { Validate, Leave, Stay };
     FieldExit func_FieldExit();
-    // The same for a field that would refuse its value: whether it may be
-    // left (True: the edits were discarded); nothing when it is to validate.
-    std::optional<bool> func_CancelInstead();
-    // A field's value would be rejected with message `number`: the message
-    // is shown, unless the pointer is over Cancel (see func_FieldExit). True
-    // when the field may be left all the same (the dialog is gone).
-    bool func_Refuse(int number);
-
-    // `validate` runs whenever `field` loses the focus to another control
-    // of the dialog (not to its own drop-down list nor to a message box);
-    // when it gives False, the focus goes back to the field.
-    static void sub_ValidateOnLeave(QWidget* field, std::function<bool()> validate);
+    // A field's value is refused with message `number`: the message is
+    // shown unless the pointer is over Cancel (see func_FieldExit).
+    void sub_Refuse(int number);
 
 protected:
     // The window that opened the settings dialog; null outside the dialog.

@@ -7,8 +7,8 @@
 #include "model/clsObservationMode.h"
 #include "settings/KeyShortcutKeyCtl.h"
 #include "settings/ObservationModeCtl.h"
+#include "settings/SettingCheckBox.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -25,7 +25,7 @@ protected:
         Open(description);
         Show(frmSettingMain::Observation);
     }
-    QCheckBox* Item(int j) const { return In<QCheckBox>(QString("chkMode%1").arg(j).toUtf8()); }
+    SettingCheckBox* Item(int j) const { return In<SettingCheckBox>(QString("chkMode%1").arg(j).toUtf8()); }
     QRadioButton* SlotButton(int s) const { return In<QRadioButton>(QString("optUser%1").arg(s).toUtf8()); }
     void Name(const char* text) const
     {
@@ -58,7 +58,7 @@ TEST_F(ObservationPage, TheFirstFilterBlockAndTheAnalyzerNeverMakeOneMode)
     for (const auto& [first, second] : {std::pair(kFilterBlock1, kAnalyzer), std::pair(kAnalyzer, kFilterBlock1)}) {
         Item(first)->click();
         Item(second)->click();
-        EXPECT_EQ(std::tuple(Item(first)->isChecked(), Item(second)->isChecked(), Modes().Mode(3, second)),
+        EXPECT_EQ(std::tuple(Item(first)->Value(), Item(second)->Value(), Modes().Mode(3, second)),
                   std::tuple(true, false, 0));
         Item(first)->click();
     }
