@@ -40,13 +40,11 @@ TEST_F(MessageTest, ShowMessageJoinsTheExtraTextAndReturnsTheAnswer)
 
 TEST(CommonTest, JoinLinesAndTrimNull)
 {
-    EXPECT_EQ(func_JoinLines("a", "b"), "a\r\nb");
-    EXPECT_EQ(func_JoinLines(std::string("a\0x", 3), ""), std::string("a\0x", 3));
-    EXPECT_EQ(func_JoinLines(std::string("a\0x", 3), "b"), "a\r\nb");
-    EXPECT_EQ(func_JoinLines(std::string("\0x", 2), "b"), "b");
-    EXPECT_EQ(func_JoinLines("", ""), "");
-    EXPECT_EQ(func_TrimNull(std::string("ab\0cd\0", 6)), "ab");
-    EXPECT_EQ(func_TrimNull("abc"), "abc");
+    const std::string ax("a\0x", 3);
+    EXPECT_EQ((std::vector{func_JoinLines("a", "b"), func_JoinLines(ax, ""), func_JoinLines(ax, "b"),
+                           func_JoinLines(std::string("\0x", 2), "b"), func_JoinLines("", "")}),
+              (std::vector<std::string>{"a\r\nb", ax, "a\r\nb", "b", ""}));
+    EXPECT_EQ(std::tuple(func_TrimNull(std::string("ab\0cd\0", 6)), func_TrimNull("abc")), std::tuple("ab", "abc"));
 }
 
 TEST(CommonTest, BoolTextsAndLists)
@@ -55,10 +53,8 @@ TEST(CommonTest, BoolTextsAndLists)
         EXPECT_TRUE(func_IsBoolText(text)) << text;
     for (const char* text : {"", "yes", "1", "-1", " TRUE", "TRUE "})
         EXPECT_FALSE(func_IsBoolText(text)) << text;
-    EXPECT_FALSE(BoolTextOrTrue("false"));
-    EXPECT_TRUE(BoolTextOrTrue("TrUe"));
-    EXPECT_TRUE(BoolTextOrTrue("no"));
-    EXPECT_TRUE(BoolTextOrTrue(""));
+    EXPECT_EQ((std::vector{BoolTextOrTrue("false"), BoolTextOrTrue("TrUe"), BoolTextOrTrue("no"), BoolTextOrTrue("")}),
+              (std::vector{false, true, true, true}));
 
     EXPECT_EQ(func_SplitList(""), std::vector<std::string>{""});
     EXPECT_EQ(func_SplitList("1, 10,,100 "), (std::vector<std::string>{"1", " 10", "", "100 "}));
@@ -87,19 +83,17 @@ TEST(CommonTest, DashHexAndBase62)
         EXPECT_EQ(func_Base62Value(text), value) << text;
     for (int v = 0; v < 62; ++v)
         EXPECT_EQ(func_Base62Value(func_Base62Char(v)), v);
-    EXPECT_EQ(func_Base62Char(61), "z");
-    EXPECT_EQ(func_Base62Char(-1), " ");
-    EXPECT_EQ(func_Base62Char(62), "");
+    EXPECT_EQ(std::tuple(func_Base62Char(61), func_Base62Char(-1), func_Base62Char(62)), std::tuple("z", " ", ""));
 }
 
 TEST(CommonTest, IndexInList)
 {
     const std::vector<std::string> list{"DAPI", "GFP", "gfp", "GFP"};
-    EXPECT_EQ(func_IndexInList("GFP", list, 3), 1);
-    EXPECT_EQ(func_IndexInList("gfp", list, 3), 2) << "case-sensitive";
-    EXPECT_EQ(func_IndexInList("GFP", list, 0), -1) << "only up to the last index";
-    EXPECT_EQ(func_IndexInList("DAPI", list, -1), -1);
-    EXPECT_EQ(func_IndexInList("none", list, 99), -1);
+    // Case-sensitive, and only up to the last index.
+    EXPECT_EQ((std::vector{func_IndexInList("GFP", list, 3), func_IndexInList("gfp", list, 3),
+                           func_IndexInList("GFP", list, 0), func_IndexInList("DAPI", list, -1),
+                           func_IndexInList("none", list, 99)}),
+              (std::vector{1, 2, -1, -1, -1}));
 }
 
 TEST(NumberTextTest, NumericTexts)
@@ -109,14 +103,12 @@ TEST(NumberTextTest, NumericTexts)
     for (const char* text : {"", " ", "abc", "12,5", "1e", "--1", "0x10", "1 2", ".", "inf", "nan"})
         EXPECT_FALSE(zo::IsNumericText(text)) << text;
     EXPECT_THROW(zo::ToDouble("1e999"), std::out_of_range);
-    EXPECT_EQ(zo::ToInt16Rounded("2.5"), 2) << "halves to even";
-    EXPECT_EQ(zo::ToInt16Rounded("3.5"), 4);
-    EXPECT_EQ(zo::ToInt16Rounded("-32768"), -32768);
+    EXPECT_EQ(std::tuple(zo::ToInt16Rounded("2.5"), zo::ToInt16Rounded("3.5"), zo::ToInt16Rounded("-32768")),
+              std::tuple(2, 4, -32768)) << "halves to even";
     EXPECT_THROW(zo::ToInt16Rounded("32768"), std::out_of_range);
     EXPECT_THROW(zo::ToInt16Rounded("x"), std::invalid_argument);
-    EXPECT_EQ(zo::FormatDouble(-0.0), "0");
-    EXPECT_EQ(zo::FormatDouble(0.025), "0.025");
-    EXPECT_EQ(zo::FormatDouble(39999.5), "39999.5");
+    EXPECT_EQ(std::tuple(zo::FormatDouble(-0.0), zo::FormatDouble(0.025), zo::FormatDouble(39999.5)),
+              std::tuple("0", "0.025", "39999.5"));
 }
 
 } // namespace

@@ -79,9 +79,8 @@ TEST_F(SettingsTest, OutOfRangeValuesAreCorrected)
 {
     Read("[GUILayout]\nType=9\nChangeGui =5\n[ShortcutKey]\nPageUp=-1\nF12=907\nhome=15\n");
     EXPECT_EQ(Layout(), std::tuple(1, 0));
-    EXPECT_EQ(g_ShortcutKey[0], 0);
-    EXPECT_EQ(g_ShortcutKey[15], 907);
-    EXPECT_EQ(g_ShortcutKey[6], 15) << "key names compare without letter case";
+    EXPECT_EQ(std::tuple(g_ShortcutKey[0], g_ShortcutKey[15], g_ShortcutKey[6]), std::tuple(0, 907, 15))
+        << "key names compare without letter case";
 
     Read("[GUILayout]\nType=8\nChangeGui =1\n");
     EXPECT_EQ(Layout(), std::tuple(8, 1));
@@ -252,12 +251,11 @@ TEST_F(SettingsTest, ApplyGUIControlSpreadsEachFlagOverItsControls)
 
 TEST_F(SettingsTest, FlagsDriveTheControlsOfTheirDevice)
 {
-    const auto entries = [](const char* key) { return Entries(GUIControlIndex(key)); };
-    EXPECT_EQ(entries("obj"), (std::set<int>{37, 51}));
-    EXPECT_EQ(entries("TIRF"), (std::set<int>{6, 10, 18, 27, 53, 67}));
-    EXPECT_EQ(entries("DIALAMP"), (std::set<int>{0, 3, 9}));
-    EXPECT_EQ(entries("STGZ"), (std::set<int>{16, 33, 34, 46, 60}));
-    EXPECT_EQ(entries("DIAFrame"), (std::set<int>{64}));
+    const std::pair<const char*, std::set<int>> flags[] = {{"obj", {37, 51}},        {"TIRF", {6, 10, 18, 27, 53, 67}},
+                                                           {"DIALAMP", {0, 3, 9}},   {"STGZ", {16, 33, 34, 46, 60}},
+                                                           {"DIAFrame", {64}}};
+    for (const auto& [key, entries] : flags)
+        EXPECT_EQ(Entries(GUIControlIndex(key)), entries) << key;
     EXPECT_EQ(GUIControlIndex("Nothing"), -1);
 }
 

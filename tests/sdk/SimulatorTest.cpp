@@ -191,9 +191,9 @@ TEST_F(Simulator, TheDiaLampRefusesWhileUnderManualControl)
     lamp.SetValue(12);
     EXPECT_EQ(lamp.Value()->Value(), 12);
     lamp.SetControlSwitch(0);
-    EXPECT_EQ(ErrorOf([&] { lamp.SetValue(6); }), ManualControl);
-    EXPECT_EQ(ErrorOf([&] { lamp.On(); }), ManualControl);
-    EXPECT_EQ(ErrorOf([&] { lamp.SetValue(25); }), ManualControl);
+    for (const auto& call : std::initializer_list<std::function<void()>>{[&] { lamp.SetValue(6); }, [&] { lamp.On(); },
+                                                                         [&] { lamp.SetValue(25); }})
+        EXPECT_EQ(ErrorOf(call), ManualControl);
     lamp.SetControlSwitch(1);
     EXPECT_EQ(ErrorOf([&] { lamp.SetValue(25); }), OutOfRange);
 }
@@ -327,16 +327,14 @@ TEST_F(Simulator, TheTraceHasOneLinePerCallAndTheSameScriptGivesTheSameTrace)
 TEST_F(Simulator, ExecuteAlfReturnsToTheFocusUsedWithTheObjective)
 {
     Scope& s = sim.scope();
-    s.ZDrive().MoveAbsolute(150000);
-    sim.Settle();
-    s.Nosepiece().SetPosition(3); // leaves position 1 at Z 150000
-    sim.Settle();
-    s.ZDrive().MoveAbsolute(90000);
-    sim.Settle();
-    s.Nosepiece().SetPosition(1);
-    sim.Settle();
-    s.Nosepiece().ExecuteALF();
-    sim.Settle();
+    // Leaving position 1 at Z 150000 and coming back to it from Z 90000.
+    for (const auto& step : std::initializer_list<std::function<void()>>{
+             [&] { s.ZDrive().MoveAbsolute(150000); }, [&] { s.Nosepiece().SetPosition(3); },
+             [&] { s.ZDrive().MoveAbsolute(90000); }, [&] { s.Nosepiece().SetPosition(1); },
+             [&] { s.Nosepiece().ExecuteALF(); }}) {
+        step();
+        sim.Settle();
+    }
     EXPECT_EQ(s.ZDrive().Position()->Value(), 150000);
 }
 

@@ -1,8 +1,7 @@
 #pragma once
-// A program folder of its own for one test: the build's language files and
-// pictures and no
-// settings file yet, with the settings at their start values and the default
-// language loaded, as at program start; and the file helpers tests share.
+// A program folder of its own for one test, as at program start (the build's
+// language files and pictures, no settings file, default language loaded), and
+// the file helpers tests share.
 
 #include <filesystem>
 #include <functional>

@@ -29,7 +29,6 @@ public:
 
     ZOSCOPELib::Scope& scope() { return *m_scope; }
     ZOSCOPELib::sim::Control& control() { return *m_control; }
-    ZOSCOPELib::ManualClock& clock() { return *m_clock; }
     const std::string& stateFolder() const { return m_stateFolder; }
     std::shared_ptr<ZOSCOPELib::ManualClock> sharedClock() const { return m_clock; }
 

@@ -113,11 +113,6 @@ void TestEnv::Install()
     ::testing::UnitTest::GetInstance()->listeners().Append(new Isolation);
 }
 
-const fs::path& TestEnv::Root()
-{
-    return g_root;
-}
-
 fs::path TestEnv::FreshDir(const std::string& name)
 {
     static std::atomic<int> counter{0};
