@@ -4,6 +4,7 @@
 #include "core/ProfileDocument.h"
 #include "core/clsIniEdit.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -36,12 +37,11 @@ protected:
         return values;
     }
     // Temporary files left in the folder after a write.
-    int TempFiles() const
+    long TempFiles() const
     {
-        int n = 0;
-        for (const auto& e : fs::directory_iterator(dir))
-            n += e.path().filename().string().find(".tmp-") != std::string::npos;
-        return n;
+        return std::ranges::count_if(fs::directory_iterator(dir), [](const auto& e) {
+            return e.path().filename().string().find(".tmp-") != std::string::npos;
+        });
     }
 
     fs::path dir;
@@ -76,8 +76,7 @@ TEST_F(IniEditTest, ValuesAreTrimmedUnquotedAndCutLikeAFixedBuffer)
 TEST_F(IniEditTest, FirstOccurrenceOfASectionOrKeyCounts)
 {
     Use("[S]\nk=1\nk=2\n[T]\n[s]\nk=3\nj=4\n");
-    EXPECT_EQ(ini.GetString("S", "k", ""), "1");
-    EXPECT_EQ(ini.GetString("S", "j", "none"), "none");
+    EXPECT_EQ(Strings(ini, "S", {"k", "j"}), (Texts{"1", "-"}));
 }
 
 TEST_F(IniEditTest, BackslashNBecomesLineBreaksWithEmptyPartsDropped)
@@ -176,8 +175,7 @@ TEST_F(IniEditTest, DeleteKeyAndSection)
 TEST_F(IniEditTest, MissingFileReadsDefaultsAndIsCreatedByAWrite)
 {
     ini.SetIniFilePath((dir / "New.INI").string());
-    EXPECT_EQ(ini.GetString("S", "k", "def"), "def");
-    EXPECT_EQ(ini.GetInt("S", "k", 9), 9);
+    EXPECT_EQ(std::tuple(ini.GetString("S", "k", "def"), ini.GetInt("S", "k", 9)), std::tuple("def", 9));
     EXPECT_EQ(ini.WriteString("S", "k", "v"), 1);
     EXPECT_EQ(ReadText(dir / "New.INI"), "[S]\nk=v\n");
 }

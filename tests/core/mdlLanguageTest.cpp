@@ -20,6 +20,7 @@ using zotest::WriteText;
 namespace {
 
 const std::string kError = "Read Language INI error!";
+const char* const kSelection = "Ostrel/Shared/Data/Zo/ZoUseLanguage.INI";
 
 // Every message number that some window, dialog or model component shows.
 const std::set<int> kUsedMessages = {2,  12, 37, 51, 52, 53, 54, 55, 56, 58,  59,  60,  62,  63,  64,  65,  66,
@@ -41,10 +42,7 @@ protected:
     void Language(const std::string& file, const std::string& text) { WriteText(dir / "app" / "Language" / file, text); }
     // Name, applies, bold, italic, size and character set of the font.
     static auto Font() { return std::tuple(g_Font.Name, g_Font.Applies(), g_Font.Bold, g_Font.Italic, g_Font.Size, g_Font.Charset); }
-    static fs::path SelectionFile()
-    {
-        return fs::path(std::getenv("XDG_CONFIG_HOME")) / "Ostrel/Shared/Data/Zo/ZoUseLanguage.INI";
-    }
+    static fs::path SelectionFile() { return fs::path(std::getenv("XDG_CONFIG_HOME")) / kSelection; }
 
     fs::path dir;
     zotest::ScriptedUi ui;
@@ -96,10 +94,10 @@ TEST_F(LanguageTest, ConfigFolderDefaultsToDotConfigBelowHome)
     unsetenv("XDG_CONFIG_HOME");
     setenv("HOME", (dir / "home").c_str(), 1);
     sub_ReadUseLanguage();
-    EXPECT_EQ(g_UseLanguagePath, (dir / "home/.config/Ostrel/Shared/Data/Zo/ZoUseLanguage.INI").string());
+    EXPECT_EQ(g_UseLanguagePath, (dir / "home/.config" / kSelection).string());
     setenv("XDG_CONFIG_HOME", "relative/path", 1);
     sub_ReadUseLanguage();
-    EXPECT_EQ(g_UseLanguagePath, (dir / "home/.config/Ostrel/Shared/Data/Zo/ZoUseLanguage.INI").string());
+    EXPECT_EQ(g_UseLanguagePath, (dir / "home/.config" / kSelection).string());
 }
 
 TEST(SystemLocaleTest, LocaleNamesMapToWindowsNumbers)

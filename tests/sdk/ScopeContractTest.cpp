@@ -9,13 +9,11 @@ using namespace ZOSCOPELib;
 using zotest::ErrorOf;
 
 namespace {
-
 class ScopeContract : public ::testing::Test {
 protected:
     Scope& scope() { return sim.scope(); }
     zotest::SimMicroscope sim;
 };
-
 } // namespace
 
 TEST_F(ScopeContract, DisconnectedObjectsRefuseAndDisconnectTwiceIsHarmless)

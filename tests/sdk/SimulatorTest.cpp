@@ -17,12 +17,10 @@ using zotest::SimMicroscope;
 using zotest::SimOptions;
 
 namespace {
-
 class Simulator : public ::testing::Test {
 protected:
     SimMicroscope sim; // the built-in instrument, connected
 };
-
 } // namespace
 
 TEST_F(Simulator, AnAxisReportsItsTravelArrivesExactlyAndTurnsBackFromWhereItIs)
