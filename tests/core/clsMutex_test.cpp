@@ -1,14 +1,14 @@
 // The connection-name mutex: its name, "newly created" against "already
 // existed" between objects and processes, and ownership with a time-out.
 
+#include "ProgramFolder.h"
+
 #include "core/LockFile.h"
 #include "core/clsMutex.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -117,9 +117,8 @@ TEST(clsMutex, ANameThatCannotBeCreatedFailsWithError52AndHoldsNothing)
     // A runtime "folder" that is a file: nothing can be created below it.
     const std::string runtime = std::getenv("XDG_RUNTIME_DIR");
     const std::filesystem::path notAFolder = std::filesystem::path(runtime) / "not-a-folder";
-    FILE* file = std::fopen(notAFolder.c_str(), "w");
-    ASSERT_NE(file, nullptr);
-    std::fclose(file);
+    zotest::WriteText(notAFolder, "");
+    ASSERT_TRUE(std::filesystem::is_regular_file(notAFolder));
     clsMutex a;
     a.func_CreateConnectionName("x");
     setenv("XDG_RUNTIME_DIR", notAFolder.c_str(), 1);

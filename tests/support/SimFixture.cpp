@@ -46,10 +46,8 @@ void SimMicroscope::Run(int64_t ms, int64_t stepMs)
 
 void SimMicroscope::Settle(int64_t maxMs)
 {
-    for (int64_t t = 0; t < maxMs && m_raw->NextEventDue() >= 0; t += 10) {
-        m_clock->AdvanceMs(10);
-        m_raw->ProcessEvents();
-    }
+    for (int64_t t = 0; t < maxMs && m_raw->NextEventDue() >= 0; t += 10)
+        Run(10);
 }
 
 } // namespace zotest

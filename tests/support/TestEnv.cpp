@@ -26,7 +26,6 @@ namespace {
 fs::path g_root;
 std::vector<std::pair<std::string, std::string>> g_environment; // as the program started
 
-// Puts the environment back as it was when the program started.
 void RestoreEnvironment()
 {
     clearenv();
@@ -34,7 +33,6 @@ void RestoreEnvironment()
         setenv(name.c_str(), value.c_str(), 1);
 }
 
-// Folders of the user's own, fresh for every test.
 void UseFreshHome()
 {
     const fs::path home = TestEnv::FreshDir("home");
