@@ -45,8 +45,7 @@ TEST_F(ScopeContract, AMoveRaisesValueEventsAndASameValueWriteRaisesNothing)
     condenser.SetPosition(target);
     sim.Settle();
     ASSERT_FALSE(seen.empty());
-    EXPECT_EQ(seen.back(), target);
-    EXPECT_EQ(position->Value(), target);
+    EXPECT_EQ(std::tuple(seen.back(), position->Value()), std::tuple(target, target));
     seen.clear();
     condenser.SetPosition(target);
     sim.Settle();
@@ -58,8 +57,7 @@ TEST_F(ScopeContract, AMoveRaisesValueEventsAndASameValueWriteRaisesNothing)
     Subscription t = opened->OnValueChanged.Subscribe([&] { ++changes; });
     shutter.Open();
     shutter.Open();
-    EXPECT_EQ(opened->Value(), 1);
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(std::tuple(opened->Value(), changes), std::tuple(1, 1));
 }
 
 TEST_F(ScopeContract, ConfigurationWritesRaiseInfoEventsOnTheShowingParameter)
