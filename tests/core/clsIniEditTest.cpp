@@ -52,8 +52,8 @@ protected:
 TEST_F(IniEditTest, NamesCompareWithoutLetterCaseButKeepTrailingBlanks)
 {
     Use("[GUILayout]\nType=3\nChangeGui =1\n[guicontrol]\nobj=False\n");
-    EXPECT_EQ(ini.GetString("guilayout", "TYPE", "x"), "3");
-    EXPECT_EQ(ini.GetString("GUIControl", "OBJ", "x"), "False");
+    EXPECT_EQ(std::tuple(ini.GetString("guilayout", "TYPE", "x"), ini.GetString("GUIControl", "OBJ", "x")),
+              std::tuple("3", "False"));
     EXPECT_EQ(ini.GetInt("GUILayout", "ChangeGui ", 7), 1);
     EXPECT_EQ(ini.GetInt("GUILayout", "ChangeGui", 7), 7) << "a key without the blank is another key";
 
@@ -242,12 +242,8 @@ TEST_F(IniEditTest, WritingKeepsThePermissionsAndFollowsALink)
 
 TEST(ProfileDocumentTest, UneditedTextSerializesToTheSameBytesAndTheByteOrderMarkIsNoName)
 {
-    const std::string texts[] = {"",
-                                 "no newline at end",
-                                 "\xEF\xBB\xBF[S]\r\nk=v\r\n",
-                                 "[S\nbroken line\n=\n\n\n[]\r\nx=\"\n\r\r\n",
-                                 "before any section\n[A] trailing\nk\n"};
-    for (const std::string& text : texts)
+    for (const std::string text : {"", "no newline at end", "\xEF\xBB\xBF[S]\r\nk=v\r\n",
+                                   "[S\nbroken line\n=\n\n\n[]\r\nx=\"\n\r\r\n", "before any section\n[A] trailing\nk\n"})
         EXPECT_EQ(zo::ProfileDocument::Parse(text).Serialize(), text);
 
     // The byte order mark is not part of the first name.

@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -76,8 +76,8 @@ TEST(clsMutex, ANameHeldByAProcessThatDiedIsFree)
     mine.sub_DeleteConnectionName();
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
-    close(ready[0]);
-    close(ready[1]);
+    for (const int fd : ready)
+        close(fd);
     EXPECT_TRUE(mine.func_CreateConnectionName("crashing"));
 }
 
@@ -143,9 +143,7 @@ TEST(LockFile, RuntimeFolderFallsBackToAPrivateFolderUnderTmp)
     const std::string folder = LockFile::RuntimeFolder();
     setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
     EXPECT_EQ(folder, "/tmp/ZoControl-" + std::to_string(getuid()));
-    struct stat info {};
-    ASSERT_EQ(stat(folder.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
     EXPECT_EQ(LockFile::RuntimeFolder(), saved);
 }
 

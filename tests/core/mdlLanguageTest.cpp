@@ -133,8 +133,7 @@ TEST_F(LanguageTest, MissingFileLeavesTextsEmptyAndMessagesShowNumbers)
     g_LangFrmZoControl.BtnExit = "left over";
     sub_ReadLanguage();
     EXPECT_TRUE(ui.Boxes().empty()) << "a missing file is not an error";
-    EXPECT_EQ(g_LangFrmZoControl.BtnExit + g_Font.Name, "");
-    EXPECT_EQ(g_Font.Size, 10);
+    EXPECT_EQ(std::tuple(g_LangFrmZoControl.BtnExit, g_Font.Name, g_Font.Size), std::tuple("", "", 10));
 }
 
 TEST_F(LanguageTest, MessagesKeepTheirLineBreaksAndMessage113ItsBlanks)
