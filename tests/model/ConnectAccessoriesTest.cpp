@@ -226,11 +226,12 @@ TEST_F(ConnectAccessories, ThePiezoSettingExistsOnlyOnSystemTypesFiveAndSix)
 TEST_F(ConnectAccessories, APiezoEntryTakesOnlyTheThreeConnectionValues)
 {
     clsConnectPiezoStage& piezo = *zo->ConnectPiezoStage;
-    EXPECT_EQ(ReadElement(piezo, "<CONNECTED STATUS='2'/>"), Line(108, "2"));
-    EXPECT_EQ(ReadElement(piezo, "<CONNECTED STATUS='on'/>"), Line(108, "on"));
-    EXPECT_EQ(piezo.Connected(), 1);
-    EXPECT_EQ(ReadElement(piezo, "<connected status=' -1 '/>"), "");
-    EXPECT_EQ(piezo.Connected(), -1);
+    for (const auto& [xml, report, connected] : {std::tuple("<CONNECTED STATUS='2'/>", Line(108, "2"), 1),
+                                                 std::tuple("<CONNECTED STATUS='on'/>", Line(108, "on"), 1),
+                                                 std::tuple("<connected status=' -1 '/>", std::string(), -1)}) {
+        EXPECT_EQ(ReadElement(piezo, xml), report) << xml;
+        EXPECT_EQ(piezo.Connected(), connected) << xml;
+    }
 }
 
 // ---------------------------------------------------------------- microscopes

@@ -105,13 +105,15 @@ TEST_F(ControllerKeys, ErgoElementsGoByIdAndTheSwitchableKeysTakeTwoCodes)
 
 TEST_F(ControllerKeys, RemoteKeysTakeFunctionsUpTo93)
 {
-    EXPECT_EQ(ReadElement(remote(), "<KEY ID='2' FUNCTION='94'/>"), Line(103, "2"));
-    EXPECT_EQ(remote().Key(1), 0);
-    EXPECT_EQ(ReadElement(remote(), "<KEY ID='2' FUNCTION='93'/>"), "");
-    EXPECT_EQ(remote().Key(1), 93);
-    EXPECT_EQ(ReadElement(remote(), "<KEY ID='7' FUNCTION='1'/>"), Line(103, "7"));
-    EXPECT_EQ(ReadElement(remote(), "<KEY ID='1' FUNCTION='-1'/>"), Line(103, "1"));
-    EXPECT_EQ(ReadElement(remote(), "<KEY ID='abc' FUNCTION='1'/>"), Line(103, "abc"));
+    // Key 2 after each element.
+    for (const auto& [xml, report, key] : {std::tuple("<KEY ID='2' FUNCTION='94'/>", Line(103, "2"), 0),
+                                           std::tuple("<KEY ID='2' FUNCTION='93'/>", std::string(), 93),
+                                           std::tuple("<KEY ID='7' FUNCTION='1'/>", Line(103, "7"), 93),
+                                           std::tuple("<KEY ID='1' FUNCTION='-1'/>", Line(103, "1"), 93),
+                                           std::tuple("<KEY ID='abc' FUNCTION='1'/>", Line(103, "abc"), 93)}) {
+        EXPECT_EQ(ReadElement(remote(), xml), report) << xml;
+        EXPECT_EQ(remote().Key(1), key) << xml;
+    }
 }
 
 TEST_F(ControllerKeys, KeyboardKeysComeFromTheSettingsAndStayOutOfSetupFiles)

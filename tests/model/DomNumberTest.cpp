@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -19,19 +20,12 @@ std::optional<int32_t> ReadBoth(const char* text)
 
 TEST(DomNumbers, WholeNumbersWithBlanksSignsAndRoundedFractionsAreRead)
 {
-    EXPECT_EQ(ReadBoth("12"), 12);
-    EXPECT_EQ(ReadBoth(" -1 "), -1);
-    EXPECT_EQ(ReadBoth("-1\t"), -1);
-    EXPECT_EQ(ReadBoth("+4"), 4);
-    EXPECT_EQ(ReadBoth("007"), 7);
-    EXPECT_EQ(ReadBoth("00000000012"), 12) << "more than ten digits, still in range";
-    EXPECT_EQ(ReadBoth("2.5"), 2) << "halves round to even";
-    EXPECT_EQ(ReadBoth("3.5"), 4);
-    EXPECT_EQ(ReadBoth("-.5"), 0);
-    EXPECT_EQ(ReadBoth("-999999999"), -999999999);
-    EXPECT_EQ(ReadBoth("1000000000"), 1000000000);
-    EXPECT_EQ(ReadBoth("2147483647"), 2147483647);
-    EXPECT_EQ(ReadBoth("-2147483648"), -2147483647 - 1);
+    // "00000000012": more than ten digits, still in range; halves round to even.
+    for (const auto& [text, value] : std::initializer_list<std::pair<const char*, int32_t>>{
+             {"12", 12}, {" -1 ", -1}, {"-1\t", -1}, {"+4", 4}, {"007", 7}, {"00000000012", 12}, {"2.5", 2},
+             {"3.5", 4}, {"-.5", 0}, {"-999999999", -999999999}, {"1000000000", 1000000000},
+             {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}})
+        EXPECT_EQ(ReadBoth(text), value) << '"' << text << '"';
 }
 
 TEST(DomNumbers, AnythingElseIsNoNumber)
@@ -49,11 +43,9 @@ TEST(DomNumbers, MeasuredTextEndsAtItsLengthNotAtANul)
 
 TEST(DomNumbers, BooleansAreTrueFalseOrNumbers)
 {
-    EXPECT_EQ(func_DomToBool("tRuE"), true);
-    EXPECT_EQ(func_DomToBool(" False "), false);
-    EXPECT_EQ(func_DomToBool("-1"), true);
-    EXPECT_EQ(func_DomToBool("0"), false);
-    EXPECT_EQ(func_DomToBool("yes"), std::nullopt);
+    for (const auto& [text, value] : std::initializer_list<std::pair<const char*, std::optional<bool>>>{
+             {"tRuE", true}, {" False ", false}, {"-1", true}, {"0", false}, {"yes", std::nullopt}})
+        EXPECT_EQ(func_DomToBool(text), value) << text;
 }
 
 // Names as pugixml hands them: NUL-terminated text of any length.
@@ -64,14 +56,11 @@ bool Is(const std::string& actual, std::string_view name)
 
 TEST(DomNames, NamesMatchWholeAndWithoutLetterCase)
 {
-    EXPECT_TRUE(Is("CODE", "CODE"));
-    EXPECT_TRUE(Is("cOdE", "CODE"));
+    for (const char* name : {"CODE", "cOdE"})
+        EXPECT_TRUE(Is(name, "CODE")) << name;
     EXPECT_TRUE(Is("Analyzer", "ANALYZER"));
-    EXPECT_FALSE(Is("CODEX", "CODE"));
-    EXPECT_FALSE(Is("COD", "CODE"));
-    EXPECT_FALSE(Is("codex", "CODE"));
-    EXPECT_FALSE(Is("", "CODE"));
-    EXPECT_FALSE(Is("C0DE", "CODE"));
+    for (const char* name : {"CODEX", "COD", "codex", "", "C0DE"})
+        EXPECT_FALSE(Is(name, "CODE")) << name;
     EXPECT_FALSE(Is("CODE@", "CODE`")) << "only letters ignore their case";
 
     const std::string_view names[] = {"POSITION", "CODE", "ESC"};

@@ -48,18 +48,15 @@ protected:
     std::string ReadElement(const char* xml) { return ConnectedZo::ReadElement(modes(), xml); }
 
     // Cells of one slot: the flag (Mode) or the value (Value) of each column.
-    std::vector<int32_t> Flags(int slot, std::initializer_list<int> columns)
+    using Columns = std::initializer_list<int>;
+    std::vector<int32_t> Flags(int slot, Columns columns) { return Cells(&clsObservationMode::Mode, slot, columns); }
+    std::vector<int32_t> Values(int slot, Columns columns) { return Cells(&clsObservationMode::Value, slot, columns); }
+    template <class Cell>
+    std::vector<int32_t> Cells(Cell cell, int slot, Columns columns)
     {
         std::vector<int32_t> cells;
         for (const int column : columns)
-            cells.push_back(modes().Mode(slot, column));
-        return cells;
-    }
-    std::vector<int32_t> Values(int slot, std::initializer_list<int> columns)
-    {
-        std::vector<int32_t> cells;
-        for (const int column : columns)
-            cells.push_back(modes().Value(slot, column));
+            cells.push_back((modes().*cell)(slot, column));
         return cells;
     }
 

@@ -159,12 +159,12 @@ TEST_F(OpticsElements, TheObjectiveCodePacksNineFields)
 
 TEST_F(OpticsElements, TheTurretOrderIsTrueOrFalse)
 {
-    EXPECT_EQ(Read(connectFilter(), "<VALUE STATUS=' false '/>"), "");
-    EXPECT_FALSE(connectFilter().FilterPosition());
-    EXPECT_EQ(Read(connectFilter(), "<value status='TRUE'/>"), "");
-    EXPECT_TRUE(connectFilter().FilterPosition());
-    EXPECT_EQ(Read(connectFilter(), "<VALUE STATUS='1'/>"), Line(99, "1"));
-    EXPECT_TRUE(connectFilter().FilterPosition());
+    for (const auto& [xml, report, exchanged] : {std::tuple("<VALUE STATUS=' false '/>", std::string(), false),
+                                                 std::tuple("<value status='TRUE'/>", std::string(), true),
+                                                 std::tuple("<VALUE STATUS='1'/>", Line(99, "1"), true)}) {
+        EXPECT_EQ(Read(connectFilter(), xml), report) << xml;
+        EXPECT_EQ(connectFilter().FilterPosition(), exchanged) << xml;
+    }
 }
 
 } // namespace

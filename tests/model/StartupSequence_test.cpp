@@ -55,12 +55,11 @@ TEST_F(StartupSequence, AFailedConnectStepEndsTheProcessWithoutAMainWindow)
 
 TEST_F(StartupSequence, CloseQuestionIsMessage2AndOnlyYesConfirms)
 {
-    ui.QueueAnswer(UiServices::ID_NO);
-    EXPECT_FALSE(func_ConfirmClose());
-    ui.QueueAnswer(UiServices::ID_YES);
-    EXPECT_TRUE(func_ConfirmClose());
-    ui.QueueAnswer(UiServices::ID_OK);
-    EXPECT_FALSE(func_ConfirmClose());
+    for (const auto& [answer, confirmed] :
+         {std::pair{UiServices::ID_NO, false}, {UiServices::ID_YES, true}, {UiServices::ID_OK, false}}) {
+        ui.QueueAnswer(answer);
+        EXPECT_EQ(func_ConfirmClose(), confirmed) << answer;
+    }
     ASSERT_EQ(ui.Boxes().size(), 3u);
     for (const ScriptedUi::Box& box : ui.Boxes()) {
         EXPECT_EQ(box.text, func_GetMessage(2));
