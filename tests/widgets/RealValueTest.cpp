@@ -10,10 +10,9 @@ namespace {
 
 TEST(RealValue, CleanRemovesBinaryNoiseOnly)
 {
-    EXPECT_EQ(RealValue::clean(0.1 + 0.2), 0.3);
-    EXPECT_EQ(RealValue::clean(12.5), 12.5);
-    EXPECT_EQ(RealValue::clean(123456.789012), 123456.789012);
-    EXPECT_EQ(RealValue::clean(-0.0000123), -0.0000123);
+    for (const auto& [value, cleaned] :
+         {std::pair{0.1 + 0.2, 0.3}, {12.5, 12.5}, {123456.789012, 123456.789012}, {-0.0000123, -0.0000123}})
+        EXPECT_EQ(RealValue::clean(value), cleaned) << value;
     EXPECT_TRUE(std::isinf(RealValue::clean(std::numeric_limits<double>::infinity())));
 }
 
@@ -22,12 +21,9 @@ TEST(RealValue, FormatIsShortAndLocaleFree)
     const char* had = std::setlocale(LC_ALL, nullptr);
     const std::string previous = had ? had : "C";
     std::setlocale(LC_ALL, "de_DE.UTF-8");   // may not exist; the test holds either way
-    EXPECT_EQ(RealValue::format(12.5), "12.5");
-    EXPECT_EQ(RealValue::format(100), "100");
-    EXPECT_EQ(RealValue::format(0.1 + 0.2), "0.3");
-    EXPECT_EQ(RealValue::format(-0.0), "0");
-    EXPECT_EQ(RealValue::format(-1250000), "-1250000");
-    EXPECT_EQ(RealValue::format(1e-7), "0.0000001");
+    for (const auto& [value, text] : {std::pair{12.5, "12.5"}, {100.0, "100"}, {0.1 + 0.2, "0.3"}, {-0.0, "0"},
+                                      {-1250000.0, "-1250000"}, {1e-7, "0.0000001"}})
+        EXPECT_EQ(RealValue::format(value), text) << value;
     std::setlocale(LC_ALL, previous.c_str());
 }
 
@@ -55,9 +51,8 @@ TEST(RealValue, SteppingAndTheGrid)
     EXPECT_EQ(v.value(), 0.9);
     EXPECT_TRUE(v.stepTowards(0.95, 2));   // never past the target
     EXPECT_EQ(v.value(), 0.95);
-    EXPECT_EQ(v.valueAtFraction(0.5), 0);
-    EXPECT_EQ(v.valueAtFraction(0.333), -0.3);
-    EXPECT_EQ(v.valueAtFraction(7), 1);
+    for (const auto& [fraction, value] : {std::pair{0.5, 0.0}, {0.333, -0.3}, {7.0, 1.0}})
+        EXPECT_EQ(v.valueAtFraction(fraction), value) << fraction;
     v.setStep(0);
     EXPECT_FALSE(v.stepBy(1));
     EXPECT_EQ(v.valueAtFraction(0.333), -0.334);
