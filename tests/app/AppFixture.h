@@ -45,12 +45,6 @@ inline bool WaitUntil(const std::function<bool()>& done, int limitMs = 10000)
     return true;
 }
 
-// The user's close box: a close request the program did not make.
-inline void PressCloseBox(QWidget& window)
-{
-    window.close();
-}
-
 class AppTest : public ::testing::Test {
 protected:
     static constexpr const char* TwoMicroscopes = "[Instrument]\n"

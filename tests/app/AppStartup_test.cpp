@@ -137,12 +137,12 @@ TEST_F(AppTest, SplashCloseBoxAsksAndYesEndsBeforeConnecting)
     splash->Timer1->stop(); // the user is quicker than the timer
 
     ui.QueueAnswer(UiServices::ID_NO);
-    PressCloseBox(*splash);
+    splash->close(); // the close box
     QApplication::processEvents();
     EXPECT_EQ(std::tuple(splash->isVisible(), host->ExitCode()), std::tuple(true, -1));
 
     ui.QueueAnswer(UiServices::ID_YES);
-    PressCloseBox(*splash);
+    splash->close(); // the close box
     QApplication::processEvents();
     EXPECT_EQ(std::tuple(host->ExitCode(), host->Splash(), TraceCount("Connect()")), std::tuple(0, nullptr, 0));
     ASSERT_EQ(ui.Boxes().size(), 2u);

@@ -50,16 +50,16 @@ TEST(QtUiServices, MessageBoxesShowTheStylesButtonsAndIconAndReportTheButtonPres
               std::tuple(QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QString("Close?\nReally"),
                          QApplication::applicationName()));
 
-    reader.AnswerNext(QMessageBox::Yes);
-    EXPECT_EQ(ui.ShowMessageBox("Close?", UiServices::MB_YESNO_QUESTION), UiServices::ID_YES);
-
-    reader.AnswerNext(QMessageBox::Ok);
-    EXPECT_EQ(ui.ShowMessageBox("Broken", UiServices::MB_CRITICAL), UiServices::ID_OK);
-    EXPECT_EQ(std::tuple(reader.icon, reader.buttons), std::tuple(QMessageBox::Critical, QMessageBox::StandardButtons(QMessageBox::Ok)));
-
-    reader.AnswerNext(QMessageBox::Ok);
-    EXPECT_EQ(ui.ShowMessageBox("Note", UiServices::MB_OK), UiServices::ID_OK);
-    EXPECT_EQ(reader.icon, QMessageBox::NoIcon);
+    using Buttons = QMessageBox::StandardButtons;
+    for (const auto& [style, answer, pressed, icon, buttons] :
+         {std::tuple(UiServices::MB_YESNO_QUESTION, QMessageBox::Yes, UiServices::ID_YES, QMessageBox::Question,
+                     Buttons(QMessageBox::Yes | QMessageBox::No)),
+          std::tuple(UiServices::MB_CRITICAL, QMessageBox::Ok, UiServices::ID_OK, QMessageBox::Critical, Buttons(QMessageBox::Ok)),
+          std::tuple(UiServices::MB_OK, QMessageBox::Ok, UiServices::ID_OK, QMessageBox::NoIcon, Buttons(QMessageBox::Ok))}) {
+        reader.AnswerNext(answer);
+        EXPECT_EQ(ui.ShowMessageBox("Note", style), pressed) << style;
+        EXPECT_EQ(std::tuple(reader.icon, reader.buttons), std::tuple(icon, buttons)) << style;
+    }
 }
 
 TEST(QtUiServices, UnattendedBoxesAnswerThemselves)

@@ -21,7 +21,7 @@ TEST_F(AppTest, ControlSocketLivesWithTheShownPadUnlessTurnedOff)
     EXPECT_TRUE(std::filesystem::is_socket(socket));
 
     ui.QueueAnswer(UiServices::ID_YES);
-    PressCloseBox(*host->MainWindow());
+    host->MainWindow()->close(); // the close box
     ASSERT_TRUE(WaitUntil([this] { return host->ExitCode() == 0; }));
     EXPECT_FALSE(std::filesystem::exists(socket));
 }

@@ -1,6 +1,7 @@
 // The real program, started twice: the second copy shows the fixed text and
 // ends without touching the settings file; the guard dies with the first.
 
+#include "ProgramFolder.h"
 #include "TestEnv.h"
 
 #include "model/mdlStartup.h"
@@ -10,19 +11,8 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace zotest {
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class RealProgram : public ::testing::Test {
 protected:
@@ -75,7 +65,7 @@ TEST_F(RealProgram, ASecondCopyShowsTheFixedTextAndLeavesTheSettingsFileAlone)
     // Message 60: the first copy is past its guard and connected.
     ASSERT_TRUE(WaitForError(first, "simulated microscope", seen)) << seen.toStdString();
 
-    const std::string before = ReadFile(settings);
+    const std::string before = ReadText(settings);
     const auto stampBefore = std::filesystem::last_write_time(settings);
 
     QProcess second;
@@ -85,7 +75,7 @@ TEST_F(RealProgram, ASecondCopyShowsTheFixedTextAndLeavesTheSettingsFileAlone)
     EXPECT_EQ(second.exitCode(), 1);
     const std::string shown = second.readAllStandardError().toStdString();
     EXPECT_EQ(shown, std::string(kPreviousInstanceText) + "\n");
-    EXPECT_EQ(ReadFile(settings), before);
+    EXPECT_EQ(ReadText(settings), before);
     EXPECT_EQ(std::filesystem::last_write_time(settings), stampBefore);
     first.kill();
     first.waitForFinished(10000);
