@@ -63,9 +63,8 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefaultWithoutAMessage)
     EXPECT_TRUE(std::all_of(g_ShortcutKey.begin(), g_ShortcutKey.end(), [](int16_t k) { return k == 0; }));
     for (const auto* slots : {&g_MemX, &g_MemY, &g_MemZ, &g_MemPiezo, &g_MemTIRF})
         EXPECT_TRUE(std::all_of(slots->begin(), slots->end(), [](const std::string& s) { return s.empty(); }));
-    EXPECT_EQ(g_MemFKS, (std::array<double, 6>{}));
-    EXPECT_EQ(g_DefaultGUIPage, (std::array<int16_t, 6>{}));
-    EXPECT_EQ(g_IncrementFlag, (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(std::tuple(g_MemFKS, g_DefaultGUIPage, g_IncrementFlag),
+              std::tuple(std::array<double, 6>{}, std::array<int16_t, 6>{}, std::array<bool, 3>{true, true, true}));
     for (const auto& steps : g_IncrementValue)
         EXPECT_EQ(steps, (std::array<std::string, 3>{"1", "10", "100"}));
     EXPECT_EQ(g_DefaultIncreValue, (std::array<double, 3>{0.1, 0.025, 0.025}));
