@@ -34,7 +34,7 @@ public:
     virtual void RecallMemory(Group group, int slot) = 0;
     // Display value (micrometres on the stage axes) = device value x factor.
     virtual double DisplayFactor(RemoteAxis axis) = 0;
-    // Whether any axis is still on its way.
+    // Whether any axis is still on its way or a turret still turning.
     virtual bool Moving() = 0;
 };
 

@@ -31,7 +31,7 @@ constexpr std::array kUsage{
     Usage{"memory", "zoctl memory store|recall GROUP SLOT | zoctl memory list GROUP\n"
                     "  Stores what the pad shows into slot 1..20 of XY, Z, Piezo or TIRF, moves\n"
                     "  back to a stored slot, or prints a group's slots as JSON."},
-    Usage{"wait", "zoctl wait [--timeout S]\n  Returns once no axis is moving (default timeout 60 s)."},
+    Usage{"wait", "zoctl wait [--timeout S]\n  Returns once no axis is moving and no turret turning (default timeout 60 s)."},
     Usage{"watch", "zoctl watch\n  Prints one JSON line per device change until interrupted."},
 };
 

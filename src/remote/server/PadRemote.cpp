@@ -2,32 +2,33 @@
 
 #include "core/DeviceValue.h"
 #include "core/NumberText.h"
-#include "core/mdlCommon.h"
-#include "core/mdlSettings.h"
 #include "model/clsZo.h"
+#include "pad/PadCommandPath.h"
+#include "pad/clsPadMotion.h"
 #include "pad/frmZoControl.h"
 #include "remote/RemoteCommands.h"
 #include "remote/RemoteProtocol.h"
 #include "widgets/usrComboBox.h"
-#include "widgets/usrMPButton.h"
 
 #include <QApplication>
 
 namespace {
 
 using remote::RemoteError;
-using Item = clsPadParameters::Item;
 using Axis = PadMemoryHost::Axis;
 
-constexpr int kUnreachableMessage = 82;
+constexpr const char* kBusy = "busy";
 
 static_assert(static_cast<int>(remote::AxisFKS) == static_cast<int>(PadMemoryHost::AxisFKS));
 static_assert(static_cast<int>(remote::RemoteTarget::GroupTIRF) == static_cast<int>(PadMemoryHost::MemTIRF));
 
-bool WithinLimits(Axis axis, int32_t target)
+// What the pad made of a command, as the reply needs it.
+void Check(const PadCommandResult& result)
 {
-    ZOSCOPELib::AxisDevice& drive = frmZoControl::AxisDeviceOf(axis);
-    return target >= drive.LowerLimit() && target <= drive.UpperLimit();
+    if (result.Result == PadCommandResult::Busy)
+        throw RemoteError(kBusy);
+    if (!result.Ok())
+        throw RemoteError(result.Text);
 }
 
 } // namespace
@@ -46,69 +47,40 @@ std::string PadRemote::func_Refusal()
     frmZoControl& pad = Pad();
     if (pad.SettingsOpen())
         return "the settings dialog is open; close it first";
-    // A command of the user's is running, or a message box waits for an answer.
-    if (!pad.isEnabled() || QApplication::activeModalWidget())
-        return "busy";
+    // A command of the user's is running, a recall holds the pad, or a
+    // message box waits for an answer.
+    if (!pad.isEnabled() || !pad.Panels()->isEnabled() || pad.Motion().Held() || QApplication::activeModalWidget())
+        return kBusy;
     return {};
 }
 
 void PadRemote::Set(const remote::RemoteDevice& device, int32_t value)
 {
-    frmZoControl& pad = Pad();
-    const std::pair<int, usrComboBox*> lists[] = {
-        {Item::NosepiecePos, pad.cboOBJ}, {Item::Con, pad.cboCON}, {Item::PathPos, pad.cboPath},
-        {Item::FL1, pad.cboFL1},          {Item::FL2, pad.cboFL2}, {Item::EX, pad.cboEX},
-        {Item::BA, pad.cboBA},            {Item::Irlux, pad.cboIrlux}};
-    const std::pair<int, usrMPButton*> buttons[] = {
-        {Item::IrluxIsOn, pad.picIrlux}, {Item::DIALampIsOn, pad.chkDIALamp}, {Item::DIAShutter, pad.chkDIAShutter},
-        {Item::Epi, pad.chkEpi},         {Item::AUX, pad.chkAUX},             {Item::Anlyz, pad.chkAnlyz},
-        {Item::TIRFIsOn, pad.chkTIRF},   {Item::FKS, pad.chkFKS}};
-    for (const auto& [item, list] : lists)
-        if (item == device.Item) {
-            if (value > list->count())
-                throw RemoteError(std::string(device.Name) + " has no position " + std::to_string(value));
-            // As the user's choice in the list: the list raises its selection.
-            return list->setSelectedIndex(value - 1);
-        }
-    for (const auto& [item, button] : buttons)
-        if (item == device.Item) {
-            // As the user's click: it advances the button, then sends.
-            if ((button->state() == 1) != (value == 1))
-                button->click();
-            return;
-        }
-    throw RemoteError(std::string(device.Name) + " has no control on the pad");
+    Check(Pad().func_Command(static_cast<clsPadParameters::Item>(device.Item), value));
 }
 
 void PadRemote::Move(const std::vector<std::pair<remote::RemoteAxis, int32_t>>& targets)
 {
-    frmZoControl& pad = Pad();
+    Move(targets, false);
+}
+
+void PadRemote::Move(const std::vector<std::pair<remote::RemoteAxis, int32_t>>& targets, bool hold)
+{
+    std::vector<std::pair<Axis, int32_t>> moves;
     for (const auto& [axis, target] : targets)
-        if (!WithinLimits(static_cast<Axis>(axis), target))
-            throw RemoteError(func_GetMessage(kUnreachableMessage));
-    // The pad moves axes by memory group; the other axis of the XY stage keeps its place.
-    const Axis first = static_cast<Axis>(targets.front().first);
-    const bool stage = first == PadMemoryHost::AxisX || first == PadMemoryHost::AxisY;
-    std::vector<int32_t> values;
-    if (stage) {
-        values = {frmZoControl::AxisDeviceOf(PadMemoryHost::AxisX).Position()->Value(),
-                  frmZoControl::AxisDeviceOf(PadMemoryHost::AxisY).Position()->Value()};
-        for (const auto& [axis, target] : targets)
-            values[axis == remote::AxisX ? 0 : 1] = target;
-    } else {
-        values = {targets.front().second};
-    }
-    const PadMemoryHost::Kind kind = stage ? PadMemoryHost::MemXY
-                                     : first == PadMemoryHost::AxisZ     ? PadMemoryHost::MemZ
-                                     : first == PadMemoryHost::AxisPiezo ? PadMemoryHost::MemPiezo
-                                                                         : PadMemoryHost::MemTIRF;
-    if (!pad.func_MoveMemory(kind, values))
-        throw RemoteError("the move was not taken");
+        moves.emplace_back(static_cast<Axis>(axis), target);
+    Check(Pad().func_MoveAxes(moves, hold));
 }
 
 void PadRemote::ApplyMode(int number)
 {
-    Pad().cboCHGMode->setSelectedIndex(number - 1);
+    frmZoControl& pad = Pad();
+    // As the user's choice in the mode list; a failure of it is the latest
+    // the status line shows, a success clears it.
+    pad.cboCHGMode->setSelectedIndex(number - 1);
+    if (const PadCommandPath::Failure* failure = pad.Commands().Shown();
+        failure && failure->Device == PadCommandPath::kModeList)
+        throw RemoteError(PadCommandPath::func_FailureText(failure->Device, failure->Number));
 }
 
 void PadRemote::StoreMemory(Group group, int slot)
@@ -126,7 +98,8 @@ void PadRemote::RecallMemory(Group group, int slot)
             throw RemoteError("memory slot " + std::to_string(slot) + " is empty");
         targets.emplace_back(axis, func_DeviceValue(*value, DisplayFactor(axis)));
     }
-    Move(targets);
+    // As the pad's recall: the windows held until the axes are there.
+    Move(targets, true);
 }
 
 double PadRemote::DisplayFactor(remote::RemoteAxis axis)
@@ -136,6 +109,12 @@ double PadRemote::DisplayFactor(remote::RemoteAxis axis)
 
 bool PadRemote::Moving()
 {
-    Pad();
-    return g_Zo->Scope && g_Zo->Scope->NextEventDue() >= 0;
+    if (Pad().Motion().Moving())
+        return true;
+    // A turret or wheel reports position 0 while it turns.
+    for (const remote::RemoteDevice& device : remote::RemoteDeviceTable())
+        if (device.Type == remote::RemoteDevice::Position && g_Zo->IsMounted(device.Index) == 1 &&
+            device.Read(*g_Zo->Scope)->Value() == 0)
+            return true;
+    return false;
 }

@@ -24,6 +24,8 @@ public:
 
 private:
     frmZoControl& Pad() const;
+    // hold: as the pad's recall, the windows held until the axes are there.
+    void Move(const std::vector<std::pair<remote::RemoteAxis, int32_t>>& targets, bool hold);
 
     QPointer<frmZoControl> m_Pad;
 };

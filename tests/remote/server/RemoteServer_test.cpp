@@ -9,6 +9,8 @@
 #include "remote/RemoteSocket.h"
 #include "remote/server/PadRemote.h"
 #include "remote/server/RemoteServer.h"
+#include "pad/PadStatusLine.h"
+#include "settings/frmSettingMain.h"
 #include "widgets/usrMPButton.h"
 
 #include <QElapsedTimer>
@@ -112,7 +114,7 @@ TEST_F(RemoteTest, CommandsGoThroughThePadToTheInstrument)
     EXPECT_EQ(state["result"]["axes"]["Z"]["um"], 100.0);
 }
 
-TEST_F(RemoteTest, RefusedCommandsSendNothing)
+TEST_F(RemoteTest, RefusedCommandsSendNothingAndFailuresStandInTheStatusLine)
 {
     const auto refusal = [&](const Json& request) { return Ask(request)["error"].get<std::string>(); };
     const Json move = {{"cmd", "move"}, {"axis", "Z"}, {"to", 1e9}};
@@ -123,13 +125,24 @@ TEST_F(RemoteTest, RefusedCommandsSendNothing)
     Click("picSetting");
     EXPECT_NE(refusal(move).find("settings dialog"), std::string::npos);
     ExpectWrites({});
+    pad->SettingWindow()->close();
+    // A failure at the instrument is the pad's, as after a click.
+    sim->control().FailCall("Nosepiece", "SetPosition", ZOSCOPELib::NotAnswering);
+    const std::string failure = refusal({{"cmd", "set"}, {"device", "Nosepiece"}, {"value", 4}});
+    EXPECT_FALSE(failure.empty());
+    EXPECT_TRUE(pad->StatusLine()->Text().contains(QString::fromStdString(failure)));
+    // A recall holds the pad until its axes are there, from a script as from a click.
+    g_MemZ[0] = "100";
+    ASSERT_EQ(Ask({{"cmd", "memory"}, {"recall", "Z"}, {"slot", 1}})["ok"], true);
+    EXPECT_EQ(refusal({{"cmd", "set"}, {"device", "EpiShutter"}, {"value", true}}), "busy");
 }
 
 TEST_F(RemoteTest, WaitEndsWhenTheAxesArriveAndWatchReportsChanges)
 {
     auto client = Connect();
-    ASSERT_EQ(Ask(*client, {{"cmd", "watch"}})["ok"], true);
     ASSERT_EQ(Ask(*client, {{"cmd", "move"}, {"axis", "Z"}, {"by", 10}})["ok"], true);
+    ASSERT_EQ(Ask(*client, {{"cmd", "set"}, {"device", "Nosepiece"}, {"value", 2}})["ok"], true);
+    ASSERT_EQ(Ask(*client, {{"cmd", "watch"}})["ok"], true);
     EXPECT_EQ(Ask(*client, {{"cmd", "wait"}, {"timeout", 0}, {"id", 1}})["ok"], false);
     client->write(R"({"cmd": "wait", "id": 2})" "\n");
     sim->Settle();
@@ -143,6 +156,7 @@ TEST_F(RemoteTest, WaitEndsWhenTheAxesArriveAndWatchReportsChanges)
     while (line.contains("event"));
     EXPECT_EQ(line["id"], 2);
     EXPECT_EQ(line["ok"], true);
+    EXPECT_EQ(scope().Nosepiece().Position()->Value(), 2);
 }
 
 // Whatever a client sends, the others are served and the pad runs on.
