@@ -78,8 +78,7 @@ TEST_F(LanguageTest, WithoutAChoiceTheSystemLocalePicksTheRowAndIsWrittenAtExit)
     setenv("LC_MESSAGES", "de_DE.UTF-8", 1);
     setenv("LANG", "fr_FR.UTF-8", 1);
     sub_ReadUseLanguage();
-    EXPECT_EQ(g_LanguageFlag, 2) << "the first matching row";
-    EXPECT_FALSE(fs::exists(SelectionFile()));
+    EXPECT_EQ(std::tuple(g_LanguageFlag, fs::exists(SelectionFile())), std::tuple(2, false)) << "the first matching row";
     EXPECT_TRUE(func_WriteUseLanguage());
     EXPECT_EQ(ReadText(SelectionFile()), "[Language]\nFlag=2\n");
 

@@ -18,8 +18,7 @@ TEST(Event, DroppingTheHandleUnsubscribes)
         EXPECT_TRUE(s.active());
     }
     event.Raise();
-    EXPECT_EQ(calls, 1);
-    EXPECT_EQ(event.SubscriberCount(), 0u);
+    EXPECT_EQ(std::tuple(calls, event.SubscriberCount()), std::tuple(1, 0u));
 
     Subscription moved;
     {

@@ -119,8 +119,7 @@ TEST_F(Simulator, FaultsCanBeInjected)
     control.FailCall("Microscopes[0]", "Connect", 1234, 1);
     MicroscopeEntry& entry = sim.scope().Microscopes().Item(0);
     entry.Disconnect();
-    EXPECT_EQ(ErrorOf([&] { entry.Connect(); }), 1234);
-    EXPECT_FALSE(control.IsConnected());
+    EXPECT_EQ((std::tuple{ErrorOf([&] { entry.Connect(); }), control.IsConnected()}), std::tuple(1234, false));
     entry.Connect();
     EXPECT_TRUE(control.IsConnected());
 
