@@ -13,25 +13,22 @@
 
 namespace zotest {
 
+void UseBuiltLanguage(const std::filesystem::path& folder)
+{
+    g_AppPath = folder.string();
+    NormalizeAppPath();
+    g_LanguageFlag = 0;
+    sub_ReadLanguage();
+}
+
 std::filesystem::path UseFreshProgramFolder(const std::string& name)
 {
     const std::filesystem::path folder = TestEnv::FreshDir(name);
     for (const char* data : {"Language", "Picture"})
         std::filesystem::create_directory_symlink(TestEnv::RuntimeDir() / data, folder / data);
-    g_AppPath = folder.string();
-    NormalizeAppPath();
     ResetSettingsVariables();
-    g_LanguageFlag = 0;
-    sub_ReadLanguage();
+    UseBuiltLanguage(folder);
     return folder;
-}
-
-void UseBuiltLanguage()
-{
-    g_AppPath = TestEnv::RuntimeDir().string();
-    NormalizeAppPath();
-    g_LanguageFlag = 0;
-    sub_ReadLanguage();
 }
 
 std::string ReadText(const std::filesystem::path& file)

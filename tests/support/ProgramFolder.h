@@ -3,6 +3,8 @@
 // language files and pictures, no settings file, default language loaded), and
 // the file helpers tests share.
 
+#include "TestEnv.h"
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -13,9 +15,9 @@ namespace zotest {
 // Makes the folder, points g_AppPath at it and reads the language; returns it.
 std::filesystem::path UseFreshProgramFolder(const std::string& name = "app");
 
-// Points g_AppPath at the build's folder and reads its English language file,
-// for tests that compare with the texts the program shows.
-void UseBuiltLanguage();
+// Points g_AppPath at `folder` (the build's by default) and reads its English
+// language file, for tests that compare with the texts the program shows.
+void UseBuiltLanguage(const std::filesystem::path& folder = TestEnv::RuntimeDir());
 
 // The lines of a text file (a simulator call trace) that contain text.
 std::vector<std::string> LinesContaining(const std::string& file, const std::string& text);
