@@ -112,8 +112,7 @@ TEST_F(IniEditTest, NameListsFillTheCallersArrayAndFailWhenItIsShort)
     EXPECT_EQ(shortList, (std::vector<std::string>{"One", "Two"}));
 
     std::vector<std::string> none(1, "old");
-    EXPECT_EQ(ini.GetKeyNames("Missing", none), 0);
-    EXPECT_EQ(none[0], "old");
+    EXPECT_EQ((std::tuple{ini.GetKeyNames("Missing", none), none[0]}), std::tuple(0, "old"));
 }
 
 TEST_F(IniEditTest, WritingOneKeyKeepsEveryOtherLine)

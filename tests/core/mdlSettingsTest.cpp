@@ -59,8 +59,7 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefaultWithoutAMessage)
     EXPECT_EQ(g_AppPath, dir.string() + "/");
     EXPECT_TRUE(ui.Boxes().empty());
     EXPECT_EQ(std::tuple(g_DeviceNo, g_LayoutType, g_ChangeGui, g_DefaultGUIFunction), std::tuple(0, 1, 0, 0));
-    EXPECT_TRUE(std::all_of(g_GUIControl.begin(), g_GUIControl.end(), [](bool b) { return b; }));
-    EXPECT_TRUE(std::all_of(g_ShortcutKey.begin(), g_ShortcutKey.end(), [](int16_t k) { return k == 0; }));
+    EXPECT_TRUE(std::ranges::all_of(g_GUIControl, std::identity{}) && std::ranges::none_of(g_ShortcutKey, std::identity{}));
     for (const auto* slots : {&g_MemX, &g_MemY, &g_MemZ, &g_MemPiezo, &g_MemTIRF})
         EXPECT_TRUE(std::all_of(slots->begin(), slots->end(), [](const std::string& s) { return s.empty(); }));
     EXPECT_EQ(std::tuple(g_MemFKS, g_DefaultGUIPage, g_IncrementFlag),
