@@ -106,9 +106,8 @@ TEST_F(ScrollBarTest, TrackClickPagesTowardsThePointer)
 TEST_F(ScrollBarTest, KeysAreUserChanges)
 {
     sb->setFocus();
-    QTest::keyClick(sb, Qt::Key_Right);
-    QTest::keyClick(sb, Qt::Key_End);
-    QTest::keyClick(sb, Qt::Key_End);
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_End})
+        QTest::keyClick(sb, key);
     EXPECT_EQ(std::tuple(sb->value(), changed->count()), std::tuple(100.0, 2));
     EXPECT_EQ(changed->at(0).at(0).toDouble(), 12.6);
 }
