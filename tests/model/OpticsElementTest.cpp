@@ -20,20 +20,18 @@ protected:
         const char* item;
     };
     static void ExpectRejected(const Rejected& r) { EXPECT_EQ(ReadElement(r.component, r.xml), Line(r.message, r.item)) << r.xml; }
-
-    std::string Read(clsComponent& component, const char* xml) { return ReadElement(component, xml); }
 };
 
 TEST_F(OpticsElements, AnItemChangesItsPositionOnlyWhenItIsValid)
 {
-    EXPECT_EQ(Read(objective(), "<ITEM POSITION='2' CODE='310' ESC='True'/>"), Line(85, "2"));
+    EXPECT_EQ(ReadElement(objective(), "<ITEM POSITION='2' CODE='310' ESC='True'/>"), Line(85, "2"));
     EXPECT_EQ(objective().code(1), 3);
     EXPECT_FALSE(objective().Esc(1));
 
-    EXPECT_EQ(Read(objective(), "<item position=' 2 ' code='4' Code='309' esc='-1' other='x'/>"), "");
+    EXPECT_EQ(ReadElement(objective(), "<item position=' 2 ' code='4' Code='309' esc='-1' other='x'/>"), "");
     EXPECT_EQ(objective().code(1), 309) << "the last of a name wins";
     EXPECT_TRUE(objective().Esc(1));
-    EXPECT_EQ(Read(objective(), "<ITEM POSITION='2' CODE='5'/>"), "");
+    EXPECT_EQ(ReadElement(objective(), "<ITEM POSITION='2' CODE='5'/>"), "");
     EXPECT_FALSE(objective().Esc(1)) << "a missing ESC reads False";
 
     for (const Rejected& r : {Rejected{objective(), "<ITEM POSITION='7' CODE='5'/>", 85, "7"},
@@ -45,11 +43,11 @@ TEST_F(OpticsElements, AnItemChangesItsPositionOnlyWhenItIsValid)
     EXPECT_EQ(condenser().code(0), 1);
 
     // User filters reach 319, but a position names codes up to 309.
-    EXPECT_EQ(Read(baFilter(), "<ITEM POSITION='8' CODE='315'/>"), Line(95, "8"));
-    EXPECT_EQ(Read(baFilter(), "<ITEM POSITION='8' CODE='309'/>"), "");
+    EXPECT_EQ(ReadElement(baFilter(), "<ITEM POSITION='8' CODE='315'/>"), Line(95, "8"));
+    EXPECT_EQ(ReadElement(baFilter(), "<ITEM POSITION='8' CODE='309'/>"), "");
     EXPECT_EQ(baFilter().code(7), 309);
-    EXPECT_EQ(Read(exFilter(), "<ITEM POSITION='9' CODE='1'/>"), Line(93, "9"));
-    EXPECT_EQ(Read(filter2(), "<ITEM POSITION='0' CODE='1'/>"), Line(91, "0"));
+    EXPECT_EQ(ReadElement(exFilter(), "<ITEM POSITION='9' CODE='1'/>"), Line(93, "9"));
+    EXPECT_EQ(ReadElement(filter2(), "<ITEM POSITION='0' CODE='1'/>"), Line(91, "0"));
 }
 
 TEST_F(OpticsElements, AMissingPositionIsShownAsMinusOneOrAsMinusThreeHundred)
@@ -67,19 +65,19 @@ TEST_F(OpticsElements, AMissingPositionIsShownAsMinusOneOrAsMinusThreeHundred)
 
 TEST_F(OpticsElements, DatabaseOptionsCheckTheirCodeAndNameLength)
 {
-    EXPECT_EQ(Read(dbCondenser(), "<OPTION POSITION='3' NAME='ABCDEF'/>"), Line(88, "3"));
+    EXPECT_EQ(ReadElement(dbCondenser(), "<OPTION POSITION='3' NAME='ABCDEF'/>"), Line(88, "3"));
     EXPECT_EQ(dbCondenser().Name(302), "");
-    EXPECT_EQ(Read(dbCondenser(), "<OPTION POSITION='3' NAME='  ABCDE  '/>"), "");
+    EXPECT_EQ(ReadElement(dbCondenser(), "<OPTION POSITION='3' NAME='  ABCDE  '/>"), "");
     EXPECT_EQ(dbCondenser().Name(302), "ABCDE");
-    EXPECT_EQ(Read(dbCondenser(), "<OPTION POSITION='11' NAME='A'/>"), Line(88, "11"));
+    EXPECT_EQ(ReadElement(dbCondenser(), "<OPTION POSITION='11' NAME='A'/>"), Line(88, "11"));
 
-    EXPECT_EQ(Read(dbEXFilter(), "<OPTION POSITION='20' NAME='EX 600/20'/>"), "");
+    EXPECT_EQ(ReadElement(dbEXFilter(), "<OPTION POSITION='20' NAME='EX 600/20'/>"), "");
     EXPECT_EQ(dbEXFilter().Name(319), "EX 600/20");
-    EXPECT_EQ(Read(dbEXFilter(), "<OPTION POSITION='20' NAME='EX 600/200'/>"), Line(94, "20"));
-    EXPECT_EQ(Read(dbBAFilter(), "<OPTION POSITION='21' NAME='B'/>"), Line(96, "21"));
+    EXPECT_EQ(ReadElement(dbEXFilter(), "<OPTION POSITION='20' NAME='EX 600/200'/>"), Line(94, "20"));
+    EXPECT_EQ(ReadElement(dbBAFilter(), "<OPTION POSITION='21' NAME='B'/>"), Line(96, "21"));
 
     // Filter blocks: POSITION is the code itself, and the composition comes along.
-    EXPECT_EQ(Read(dbFilter(), "<OPTION POSITION='305' NAME='Mine' BA='12' EX='311' DM='3'/>"), "");
+    EXPECT_EQ(ReadElement(dbFilter(), "<OPTION POSITION='305' NAME='Mine' BA='12' EX='311' DM='3'/>"), "");
     const auto block = [&] {
         return std::tuple(dbFilter().Name(305), dbFilter().CustomBA(305), dbFilter().CustomEX(305),
                           dbFilter().CustomDM(305));
@@ -119,10 +117,10 @@ TEST_F(OpticsElements, NameLimitsCountCharactersNotBytes)
             std::string name;
             for (std::size_t i = 0; i < r.most; ++i)
                 name += character;
-            EXPECT_EQ(Read(r.component, (r.before + name + r.after).c_str()), "") << name;
+            EXPECT_EQ(ReadElement(r.component, (r.before + name + r.after).c_str()), "") << name;
             EXPECT_EQ(r.name(), name);
             const std::string longer = r.before + name + character + r.after;
-            EXPECT_EQ(Read(r.component, longer.c_str()), Line(r.message, r.message == 90 ? "303" : "3")) << longer;
+            EXPECT_EQ(ReadElement(r.component, longer.c_str()), Line(r.message, r.message == 90 ? "303" : "3")) << longer;
         }
     }
 }
@@ -131,14 +129,14 @@ TEST_F(OpticsElements, TheObjectiveCodePacksNineFields)
 {
     // Model 1, type 1, magnification 4, method 1, WD series 1, FKS 1; WD
     // 2.50 (0FA), NA 0.45 (02D), minimum NA 0.
-    EXPECT_EQ(Read(dbObjective(), "<OPTION POSITION='2' CODE='1141110FA02D000' NAME='ZX 25x'/>"), "");
+    EXPECT_EQ(ReadElement(dbObjective(), "<OPTION POSITION='2' CODE='1141110FA02D000' NAME='ZX 25x'/>"), "");
     clsDBObjective::Record record;
     dbObjective().sub_GetDbNosepiece(301, record);
     EXPECT_EQ(record, (clsDBObjective::Record{"ZX 25x", 1, 1, 4, 1, 1, 2.5, 0.45, 0, 1}));
 
-    EXPECT_EQ(Read(dbObjective(), "<OPTION POSITION='2' CODE='1141110FA02D00' NAME='Short'/>"), Line(86, "2"));
+    EXPECT_EQ(ReadElement(dbObjective(), "<OPTION POSITION='2' CODE='1141110FA02D00' NAME='Short'/>"), Line(86, "2"));
     EXPECT_EQ(dbObjective().Name(301), "ZX 25x");
-    EXPECT_EQ(Read(dbObjective(), "<OPTION POSITION='3' CODE='7231310fa0ZZ3e7' NAME='Loose'/>"), "")
+    EXPECT_EQ(ReadElement(dbObjective(), "<OPTION POSITION='3' CODE='7231310fa0ZZ3e7' NAME='Loose'/>"), "")
         << "an NA group that is not hexadecimal leaves NA at 0; lower-case digits are hexadecimal";
     dbObjective().sub_GetDbNosepiece(302, record);
     EXPECT_EQ(record, (clsDBObjective::Record{"Loose", 7, 2, 3, 3, 1, 2.5, 0, 9.99, 1}));
@@ -150,10 +148,10 @@ TEST_F(OpticsElements, TheObjectiveCodePacksNineFields)
                              "8141110FA02D000",  // no model 8 in the list
                              "1141130FA02D000",  // FKS 3
                              "11411:0FA02D000"}) // not a base-62 digit
-        EXPECT_EQ(Read(dbObjective(), (std::string("<OPTION POSITION='4' NAME='X' CODE='") + code + "'/>").c_str()),
+        EXPECT_EQ(ReadElement(dbObjective(), (std::string("<OPTION POSITION='4' NAME='X' CODE='") + code + "'/>").c_str()),
                   Line(86, "4"))
             << code;
-    EXPECT_EQ(Read(dbObjective(), "<OPTION POSITION='4' CODE='1141110FA02D000' NAME='NineChars'/>"), Line(86, "4"));
+    EXPECT_EQ(ReadElement(dbObjective(), "<OPTION POSITION='4' CODE='1141110FA02D000' NAME='NineChars'/>"), Line(86, "4"));
     EXPECT_EQ(dbObjective().Name(303), "");
 }
 
@@ -162,7 +160,7 @@ TEST_F(OpticsElements, TheTurretOrderIsTrueOrFalse)
     for (const auto& [xml, report, exchanged] : {std::tuple("<VALUE STATUS=' false '/>", std::string(), false),
                                                  std::tuple("<value status='TRUE'/>", std::string(), true),
                                                  std::tuple("<VALUE STATUS='1'/>", Line(99, "1"), true)}) {
-        EXPECT_EQ(Read(connectFilter(), xml), report) << xml;
+        EXPECT_EQ(ReadElement(connectFilter(), xml), report) << xml;
         EXPECT_EQ(connectFilter().FilterPosition(), exchanged) << xml;
     }
 }
