@@ -49,8 +49,7 @@ TEST_F(StartupSequence, AFailedConnectStepEndsTheProcessWithoutAMainWindow)
     sub_ConnectStep();
     EXPECT_EQ(ui.Boxes().size(), 1u);
     EXPECT_EQ(log.back(), "end process 1");
-    EXPECT_EQ(At("load main window"), -1);
-    EXPECT_EQ(At("show main window"), -1);
+    EXPECT_EQ(std::tuple(At("load main window"), At("show main window")), std::tuple(-1, -1));
 }
 
 TEST_F(StartupSequence, CloseQuestionIsMessage2AndOnlyYesConfirms)
@@ -114,10 +113,7 @@ TEST_F(StartupSequence, RestartDropsEditsUnloadsWithoutEndingAndComesBackOnTheNe
 
     EXPECT_EQ(log, (Log{"restore model", "unload main window", "remove keyboard hook", "unload other windows",
                         "release parameters", "sleep 500", "sleep 500", "show splash 5000"}));
-    EXPECT_EQ(restored, 19);
-    EXPECT_FALSE(g_RestartFlag);
-    EXPECT_EQ(g_DeviceNo, 1);
-    EXPECT_EQ(g_Zo->ConnectedIndex(), -1);
+    EXPECT_EQ(std::tuple(restored, g_RestartFlag, g_DeviceNo, g_Zo->ConnectedIndex()), std::tuple(19, false, 1, -1));
     EXPECT_EQ(TraceLines("Microscopes[1].Disconnect()").size(), 1u);
     EXPECT_TRUE(Exists(SettingsFile()));
 
@@ -143,10 +139,8 @@ TEST_F(StartupSequence, ASecondCopyShowsTheFixedTextAndReadsNothing)
     LockFile second(InstanceLockPath());
     EXPECT_FALSE(sub_Main(second));
     ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].text, std::string(kPreviousInstanceText));
-    EXPECT_EQ(ui.Boxes()[0].style, UiServices::MB_OK);
-    EXPECT_EQ(g_AppPath, "untouched/");
-    EXPECT_EQ(g_DeviceNo, 7);
+    EXPECT_EQ(std::tuple(ui.Boxes()[0].text, ui.Boxes()[0].style, g_AppPath, g_DeviceNo),
+              std::tuple(std::string(kPreviousInstanceText), UiServices::MB_OK, "untouched/", 7));
     EXPECT_EQ(At("show splash 100"), -1);
 
     // Once the first copy is gone the guard lets the next one in.

@@ -208,8 +208,7 @@ TEST_F(ZoTest, SendWithNothingChangedWritesEveryComponentOnceInOrderAndSendsNoth
     std::vector<bool> expectedBusy(seen.size(), false);
     expectedBusy[14] = expectedBusy[15] = true;
     EXPECT_EQ(modesBusy, expectedBusy);
-    EXPECT_FALSE(zo->ModeALF->Busy);
-    EXPECT_FALSE(zo->ModeRotation->Busy);
+    EXPECT_FALSE(zo->ModeALF->Busy || zo->ModeRotation->Busy);
 
     // Nothing differs from what was read, so nothing is written.
     const std::vector<std::string> calls = TraceLines("");
