@@ -80,12 +80,10 @@ TEST_F(ZoSetupTool, ASavedFileChecksCleanAndItsDumpShowsTheModel)
 {
     const std::string file = (folder / "saved.xml").string();
     const Result save = Run({"save", file, "--sim", Instrument()});
-    EXPECT_EQ(save.exitCode, 0) << save.err;
-    EXPECT_EQ(save.out, Message(53));
+    EXPECT_EQ(std::tuple(save.exitCode, save.out), std::tuple(0, Message(53))) << save.err;
 
     const Result check = Run({"check", file, "--sim", Instrument()});
-    EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
-    EXPECT_EQ(check.out, "");
+    EXPECT_EQ(std::tuple(check.exitCode, check.out), std::tuple(0, "")) << check.err;
 
     const Result dump = Run({"dump", file, "--sim", Instrument()});
     ASSERT_EQ(dump.exitCode, 0) << dump.err;
@@ -113,8 +111,8 @@ TEST_F(ZoSetupTool, AHandMadeFileWithBadEntriesListsThemAndExitsOne)
                                                "  <nosepiece><item position='2' code='7' esc='true'/></nosepiece>\n"
                                                "</zosetup>\n");
     const Result check = Run({"check", file});
-    EXPECT_EQ(check.exitCode, 1);
-    EXPECT_EQ(check.out, Message(55) + func_GetMessage(98) + "[1]\n" + func_GetMessage(101) + "[on]\n");
+    EXPECT_EQ(std::tuple(check.exitCode, check.out),
+              std::tuple(1, Message(55) + func_GetMessage(98) + "[1]\n" + func_GetMessage(101) + "[on]\n"));
 
     const Result dump = Run({"dump", file});
     EXPECT_EQ(dump.exitCode, 1);
@@ -154,8 +152,7 @@ TEST_F(ZoSetupTool, AnAppliedFileStaysWithTheMicroscope)
     EXPECT_EQ(model["ModeALF"]["IsALFOn"], 0);
 
     const Result apply = Run({"apply", file});
-    EXPECT_EQ(apply.exitCode, 0) << apply.out << apply.err;
-    EXPECT_EQ(apply.out, "");
+    EXPECT_EQ(std::tuple(apply.exitCode, apply.out), std::tuple(0, "")) << apply.err;
     model = nlohmann::json::parse(Run({"dump", nothing}).out);
     EXPECT_EQ(model["ModeALF"]["IsALFOn"], 1) << "read back from the microscope";
     EXPECT_EQ(model["ConnectPiezoStage"]["Connected"], -1);
@@ -167,8 +164,8 @@ TEST_F(ZoSetupTool, AnApplyTheMicroscopeRefusesExitsOneWithTheFailedItem)
     const std::string refusing = Write("refusing.ini", "[Faults]\nNosepiece.SetALFMode = 1005, 1\n");
 
     const Result apply = Run({"apply", file, "--sim", refusing});
-    EXPECT_EQ(apply.exitCode, 1) << apply.out << apply.err;
-    EXPECT_EQ(apply.out, Message(64) + func_GetMessage(101) + "[1]\n");
+    EXPECT_EQ(std::tuple(apply.exitCode, apply.out), std::tuple(1, Message(64) + func_GetMessage(101) + "[1]\n"))
+        << apply.err;
     const nlohmann::json model = nlohmann::json::parse(Run({"dump", Write("nothing.xml", "<ZOSETUP/>")}).out);
     EXPECT_EQ(model["ModeALF"]["IsALFOn"], 0) << "the refused write is not kept";
 }
@@ -179,9 +176,8 @@ TEST_F(ZoSetupTool, AWrongCommandLineIsExplained)
              {}, {"check"}, {"verify", "x.xml"}, {"check", "x.xml", "--sim"}, {"check", "x.xml", "extra"},
              {"dump", ""}}) {
         const Result r = Run(args);
-        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(std::tuple(r.exitCode, r.out), std::tuple(2, ""));
         EXPECT_NE(r.err.find("usage: zosetup check FILE [--sim DESCRIPTION]"), std::string::npos) << r.err;
-        EXPECT_EQ(r.out, "");
     }
     const Result badSim = Run({"check", Write("ok.xml", "<ZOSETUP/>"), "--sim", Write("bad.ini", "[Nowhere]\nx=1\n")});
     EXPECT_EQ(badSim.exitCode, 2);
