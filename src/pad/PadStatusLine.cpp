@@ -2,19 +2,11 @@
 
 #include "core/mdlLanguage.h"
 #include "pad/PadCommandPath.h"
+#include "widgets/QText.h"
 #include "widgets/usrPButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-
-namespace {
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 PadStatusLine::PadStatusLine(const PadCommandPath& path, const QIcon& stop, QWidget* parent)
     : QWidget(parent), m_Path(path)

@@ -44,6 +44,7 @@
 #include "sdk/DeviceIndex.h"
 #include "settings/frmSettingMain.h"
 #include "widgets/ApplyFont.h"
+#include "widgets/QText.h"
 #include "widgets/RealValue.h"
 #include "widgets/usrComboBox.h"
 #include "widgets/usrMPButton.h"
@@ -77,11 +78,6 @@ Scope& S()
 bool Mounted(int index)
 {
     return func_PadMounted(index);
-}
-
-QString Q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void Progress(int value)

@@ -5,6 +5,7 @@
 #include "sdk/TextChars.h"
 #include "settings/SettingCheckBox.h"
 #include "settings/SettingField.h"
+#include "widgets/QText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,11 +21,6 @@ constexpr int kInvalidEntry = 66;
 // Room for the text of a row's lists, and the frame around a field's text.
 constexpr int kListCharacters = 6;
 constexpr int kTextMargin = 12;
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 int Characters(const QString& text)
 {

@@ -12,6 +12,7 @@
 #include "settings/frmSettingMain.h"
 #include "settings/frmZoomImage.h"
 #include "widgets/FitImage.h"
+#include "widgets/QText.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -37,11 +38,6 @@ constexpr double kLargeScale = 3.0;
 constexpr QSize kPortIconSize(14, 30);
 
 using Record = ZOSCOPELib::ObjectiveRecord;
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 // The picture of an objective in one of the two folders: named after the
 // model, a slash (which no file name can hold) written as "_".

@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/TextTable.h"
+#include "widgets/QText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,11 +12,6 @@
 namespace {
 
 constexpr std::size_t kCode = 0, kDevice = 1, kFunction = 2;
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 } // namespace
 
@@ -55,7 +51,7 @@ void KeyAssignmentRow::sub_FillDevices()
     QStringList devices;
     QString previous;
     for (std::size_t row = 0; row < m_Table.Rows(); ++row) {
-        const QString device = Text(m_Table.Cell(row, kDevice));
+        const QString device = Q(m_Table.Cell(row, kDevice));
         if (!device.isEmpty() && device != previous)
             devices.append(device);
         previous = device;
@@ -71,16 +67,16 @@ void KeyAssignmentRow::sub_FillFunctions()
     const std::string device = cboDevice->currentText().toStdString();
     for (std::size_t row = 0; row < m_Table.Rows() && cboDevice->currentIndex() >= 0; ++row)
         if (m_Table.Cell(row, kDevice) == device)
-            functions.append(Text(m_Table.Cell(row, kFunction)));
+            functions.append(Q(m_Table.Cell(row, kFunction)));
     cboFunction->clear();
     cboFunction->addItems(functions);
 }
 
 void KeyAssignmentRow::sub_ShowRow(std::optional<std::size_t> row)
 {
-    cboDevice->setCurrentIndex(row ? cboDevice->findText(Text(m_Table.Cell(*row, kDevice))) : -1);
+    cboDevice->setCurrentIndex(row ? cboDevice->findText(Q(m_Table.Cell(*row, kDevice))) : -1);
     sub_FillFunctions();
-    cboFunction->setCurrentIndex(row ? cboFunction->findText(Text(m_Table.Cell(*row, kFunction))) : -1);
+    cboFunction->setCurrentIndex(row ? cboFunction->findText(Q(m_Table.Cell(*row, kFunction))) : -1);
 }
 
 void KeyAssignmentRow::sub_Load(int32_t code)

@@ -5,6 +5,7 @@
 #include "model/clsErgoKey.h"
 #include "model/clsZo.h"
 #include "settings/KeyAssignmentRow.h"
+#include "widgets/QText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,11 +16,6 @@ namespace {
 
 // Columns of the A/B table: A code, B code, the name shown.
 constexpr std::size_t kCodeA = 1, kCodeB = 2, kName = 3;
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 int32_t Code(const std::string& text)
 {
@@ -64,7 +60,7 @@ void KeyErgoControlCtl::sub_FillAB()
         list->clear();
         for (std::size_t row = 0; row < g_KeyErgoABList.Rows(); ++row)
             if (!g_KeyErgoABList.Cell(row, kName).empty())
-                list->addItem(Text(g_KeyErgoABList.Cell(row, kName)));
+                list->addItem(Q(g_KeyErgoABList.Cell(row, kName)));
     }
 }
 
@@ -81,7 +77,7 @@ void KeyErgoControlCtl::sub_LoadData()
         int shown = -1;
         for (std::size_t row = 0; row < g_KeyErgoABList.Rows() && shown < 0; ++row)
             if (g_KeyErgoABList.Cell(row, kCodeA) == a && g_KeyErgoABList.Cell(row, kCodeB) == b)
-                shown = cboErgoAB[static_cast<std::size_t>(i)]->findText(Text(g_KeyErgoABList.Cell(row, kName)));
+                shown = cboErgoAB[static_cast<std::size_t>(i)]->findText(Q(g_KeyErgoABList.Cell(row, kName)));
         cboErgoAB[static_cast<std::size_t>(i)]->setCurrentIndex(shown);
     }
     chkDeviceCbo->setChecked(keys.IsSwitchEnable());
@@ -118,13 +114,13 @@ void KeyErgoControlCtl::sub_EnableLists()
 void KeyErgoControlCtl::sub_RefreshLanguage()
 {
     const auto& texts = g_LangKeyErgoControlCtl;
-    lblDevice->setText(Text(texts.LblDevice));
-    lblFunction->setText(Text(texts.LblFunction));
+    lblDevice->setText(Q(texts.LblDevice));
+    lblFunction->setText(Q(texts.LblFunction));
     for (std::size_t k = 0; k < m_Rows.size(); ++k)
-        m_Rows[k]->label->setText(Text(texts.LblKey[k]));
+        m_Rows[k]->label->setText(Q(texts.LblKey[k]));
     for (std::size_t i = 0; i < lblKeyAB.size(); ++i)
-        lblKeyAB[i]->setText(Text(texts.LblKeyAB[i]));
-    chkDeviceCbo->setText(Text(texts.ChkDeviceCbo));
+        lblKeyAB[i]->setText(Q(texts.LblKeyAB[i]));
+    chkDeviceCbo->setText(Q(texts.ChkDeviceCbo));
     for (KeyAssignmentRow* row : m_Rows)
         row->sub_Refill();
     const int a = cboErgoAB[0]->currentIndex(), b = cboErgoAB[1]->currentIndex();

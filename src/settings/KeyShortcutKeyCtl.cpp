@@ -6,6 +6,7 @@
 #include "model/clsShortcutKey.h"
 #include "model/clsZo.h"
 #include "settings/KeyAssignmentRow.h"
+#include "widgets/QText.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -16,11 +17,6 @@ namespace {
 constexpr std::size_t kFirstModeRow = 86;
 constexpr int kModeCount = 8;
 constexpr std::size_t kFunction = 2;
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 } // namespace
 
@@ -87,11 +83,11 @@ void KeyShortcutRows::sub_RefreshUserName()
 
 void KeyShortcutRows::sub_RefreshLanguage()
 {
-    lblDevice->setText(Text(g_LangKeyShortcutKeyCtl.LblDevice));
-    lblFunction->setText(Text(g_LangKeyShortcutKeyCtl.LblFunction));
+    lblDevice->setText(Q(g_LangKeyShortcutKeyCtl.LblDevice));
+    lblFunction->setText(Q(g_LangKeyShortcutKeyCtl.LblFunction));
     for (int r = 0; r < RowCount; ++r)
         m_Rows[static_cast<std::size_t>(r)]->label->setText(
-            Text(g_LangKeyShortcutKeyCtl.LblIndex[static_cast<std::size_t>(m_First + r)]));
+            Q(g_LangKeyShortcutKeyCtl.LblIndex[static_cast<std::size_t>(m_First + r)]));
     sub_RefreshUserName();
 }
 

@@ -11,6 +11,7 @@
 #include "settings/SettingField.h"
 #include "settings/SettingPagePair.h"
 #include "settings/frmSettingMain.h"
+#include "widgets/QText.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -72,11 +73,6 @@ const std::array<Item, ObservationModeCtl::ItemCount> kItems{{
     {&L::LblFKS, [] { return Mounted(FKS); }},
     {&L::LblFKSOffset, [] { return Mounted(FKS); }},
 }};
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 std::string Trimmed(const std::string& text)
 {
@@ -169,9 +165,9 @@ void ObservationModeCtl::sub_LoadData()
 
 void ObservationModeCtl::sub_RefreshLanguage()
 {
-    lblProfileName->setText(Text(g_LangObservationModeCtl.LblProfileName));
+    lblProfileName->setText(Q(g_LangObservationModeCtl.LblProfileName));
     for (std::size_t j = 0; j < kItems.size(); ++j)
-        btnMode[j]->setText(Text(g_LangObservationModeCtl.*kItems[j].caption));
+        btnMode[j]->setText(Q(g_LangObservationModeCtl.*kItems[j].caption));
     m_Frames->sub_RefreshLanguage();
     sub_CaptionSlots();
 }
@@ -198,13 +194,13 @@ void ObservationModeCtl::sub_CaptionSlots()
     for (int s = 0; s < SlotCount; ++s) {
         const std::string name = Modes().Name(s);
         optUser[static_cast<std::size_t>(s)]->setText(
-            Text(Trimmed(name).empty() ? g_LangObservationModeCtl.LblUndefined : name));
+            Q(Trimmed(name).empty() ? g_LangObservationModeCtl.LblUndefined : name));
     }
 }
 
 void ObservationModeCtl::sub_ShowSlot()
 {
-    txtName->setText(Text(Modes().Name(m_Slot)));
+    txtName->setText(Q(Modes().Name(m_Slot)));
     for (int j = 0; j < ItemCount; ++j)
         chkMode[static_cast<std::size_t>(j)]->SetValue(Modes().Mode(m_Slot, j) != 0);
     sub_RefreshForm();
@@ -268,14 +264,14 @@ bool ObservationModeCtl::txtName_Validate()
             if (func_FieldExit() != FieldExit::Validate)
                 return false;
             if (func_ShowMessage(kNameInUse, "", UiServices::MB_YESNO_QUESTION) != UiServices::ID_YES) {
-                txtName->setText(Text(Modes().Name(m_Slot)));
+                txtName->setText(Q(Modes().Name(m_Slot)));
                 return false;
             }
             keepFocus = true;
         }
     }
     Modes().SetName(m_Slot, name);
-    txtName->setText(Text(name));
+    txtName->setText(Q(name));
     sub_CaptionSlots();
     // Naming a mode records what its devices do now.
     if (!name.empty())

@@ -7,6 +7,7 @@
 #include "core/mdlSettings.h"
 #include "settings/SettingsHost.h"
 #include "widgets/FitImage.h"
+#include "widgets/QText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,11 +34,6 @@ constexpr std::array<GUIControlFlag, 3> kFrames = {gcDIAFrame, gcFLUORESENCEFram
 bool IsGrouped(int layout)
 {
     return layout % 2 == 0;
-}
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -113,7 +109,7 @@ void OthersLayoutCtl::sub_FillLayouts()
     cboSelectLayout->clear();
     for (const std::string& name : g_LangOthersLayoutCtl.CboSelectLayout)
         if (cboSelectLayout->count() < LayoutCount && !name.empty())
-            cboSelectLayout->addItem(Text(name));
+            cboSelectLayout->addItem(Q(name));
     cboSelectLayout->setCurrentIndex(chosen);
 }
 
@@ -131,7 +127,7 @@ void OthersLayoutCtl::sub_FillLanguages()
         if (languages.Cell(k, 0).empty() || row < 1 || row > static_cast<int>(g_LanguageTable.size())
             || g_LanguageTable[static_cast<std::size_t>(row - 1)][0].empty())
             continue;
-        cboSelect->addItem(Text(languages.Cell(k, 0)), row);
+        cboSelect->addItem(Q(languages.Cell(k, 0)), row);
     }
     cboSelect->setCurrentIndex(cboSelect->findData(chosen.isValid() ? chosen : QVariant(int(g_LanguageFlag))));
 }
@@ -167,7 +163,7 @@ void OthersLayoutCtl::sub_FitPreview()
 {
     // A missing picture leaves the preview empty.
     sub_FitImage(*imgOrigin, *picOthersLayoutGUI,
-                 QPixmap(Text(PreviewPath(cboSelectLayout->currentIndex() + 1))));
+                 QPixmap(Q(PreviewPath(cboSelectLayout->currentIndex() + 1))));
 }
 
 bool OthersLayoutCtl::eventFilter(QObject* watched, QEvent* event)
@@ -202,14 +198,14 @@ void OthersLayoutCtl::sub_SaveData()
 void OthersLayoutCtl::sub_RefreshLanguage()
 {
     const auto& texts = g_LangOthersLayoutCtl;
-    lblGUI->setText(Text(texts.LblOthersLayout));
-    fraLayoutGUI->setTitle(Text(texts.FraOthersLayoutGUI));
-    fraOthersLayoutGroup->setTitle(Text(texts.FraOthersLayoutGroup));
+    lblGUI->setText(Q(texts.LblOthersLayout));
+    fraLayoutGUI->setTitle(Q(texts.FraOthersLayoutGUI));
+    fraOthersLayoutGroup->setTitle(Q(texts.FraOthersLayoutGroup));
     for (const auto& [box, caption] : {std::pair{chkGroup[0], &texts.LblOthersLayoutDIA},
                                        std::pair{chkGroup[1], &texts.LblOthersLayoutFlo},
                                        std::pair{chkGroup[2], &texts.LblOthersLayoutTIRF}})
-        box->setText(Text(*caption));
-    lblLanguage->setText(Text(g_LangLanguageCtl.LblLanguage));
+        box->setText(Q(*caption));
+    lblLanguage->setText(Q(g_LangLanguageCtl.LblLanguage));
     sub_FillLayouts();
     sub_FillLanguages();
 }

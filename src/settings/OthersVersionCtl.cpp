@@ -2,6 +2,7 @@
 
 #include "core/mdlLanguage.h"
 #include "model/clsZo.h"
+#include "widgets/QText.h"
 
 #include <QFont>
 #include <QGridLayout>
@@ -11,11 +12,6 @@ namespace {
 
 // Device label 4 names the controller box.
 constexpr int kControllerLabel = 4;
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 } // namespace
 
@@ -58,12 +54,12 @@ void OthersVersionCtl::sub_LoadData()
 
 void OthersVersionCtl::sub_RefreshLanguage()
 {
-    lblVerTitle->setText(Text(g_LangOthersVersionCtl.LblVersionTitle));
+    lblVerTitle->setText(Q(g_LangOthersVersionCtl.LblVersionTitle));
     for (int i = 0; i < clsVersion::EntryCount; ++i) {
         const auto entry = static_cast<std::size_t>(i);
-        lblDevice[entry]->setText(Text(g_LangOthersVersionCtl.LblDevice[entry]));
+        lblDevice[entry]->setText(Q(g_LangOthersVersionCtl.LblDevice[entry]));
         const std::string version = m_Version.Version(i);
-        lblVersion[entry]->setText(Text(g_LangOthersVersionCtl.LblVersion + version));
+        lblVersion[entry]->setText(Q(g_LangOthersVersionCtl.LblVersion + version));
         lblVersion[entry]->setEnabled(!version.empty());
     }
     QLabel* controller = lblDevice[kControllerLabel];

@@ -11,6 +11,7 @@
 #include "settings/frmSelFileItem.h"
 #include "settings/frmZoomImage.h"
 #include "widgets/ApplyFont.h"
+#include "widgets/QText.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -39,11 +40,6 @@ constexpr int kSaved = 63;
 constexpr int kNotSaved = 64;
 constexpr int kSetupFileNotWritten = 54;
 constexpr int kDiscardEdits = 69;
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 } // namespace
 
@@ -114,7 +110,7 @@ frmSettingMain::frmSettingMain(SettingsHost* host, QWidget* parent) : QDialog(pa
     layout->addWidget(picButtons);
     resize(760, 520);
     // The texts come with the first showing (Form_Load).
-    setWindowTitle(Text(g_LangGUITitle.SettingMain));
+    setWindowTitle(Q(g_LangGUITitle.SettingMain));
 }
 
 frmSettingMain::~frmSettingMain() = default;
@@ -145,15 +141,15 @@ void frmSettingMain::ForEachPage(std::initializer_list<int> order, void (Setting
 void frmSettingMain::sub_RefreshLanguage()
 {
     setFont(func_LanguageFont(font(), g_Font));
-    setWindowTitle(Text(g_LangGUITitle.SettingMain));
+    setWindowTitle(Q(g_LangGUITitle.SettingMain));
     for (int i = 0; i < PageCount; ++i)
-        optMain[static_cast<std::size_t>(i)]->setText(Text(g_LangFrmSetting.OptMenu[static_cast<std::size_t>(i)]));
+        optMain[static_cast<std::size_t>(i)]->setText(Q(g_LangFrmSetting.OptMenu[static_cast<std::size_t>(i)]));
     const auto& captions = g_LangFrmSetting.BtnMenu;
-    btnLoad->setText(Text(captions[0]));
-    btnSave->setText(Text(captions[1]));
-    btnOk->setText(Text(captions[2]));
-    btnCancel->setText(Text(captions[3]));
-    btnApply->setText(Text(captions[4]));
+    btnLoad->setText(Q(captions[0]));
+    btnSave->setText(Q(captions[1]));
+    btnOk->setText(Q(captions[2]));
+    btnCancel->setText(Q(captions[3]));
+    btnApply->setText(Q(captions[4]));
     for (SettingPageGroup* group : m_Groups)
         group->sub_RefreshLanguage();
 }

@@ -6,6 +6,7 @@
 #include "sdk/ZoScope.h"
 #include "widgets/ApplyFont.h"
 #include "widgets/FrameThrottle.h"
+#include "widgets/QText.h"
 #include "widgets/SvgIconRegistry.h"
 #include "widgets/Twips.h"
 #include "widgets/usrPButton.h"
@@ -28,11 +29,6 @@ constexpr int kTextPx = 15;
 constexpr int kAreaTop = kTextPx + 1;
 const QColor kPointColour(0x2f, 0x7f, 0xd1);
 const QColor kTargetColour(0x2e, 0x9e, 0x5b);
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 // Device units as the maps write them: "0.000" and the unit.
 QString PositionText(double display)

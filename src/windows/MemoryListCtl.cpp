@@ -10,6 +10,7 @@
 #include "model/clsZo.h"
 #include "sdk/ZoScope.h"
 #include "widgets/ApplyFont.h"
+#include "widgets/QText.h"
 #include "widgets/SvgIconRegistry.h"
 #include "widgets/Twips.h"
 #include "widgets/usrPButton.h"
@@ -25,11 +26,6 @@ namespace {
 constexpr int kStoreTIRFQuestion = 113;
 constexpr int kXYFieldWidth = 14;
 constexpr QSize kButtonSize{34, 28};
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 } // namespace
 

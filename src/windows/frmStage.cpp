@@ -5,6 +5,7 @@
 #include "model/clsZo.h"
 #include "sdk/ZoScope.h"
 #include "widgets/ApplyFont.h"
+#include "widgets/QText.h"
 #include "widgets/Twips.h"
 #include "widgets/usrPButton.h"
 #include "windows/MapPiezoCtl.h"
@@ -22,11 +23,6 @@ namespace {
 constexpr int kMarginPx = 8;
 constexpr int kTopRowPx = 32;
 constexpr int kInsetPx = 2;
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 QFrame* Frame(const char* name, QWidget* parent)
 {
