@@ -165,8 +165,7 @@ TEST_F(ConnectAccessories, OnlyChangedCameraSettingsAreWritten)
     kmx().SetMaker(1, 1);
     control().FailCall("KMX1", "*", NotAnswering); // controller 1 must not be asked
     EXPECT_EQ(kmx().func_WriteSdk(), "");
-    EXPECT_EQ(scope().KMX2().CameraType(), 3);
-    EXPECT_EQ(scope().KMX2().CameraMaker(), 1);
+    EXPECT_EQ(std::tuple(scope().KMX2().CameraType(), scope().KMX2().CameraMaker()), std::tuple(3, 1));
 
     kmx().SetUse(1, 4);
     control().FailCall("KMX2", "SetCamera", NotAnswering, 1);

@@ -15,9 +15,8 @@ class ModelDatabases : public zotest::OpticsZo {};
 TEST_F(ModelDatabases, ObjectiveRecordsAndListsAreRead)
 {
     ConnectOptics("[Database.Objectives]\n301 = ZX 25x  |1|2|4|3|1|2.5|0.45|0.2|2\n");
-    EXPECT_EQ(dbObjective().DatabasePresetCount(), 35);
-    EXPECT_EQ(dbObjective().Mag().at(3), "10x");
-    EXPECT_EQ(dbObjective().FKS().size(), 3u);
+    EXPECT_EQ(std::tuple(dbObjective().DatabasePresetCount(), dbObjective().Mag().at(3), dbObjective().FKS().size()),
+              std::tuple(35, "10x", 3u));
     // 36 is an unused code, 310 beyond the user entries.
     EXPECT_EQ(dbObjective().Name(3) + "|" + dbObjective().Name(36) + "|" + dbObjective().Name(301) + "|" +
                   dbObjective().Name(310),

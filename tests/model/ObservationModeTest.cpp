@@ -89,8 +89,7 @@ TEST_F(ObservationModes, TenSdkModesGiveEightSlotsAndTheNextChangedWriteDropsThe
     for (int n = 1; n <= 10; ++n)
         description += ModeLine(n, "M" + std::to_string(n), {{0, n}});
     Connect(description);
-    EXPECT_EQ(modes().Name(7), "M8");
-    EXPECT_EQ(modes().Value(7, 0), 8);
+    EXPECT_EQ(std::tuple(modes().Name(7), modes().Value(7, 0)), std::tuple("M8", 8));
 
     modes().SetName(0, "ONE");
     EXPECT_EQ(modes().func_WriteSdk(), "");

@@ -60,9 +60,7 @@ TEST_F(PositionCodes, APositionNamingAClearedUserEntryIsSentAsNothingMounted)
                   "[Database.Objectives]\n301 = ZX 25x|1|1|4|1|1|2.5|0.45|0|1\n"
                   "[FilterTurret1]\nCodes = 1,4,305,7,11,19\n"
                   "[Database.FilterBlocks]\n305 = MyGFP|6|6|3\n");
-    ASSERT_EQ(objective().code(1), 301);
-    ASSERT_TRUE(objective().Esc(1));
-    ASSERT_EQ(filter1().code(2), 305);
+    ASSERT_EQ(std::tuple(objective().code(1), objective().Esc(1), filter1().code(2)), std::tuple(301, true, 305));
 
     dbObjective().SetName(301, "");
     dbFilter().SetName(305, "   ");
@@ -87,8 +85,7 @@ TEST_F(PositionCodes, AReadDuringTheWriteKeepsTheEditsBeingSent)
     EXPECT_EQ(objective().func_WriteSdk(), "");
     EXPECT_EQ(reads, (Strings{"", ""})) << "one report per changed position, each answered at once";
     EXPECT_EQ(std::tuple(Codes(DeviceIndex::Nosepiece)[0], Codes(DeviceIndex::Nosepiece)[1]), std::tuple(7, 8));
-    EXPECT_EQ(objective().code(1), 8);
-    EXPECT_FALSE(objective().Busy());
+    EXPECT_EQ(std::tuple(objective().code(1), objective().Busy()), std::tuple(8, false));
 }
 
 TEST_F(PositionCodes, WritingADatabaseDoesNotLetARereadDropThePositionEdits)

@@ -133,8 +133,7 @@ TEST_F(ZoTest, DisconnectTwiceOrByDestructionDisconnectsOnce)
     Make();
     ASSERT_TRUE(zo->func_Connect(0));
     EXPECT_TRUE(zo->func_Disconnect());
-    EXPECT_EQ(zo->Scope, nullptr);
-    EXPECT_EQ(zo->ConnectedIndex(), -1);
+    EXPECT_EQ(std::tuple(zo->Scope == nullptr, zo->ConnectedIndex()), std::tuple(true, -1));
     EXPECT_TRUE(zo->func_Disconnect());
     // The entry is made current again before it is let go, once.
     const std::vector<std::string> calls = TraceLines("Microscope");
