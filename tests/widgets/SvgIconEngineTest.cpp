@@ -103,8 +103,7 @@ TEST_F(SvgIconEngineTest, FileIsParsedOnceAndSharedByEveryCopy)
     EXPECT_EQ(painted(detached, {0, 0, 40, 40}, 1.0, QIcon::Normal, QIcon::Off), reference);
 
     // Qt's own icon reads the file again when it draws, and finds nothing.
-    EXPECT_TRUE(painted(QIcon(path), {0, 0, 40, 40}, 1.0, QIcon::Normal, QIcon::Off)
-                    != reference);
+    EXPECT_NE(painted(QIcon(path), {0, 0, 40, 40}, 1.0, QIcon::Normal, QIcon::Off), reference);
 }
 
 TEST_F(SvgIconEngineTest, MissingFileGivesANullIcon)
