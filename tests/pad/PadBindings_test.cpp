@@ -1,8 +1,5 @@
-// The mechanisms every device panel of the pad is made of: the parameter
-// binding, the list-device binding with its updating and busy flags, the
-// toggle-device binding and the command guard. They run here on parameters
-// whose events the test raises itself, so that the moments the instrument
-// could choose (an event in the middle of a command) can be forced.
+// The bindings every device panel is made of, on parameters whose events the
+// test raises itself, so that an event in the middle of a command can be forced.
 
 #include "ScriptedUi.h"
 

@@ -1,19 +1,8 @@
-// The pad's command path as its controls show it: a failed command leaves
-// every control on the device's real state and names the device in the
-// status line; a recall holds the windows until its axes are over, and
-// Escape stops them; the mode list follows the instrument.
+// The command path as the controls show it: failures, held recalls, the mode list.
 
 #include "PadFixture.h"
 
-#include "pad/PadStatusLine.h"
-#include "widgets/usrMPButton.h"
-#include "widgets/usrXscrollZo.h"
-#include "windows/frmStage.h"
-#include "windows/frmTIRF.h"
-
 #include <QLabel>
-#include <QLineEdit>
-#include <QTest>
 
 namespace zotest {
 namespace {

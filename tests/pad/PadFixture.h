@@ -1,25 +1,35 @@
 #pragma once
-// A control pad loaded on a connected simulated microscope (manual clock,
-// call trace), with the English language file, every display switch on and
-// the scripted UI services, as the start-up leaves it: connected, devices
-// initialised, shown and activated.
+// A control pad on a connected simulated microscope (manual clock, call trace,
+// English texts, every display switch on), as the start-up leaves it.
 
 #include "ProgramFolder.h"
 #include "ScriptedUi.h"
 #include "SimFixture.h"
 #include "TestEnv.h"
 
+#include "core/mdlCommon.h"
 #include "core/mdlGlobals.h"
 #include "core/mdlLanguage.h"
 #include "core/mdlSettings.h"
 #include "model/StartupHost.h"
+#include "model/clsConnectFilter.h"
 #include "model/clsZo.h"
 #include "model/mdlStartup.h"
+#include "pad/PadStatusLine.h"
 #include "pad/frmZoControl.h"
+#include "settings/frmSettingMain.h"
 #include "widgets/usrComboBox.h"
+#include "widgets/usrMPButton.h"
 #include "widgets/usrPButton.h"
+#include "widgets/usrXYspin.h"
+#include "widgets/usrXscrollZo.h"
+#include "widgets/usrZspin.h"
+#include "windows/frmStage.h"
+#include "windows/frmTIRF.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -64,8 +74,6 @@ public:
 
 class PadTest : public ::testing::Test {
 protected:
-    static constexpr int kNosepiece = 10;
-
     void SetUp() override
     {
         appDir = UseFreshProgramFolder("pad-app");

@@ -1,19 +1,8 @@
-// Keyboard shortcuts and the ergo switch: a held key acts once, keys act only
-// while the pad is the active window, every function code does what its row
-// says on the instrument, and the ergo switch opens the settings dialog on
-// its key page when it is pressed, never while it is held or let go.
+// Keyboard functions and the ergo switch: once per press, only while the pad is active.
 
 #include "PadFixture.h"
 
-#include "model/clsConnectFilter.h"
-#include "settings/frmSettingMain.h"
-#include "widgets/usrMPButton.h"
-#include "widgets/usrXscrollZo.h"
-#include "widgets/usrZspin.h"
-#include "windows/frmStage.h"
-
 #include <QKeyEvent>
-#include <QTest>
 #include <QTimer>
 
 namespace zotest {

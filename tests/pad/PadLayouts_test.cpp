@@ -1,6 +1,4 @@
-// The eight layouts applied to the real pad on the built-in instrument: the
-// controls keep clear of each other, the group frames hold their groups, the
-// window fits what it shows, and hidden controls give up their room.
+// The eight layouts on the real pad: controls clear of each other, inside the window and their frames.
 
 #include "PadFixture.h"
 

@@ -1,16 +1,6 @@
-// Position memories on the pad: stores keep exactly what the pad shows and
-// refuse what the drive cannot reach, recalls land on the stored position
-// with every window that could start a second move disabled, the lists keep
-// their selection when they are rebuilt, and the tables survive a restart.
+// Position memories: stores keep what the pad shows, recalls hold the windows until arrival.
 
 #include "PadFixture.h"
-
-#include "core/mdlCommon.h"
-#include "widgets/usrXYspin.h"
-#include "widgets/usrXscrollZo.h"
-#include "widgets/usrZspin.h"
-#include "windows/frmStage.h"
-#include "windows/frmTIRF.h"
 
 namespace zotest {
 namespace {

@@ -1,25 +1,13 @@
-// The control pad on a simulated microscope: panels follow the instrument,
-// a user's choice becomes exactly one command, the pad never sends its own
-// updates back, and failures leave it usable.
+// The pad on a simulated microscope: panels follow the instrument, a choice is one command never sent back.
 
 #include "PadFixture.h"
 
-#include "core/mdlCommon.h"
 #include "model/clsCondenser.h"
-#include "model/clsConnectFilter.h"
 #include "model/clsEXFilter.h"
 #include "pad/PadListTexts.h"
 #include "sdk/DeviceIndex.h"
-#include "settings/frmSettingMain.h"
-#include "widgets/usrMPButton.h"
-#include "widgets/usrXYspin.h"
-#include "widgets/usrXscrollZo.h"
-#include "widgets/usrZspin.h"
-#include "windows/frmStage.h"
-#include "windows/frmTIRF.h"
 
 #include <QCloseEvent>
-#include <QLineEdit>
 #include <QtTest/qtestspontaneevent.h>
 
 namespace zotest {

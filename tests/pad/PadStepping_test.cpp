@@ -1,14 +1,6 @@
-// Stage stepping on the pad: the step follows the objective in use and never
-// drops below what an axis can show, the step-size buttons pick the
-// multiplier, and a spin step moves the drive with the spin speed and gives
-// it the stage speed back when the press ends.
+// Stage stepping: the step follows the objective, the step-size buttons pick the multiplier.
 
 #include "PadFixture.h"
-
-#include "widgets/usrMPButton.h"
-#include "widgets/usrXYspin.h"
-#include "widgets/usrXscrollZo.h"
-#include "widgets/usrZspin.h"
 
 #include <cmath>
 
