@@ -1,6 +1,4 @@
-// The Attach group: which page a menu entry and a view button show, what the
-// attach pages mount on a position, and how the database pages check and
-// store the user entries.
+// The Attach group: page switching, mounting on a position, database entries.
 
 #include "SettingsFixture.h"
 
@@ -31,31 +29,27 @@ namespace {
 
 class AttachPages : public SettingsTest {
 protected:
-    // Opens the dialog as the window with the keyboard focus.
-    void OpenActive(const std::string& description = "")
+    // Opens the dialog on Attach page `page`, as the window with the keyboard
+    // focus when `active`.
+    void OpenOn(int page, const std::string& description = "", bool active = false)
     {
         Open(description);
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        if (active) {
+            dialog->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        }
+        Show(frmSettingMain::Attach, page);
     }
     AttachMainCtl* Attach() const { return static_cast<AttachMainCtl*>(dialog->Group(frmSettingMain::Attach)); }
     QWidget* Page(int page) const { return Attach()->PageWidget(page); }
     template <class Kind = QWidget>
-    Kind* On(int page, const char* name) const
-    {
-        Kind* control = Page(page)->findChild<Kind*>(name);
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-    // The page shown and its number agree.
+    Kind* On(int page, const char* name) const { return Child<Kind>(Page(page), name); }
     void ExpectShown(int page) const
     {
         EXPECT_EQ(Attach()->CurrentPage(), page);
         EXPECT_TRUE(Page(page)->isVisible()) << page;
     }
-    // Clicks entry `n` of the Attach menu.
     void Menu(int n) const { Attach()->findChild<QAbstractButton*>(QString("optMenu%1").arg(n))->click(); }
-    // Clicks view button `n` of a menu entry.
     void View(const char* entry, int n) const
     {
         In(entry)->findChild<QAbstractButton*>(QString("optView%1").arg(n))->click();
@@ -73,8 +67,7 @@ protected:
 
 TEST_F(AttachPages, MenuAndViewButtonsFollowTheDatabaseViewAndTheMountedTurrets)
 {
-    Open("[Mounted]\nFilterTurret2 = 0\n");
-    Show(frmSettingMain::Attach, AttachMainCtl::Condenser);
+    OpenOn(AttachMainCtl::Condenser, "[Mounted]\nFilterTurret2 = 0\n");
     ExpectShown(AttachMainCtl::Condenser);
     // Left by the view button, the database page comes back by the menu ...
     View("AttachCondenser", 1);
@@ -101,8 +94,7 @@ TEST_F(AttachPages, MenuAndViewButtonsFollowTheDatabaseViewAndTheMountedTurrets)
 
 TEST_F(AttachPages, DatabaseFieldsRefuseWhatTheDatabaseCannotHoldWithMessage66)
 {
-    OpenActive();
-    Show(frmSettingMain::Attach, AttachMainCtl::DBObjective);
+    OpenOn(AttachMainCtl::DBObjective, "", true);
     clsDBObjective& database = *g_Zo->DBObjective;
     struct Case {
         const char* field;
@@ -127,16 +119,13 @@ TEST_F(AttachPages, DatabaseFieldsRefuseWhatTheDatabaseCannotHoldWithMessage66)
         if (!c.accepted)
             field->setText(before);
     }
-    EXPECT_EQ(database.Name(300), "AB 12 C");
-    EXPECT_EQ(database.NA(0), 9.99);
-    EXPECT_EQ(database.MinNA(0), 0.5);
-    EXPECT_EQ(database.WDSeriesCode(0), 0);
+    EXPECT_EQ((std::tuple{database.Name(300), database.NA(0), database.MinNA(0), database.WDSeriesCode(0)}),
+              (std::tuple{"AB 12 C", 9.99, 0.5, 0}));
 }
 
 TEST_F(AttachPages, NamesKeepTheirDatabasesFormAndBlockPartsBecomeTheBlocksComposition)
 {
-    OpenActive();
-    Show(frmSettingMain::Attach, AttachMainCtl::DBFilter);
+    OpenOn(AttachMainCtl::DBFilter, "", true);
     TypeAndLeave(On<QLineEdit>(AttachMainCtl::DBFilter, "txtFilter2"), "Mine");
     TypeAndLeave(On<QLineEdit>(AttachMainCtl::DBFilter, "txtEX2"), "EX 470");
     TypeAndLeave(On<QLineEdit>(AttachMainCtl::DBFilter, "txtBA2"), "BA 525");
@@ -147,13 +136,9 @@ TEST_F(AttachPages, NamesKeepTheirDatabasesFormAndBlockPartsBecomeTheBlocksCompo
     Press("btnApply");
     EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(63)});
     const clsDbFilter& blocks = *g_Zo->DbFilter;
-    EXPECT_EQ(blocks.Name(302), "Mine");
-    EXPECT_EQ(g_Zo->DbEXFilter->Name(312), "EX 470");
-    EXPECT_EQ(blocks.DMName(312), "DM 1");
-    EXPECT_EQ(g_Zo->DBBAFilter->Name(312), "BA 525");
-    EXPECT_EQ(blocks.CustomEX(302), 312);
-    EXPECT_EQ(blocks.CustomDM(302), 312);
-    EXPECT_EQ(blocks.CustomBA(302), 312);
+    EXPECT_EQ((std::tuple{blocks.Name(302), g_Zo->DbEXFilter->Name(312), blocks.DMName(312),
+                          g_Zo->DBBAFilter->Name(312), blocks.CustomEX(302), blocks.CustomDM(302), blocks.CustomBA(302)}),
+              (std::tuple{"Mine", "EX 470", "DM 1", "BA 525", 312, 312, 312}));
 
     Show(frmSettingMain::Attach, AttachMainCtl::DBEXFilter);
     auto* ex = On<QLineEdit>(AttachMainCtl::DBEXFilter, "txtName1");
@@ -171,29 +156,24 @@ TEST_F(AttachPages, NamesKeepTheirDatabasesFormAndBlockPartsBecomeTheBlocksCompo
     EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(66)});
     ex->setText("------");
     QTest::keyClick(ex, Qt::Key_Return);
-    EXPECT_EQ(ui.BoxTexts(), (std::vector<std::string>{func_GetMessage(66), func_GetMessage(63)}));
-    EXPECT_EQ(g_Zo->DbEXFilter->Name(301), "");
-    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ((std::tuple{ui.BoxTexts(), g_Zo->DbEXFilter->Name(301), dialog->isVisible()}),
+              (std::tuple{std::vector{func_GetMessage(66), func_GetMessage(63)}, "", false}));
 }
 
 TEST_F(AttachPages, TheFirstFilterPageMountsOnTheTurretOfTheFirstFilterRow)
 {
     // Turret 1 sits on the first level, so the first row is turret 2.
-    Open("[FilterTurret1]\nLevel = 1\n[FilterTurret2]\nLevel = 2\nCodes = 3,4,9,10,20,0\n");
-    Show(frmSettingMain::Attach, AttachMainCtl::Filter1);
+    OpenOn(AttachMainCtl::Filter1, "[FilterTurret1]\nLevel = 1\n[FilterTurret2]\nLevel = 2\nCodes = 3,4,9,10,20,0\n");
     auto* list = On<QListWidget>(AttachMainCtl::Filter1, "lstModel");
     static_cast<AttachPortCtl*>(Page(AttachMainCtl::Filter1))->optPort_Click(0);
-    EXPECT_EQ(list->currentItem()->text(), "CFP");
-    EXPECT_EQ(list->item(0)->text(), "----------");
+    EXPECT_EQ((std::tuple{list->currentItem()->text(), list->item(0)->text()}), (std::tuple{"CFP", "----------"}));
     list->setCurrentItem(list->findItems("Quad", Qt::MatchExactly).front());
-    EXPECT_EQ(g_Zo->Filter2->code(0), 18);
-    EXPECT_EQ(g_Zo->Filter1->code(0), 1);
+    EXPECT_EQ((std::tuple{g_Zo->Filter2->code(0), g_Zo->Filter1->code(0)}), (std::tuple{18, 1}));
 }
 
 TEST_F(AttachPages, CancelPressedOverARefusedFieldAsksQuestion69Once)
 {
-    OpenActive();
-    Show(frmSettingMain::Attach, AttachMainCtl::DBCondenser);
+    OpenOn(AttachMainCtl::DBCondenser, "", true);
     auto* name = On<QLineEdit>(AttachMainCtl::DBCondenser, "txtName0");
     name->setFocus();
     QTest::keyClicks(name, "_x");
@@ -201,18 +181,15 @@ TEST_F(AttachPages, CancelPressedOverARefusedFieldAsksQuestion69Once)
     QApplication::sendEvent(In("btnCancel"), &enter);
     ui.QueueAnswer(UiServices::ID_NO);
     QTest::mouseClick(In("btnCancel"), Qt::LeftButton);
-    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(69)});
-    EXPECT_TRUE(name->hasFocus());
+    EXPECT_EQ((std::tuple{ui.BoxTexts(), name->hasFocus()}), (std::tuple{std::vector{func_GetMessage(69)}, true}));
     QTest::mouseClick(In("btnCancel"), Qt::LeftButton);
-    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>(2, func_GetMessage(69)));
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(g_Zo->DbCondenser->Name(300), "");
+    EXPECT_EQ((std::tuple{ui.BoxTexts(), dialog->isVisible(), g_Zo->DbCondenser->Name(300)}),
+              (std::tuple{std::vector<std::string>(2, func_GetMessage(69)), false, ""}));
 }
 
 TEST_F(AttachPages, AnObjectiveChosenForAPositionIsSentByApplyAndUndoneByCancel)
 {
-    Open();
-    Show(frmSettingMain::Attach, AttachMainCtl::Objective);
+    OpenOn(AttachMainCtl::Objective);
     auto* page = static_cast<AttachObjectiveCtl*>(Page(AttachMainCtl::Objective));
     auto* list = On<QTreeWidget>(AttachMainCtl::Objective, "lvItem");
     auto choose = [&](const char* name) {
@@ -240,18 +217,17 @@ TEST_F(AttachPages, AnObjectiveChosenForAPositionIsSentByApplyAndUndoneByCancel)
     page->sub_LoadData();
     page->optPort_Click(2);
     choose("Mine");
-    EXPECT_FALSE(On(AttachMainCtl::Objective, "fraPicture")->isVisible());
-    EXPECT_FALSE(On(AttachMainCtl::Objective, "btnZoomImage")->isEnabled());
+    EXPECT_EQ((std::tuple{On(AttachMainCtl::Objective, "fraPicture")->isVisible(),
+                          On(AttachMainCtl::Objective, "btnZoomImage")->isEnabled()}),
+              (std::tuple{false, false}));
     MarkTrace();
     Press("btnCancel");
-    EXPECT_EQ(g_Zo->Objective->code(2), 6);
-    EXPECT_TRUE(WritesSinceMark().empty());
+    EXPECT_EQ((std::tuple{g_Zo->Objective->code(2), WritesSinceMark().size()}), (std::tuple{6, 0u}));
 }
 
 TEST_F(AttachPages, TheEscapeBoxNeedsTheZDriveAndZoomEnlargesThePicture)
 {
-    Open();
-    Show(frmSettingMain::Attach, AttachMainCtl::Objective);
+    OpenOn(AttachMainCtl::Objective);
     auto* escape = On<QCheckBox>(AttachMainCtl::Objective, "chkESC");
     escape->click();
     EXPECT_EQ(escape->checkState(), Qt::Checked);
@@ -259,8 +235,8 @@ TEST_F(AttachPages, TheEscapeBoxNeedsTheZDriveAndZoomEnlargesThePicture)
     escape->click();
     EXPECT_EQ(escape->checkState(), Qt::PartiallyChecked);
     On<QAbstractButton>(AttachMainCtl::Objective, "btnZoomImage")->click();
-    EXPECT_TRUE(dialog->ZoomImage().isVisible());
-    EXPECT_FALSE(dialog->ZoomImage().imgTarget->pixmap().isNull());
+    EXPECT_EQ((std::tuple{dialog->ZoomImage().isVisible(), dialog->ZoomImage().imgTarget->pixmap().isNull()}),
+              (std::tuple{true, false}));
     dialog->ZoomImage().close();
 
     // The page remembered from the settings file comes back with its view.

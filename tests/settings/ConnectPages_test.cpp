@@ -1,5 +1,4 @@
-// The Connect pages of the settings dialog: which entries a microscope
-// offers, the shutter and camera connectors, the turret order.
+// The Connect pages: the entries offered, shutter and camera connectors, turret order.
 
 #include "SettingsFixture.h"
 

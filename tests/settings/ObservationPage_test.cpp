@@ -1,5 +1,4 @@
-// The Observation page of the settings dialog: the mode slots, their names
-// and the device items a mode holds.
+// The Observation page: mode slots, their names and the device items a mode holds.
 
 #include "SettingsFixture.h"
 

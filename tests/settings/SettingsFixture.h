@@ -1,7 +1,5 @@
 #pragma once
-// The settings dialog opened from a loaded control pad on the simulated
-// microscope, with helpers to reach its controls and to answer the windows it
-// opens modally.
+// The settings dialog opened from a control pad on the simulated microscope.
 
 #include "pad/PadFixture.h"
 
@@ -31,8 +29,7 @@ protected:
         sub_ReadLanguage();
     }
 
-    // Loads the pad (on the described instrument) and opens the dialog with
-    // its Settings button.
+    // Loads the pad (on the described instrument) unless loaded and clicks Settings.
     frmSettingMain* Open(const std::string& description = "")
     {
         if (!pad)
@@ -45,13 +42,16 @@ protected:
         return dialog;
     }
 
+    // Control `name` below `parent` (the dialog for In).
     template <class Kind = QWidget>
-    Kind* In(const char* name) const
+    static Kind* Child(const QWidget* parent, const char* name)
     {
-        Kind* control = dialog->findChild<Kind*>(name);
+        Kind* control = parent->findChild<Kind*>(name);
         EXPECT_NE(control, nullptr) << name;
         return control;
     }
+    template <class Kind = QWidget>
+    Kind* In(const char* name) const { return Child<Kind>(dialog, name); }
     void Press(const char* button) const { In<QAbstractButton>(button)->click(); }
     // Shows group `page` and its sub-page `sub`.
     SettingPageGroup* Show(int page, int sub = -1) const
@@ -73,9 +73,8 @@ protected:
     }
     static void ChooseText(QWidget* parent, const char* list, const std::string& text)
     {
-        auto* box = parent->findChild<QComboBox*>(list);
-        ASSERT_NE(box, nullptr) << list;
-        Choose(parent, list, box->findText(QString::fromStdString(text)));
+        const auto* box = parent->findChild<QComboBox*>(list);
+        Choose(parent, list, box ? box->findText(QString::fromStdString(text)) : 0);
     }
 
     // Runs `answer` on the next modal window that opens (a window the code

@@ -1,5 +1,4 @@
-// The settings dialog's frame: page switching, committing and abandoning the
-// edits, setup-file load and save, keyboard use.
+// The settings dialog's frame: page switching, Apply/OK/Cancel, setup files, keyboard.
 
 #include "SettingsFixture.h"
 
@@ -22,13 +21,13 @@ TEST_F(SettingsFrame, ShowsTheRememberedPageAndIgnoresAClickOnTheShownOne)
     g_DefaultGUIFunction = frmSettingMain::Key;
     g_DefaultGUIPage[frmSettingMain::Key] = 1;
     Open();
-    EXPECT_EQ(dialog->CurrentPage(), frmSettingMain::Key);
-    EXPECT_EQ(dialog->Group(frmSettingMain::Key)->CurrentIndex(), 1);
+    EXPECT_EQ((std::tuple{dialog->CurrentPage(), dialog->Group(frmSettingMain::Key)->CurrentIndex()}),
+              (std::tuple{int(frmSettingMain::Key), 1}));
 
     // Another group starts on its first page and becomes the remembered one.
     SettingPageGroup* mode = Show(frmSettingMain::Mode, 1);
-    EXPECT_EQ(g_DefaultGUIFunction, frmSettingMain::Mode);
-    EXPECT_EQ(g_DefaultGUIPage[frmSettingMain::Mode], 1);
+    EXPECT_EQ((std::tuple{g_DefaultGUIFunction, g_DefaultGUIPage[frmSettingMain::Mode]}),
+              (std::tuple{int(frmSettingMain::Mode), 1}));
     // A click on the shown group does not switch it again.
     g_DefaultGUIPage[frmSettingMain::Mode] = 0;
     Press("optMain2");
@@ -41,29 +40,26 @@ TEST_F(SettingsFrame, ShowsTheRememberedPageAndIgnoresAClickOnTheShownOne)
     g_DefaultGUIPage[frmSettingMain::Mode] = 1;
     dialog->hide();
     dialog->show();
-    EXPECT_EQ(dialog->CurrentPage(), frmSettingMain::Mode);
-    EXPECT_EQ(mode->CurrentIndex(), 1);
+    EXPECT_EQ((std::tuple{dialog->CurrentPage(), mode->CurrentIndex()}), (std::tuple{int(frmSettingMain::Mode), 1}));
 }
 
 TEST_F(SettingsFrame, ApplyAndOkWithNothingEditedSendOnlyTheErgoSwitchState)
 {
     Open();
     Press("btnApply");
-    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(63)});
-    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ((std::tuple{ui.BoxTexts(), dialog->isVisible()}), (std::tuple{std::vector{func_GetMessage(63)}, true}));
     // The ergo controller's switch state is always sent; nothing else is.
     ExpectWrites({"ErgoController.EnableSwitch("});
     Press("btnOk");
-    EXPECT_EQ(ui.BoxTexts(), (std::vector<std::string>{func_GetMessage(63), func_GetMessage(63)}));
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_FALSE(pad->SettingsOpen());
+    EXPECT_EQ((std::tuple{ui.BoxTexts(), dialog->isVisible(), pad->SettingsOpen()}),
+              (std::tuple{std::vector<std::string>(2, func_GetMessage(63)), false, false}));
 }
 
 TEST_F(SettingsFrame, AFailedWriteShowsItsTextAndOkAnsweredNoKeepsTheDialogWithTheEdit)
 {
     Open();
-    const int32_t held = g_Zo->ModeALF->IsALFOn();
-    g_Zo->ModeALF->SetIsALFOn(held == 1 ? 0 : 1);
+    const int32_t edited = g_Zo->ModeALF->IsALFOn() == 1 ? 0 : 1;
+    g_Zo->ModeALF->SetIsALFOn(edited);
     sim->control().FailCall("Nosepiece", "SetALFMode", 1005);
     Press("btnApply");
     // Message 64, then the line of the component that failed.
@@ -73,13 +69,11 @@ TEST_F(SettingsFrame, AFailedWriteShowsItsTextAndOkAnsweredNoKeepsTheDialogWithT
     ui.QueueAnswer(UiServices::ID_NO);
     Press("btnOk");
     EXPECT_EQ(ui.StyledBoxes().back(), ScriptedUi::Styled(4 | UiServices::MB_CRITICAL, ui.Boxes()[0].text));
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_NE(g_Zo->ModeALF->IsALFOn(), held);
+    EXPECT_EQ((std::tuple{dialog->isVisible(), g_Zo->ModeALF->IsALFOn()}), (std::tuple{true, edited}));
     // Yes closes and keeps the edit that failed.
     ui.QueueAnswer(UiServices::ID_YES);
     Press("btnOk");
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_NE(g_Zo->ModeALF->IsALFOn(), held);
+    EXPECT_EQ((std::tuple{dialog->isVisible(), g_Zo->ModeALF->IsALFOn()}), (std::tuple{false, edited}));
 }
 
 TEST_F(SettingsFrame, CancelAskedNoKeepsTheEditsAndYesRestoresWhatTheMicroscopeHolds)
@@ -90,28 +84,25 @@ TEST_F(SettingsFrame, CancelAskedNoKeepsTheEditsAndYesRestoresWhatTheMicroscopeH
     ui.QueueAnswer(UiServices::ID_NO);
     Press("btnCancel");
     EXPECT_EQ(ui.StyledBoxes(), std::vector<std::string>{ScriptedUi::Styled(36, func_GetMessage(69))});
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_NE(g_Zo->ModeALF->IsALFOn(), held);
+    EXPECT_EQ((std::tuple{dialog->isVisible(), g_Zo->ModeALF->IsALFOn() != held}), (std::tuple{true, true}));
     Press("btnCancel");
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(g_Zo->ModeALF->IsALFOn(), held);
-    EXPECT_TRUE(WritesSinceMark().empty());
+    EXPECT_EQ((std::tuple{dialog->isVisible(), g_Zo->ModeALF->IsALFOn(), WritesSinceMark().size()}),
+              (std::tuple{false, held, 0u}));
 }
 
 TEST_F(SettingsFrame, KeyboardReturnIsOkEscapeAndTheCloseBoxAskFirst)
 {
     Open();
     QTest::keyClick(dialog, Qt::Key_Return);
-    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(63)});
-    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ((std::tuple{ui.BoxTexts(), dialog->isVisible()}), (std::tuple{std::vector{func_GetMessage(63)}, false}));
 
     for (auto close : std::vector<std::function<void()>>{[this] { QTest::keyClick(dialog, Qt::Key_Escape); },
                                                          [this] { dialog->close(); }}) {
         Open();
         ui.QueueAnswer(UiServices::ID_NO);
         close();
-        EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(69)});
-        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ((std::tuple{ui.BoxTexts(), dialog->isVisible()}),
+                  (std::tuple{std::vector{func_GetMessage(69)}, true}));
         close();
         EXPECT_FALSE(dialog->isVisible());
     }
@@ -127,8 +118,8 @@ TEST_F(SettingsFrame, AnInvalidFieldIsLeftByPressingCancel)
     ui.QueueAnswer(UiServices::ID_NO);
     EXPECT_EQ(page->func_FieldExit(), SettingPage::FieldExit::Stay);
     EXPECT_EQ(page->func_FieldExit(), SettingPage::FieldExit::Leave);
-    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>(2, func_GetMessage(69)));
-    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ((std::tuple{ui.BoxTexts(), dialog->isVisible()}),
+              (std::tuple{std::vector<std::string>(2, func_GetMessage(69)), false}));
 }
 
 TEST_F(SettingsFrame, LoadsOnlyTheTickedPartsOfASetupFile)
@@ -148,8 +139,7 @@ TEST_F(SettingsFrame, LoadsOnlyTheTickedPartsOfASetupFile)
     dialog->ChooseFile = [&file](bool) { return QString::fromStdString(file); };
     OnNextModal([](QWidget* select) { QTest::keyClick(select, Qt::Key_Escape); });
     Press("btnLoad");
-    EXPECT_EQ(g_Zo->ModeALF->IsALFOn(), alf);
-    EXPECT_EQ(g_Zo->Objective->code(1), code);
+    EXPECT_EQ((std::tuple{g_Zo->ModeALF->IsALFOn(), g_Zo->Objective->code(1)}), (std::tuple{alf, code}));
 
     // The ALF row unticked: the nosepiece is loaded, the ALF mode is not.
     std::vector<std::string> rows;
@@ -164,9 +154,8 @@ TEST_F(SettingsFrame, LoadsOnlyTheTickedPartsOfASetupFile)
     Press("btnLoad");
     EXPECT_EQ(rows, std::vector<std::string>(g_LangFrmSelFileItem.FileItem.begin() + 1,
                                              g_LangFrmSelFileItem.FileItem.end()));
-    EXPECT_EQ(g_Zo->ModeALF->IsALFOn(), alf);
-    EXPECT_NE(g_Zo->Objective->code(1), code);
-    EXPECT_TRUE(WritesSinceMark().empty());
+    EXPECT_EQ((std::tuple{g_Zo->ModeALF->IsALFOn(), g_Zo->Objective->code(1) != code, WritesSinceMark().size()}),
+              (std::tuple{alf, true, 0u}));
 }
 
 TEST_F(SettingsFrame, SaveWritesTheSetupFileOrShowsWhyItCouldNot)

@@ -40,8 +40,7 @@ TEST_F(SettingsPages, TheModePagesNeedTheNosepieceAndTheZDrive)
     const int32_t held = g_Zo->ModeALF->IsALFOn();
     Show(frmSettingMain::Mode, 0);
     In<QCheckBox>("chkModeALF")->click();
-    EXPECT_EQ(g_Zo->ModeALF->IsALFOn(), held == 1 ? 0 : 1);
-    EXPECT_TRUE(WritesSinceMark().empty());
+    EXPECT_EQ((std::tuple{g_Zo->ModeALF->IsALFOn(), WritesSinceMark().size()}), (std::tuple{held == 1 ? 0 : 1, 0u}));
 }
 
 TEST_F(SettingsPages, OnlyANewLayoutIsCentredAndAFrameSwitchedOffStaysOff)
@@ -52,17 +51,16 @@ TEST_F(SettingsPages, OnlyANewLayoutIsCentredAndAFrameSwitchedOffStaysOff)
     Choose(layout, "cboSelectLayout", 0); // the layout in use
     EXPECT_FALSE(In<QGroupBox>("fraOthersLayoutGroup")->isVisibleTo(layout));
     Press("btnOk");
-    EXPECT_FALSE(pad->Layout().CentreFlag());
-    EXPECT_TRUE(g_LayoutPending);
+    EXPECT_EQ((std::tuple{pad->Layout().CentreFlag(), g_LayoutPending}), (std::tuple{false, true}));
 
     Click("picSetting");
     Choose(layout, "cboSelectLayout", 5); // GroupWide
-    EXPECT_TRUE(In<QGroupBox>("fraOthersLayoutGroup")->isVisibleTo(layout));
-    EXPECT_EQ(std::tuple(In<QCheckBox>("chkGroup0")->isChecked(), In<QCheckBox>("chkGroup1")->isChecked()),
-              std::tuple(false, true));
+    EXPECT_EQ((std::tuple{In<QGroupBox>("fraOthersLayoutGroup")->isVisibleTo(layout),
+                          In<QCheckBox>("chkGroup0")->isChecked(), In<QCheckBox>("chkGroup1")->isChecked()}),
+              (std::tuple{true, false, true}));
     Press("btnOk");
-    EXPECT_TRUE(pad->Layout().CentreFlag());
-    EXPECT_EQ(std::tuple(g_LayoutType, g_GUIControl[gcDIAFrame], ControlVisible[64]), std::tuple(6, false, false));
+    EXPECT_EQ((std::tuple{pad->Layout().CentreFlag(), g_LayoutType, g_GUIControl[gcDIAFrame], ControlVisible[64]}),
+              (std::tuple{true, 6, false, false}));
 }
 
 TEST_F(SettingsPages, UntickingObjectivesHidesThemOnThePad)
@@ -73,9 +71,8 @@ TEST_F(SettingsPages, UntickingObjectivesHidesThemOnThePad)
     EXPECT_TRUE(g_LayoutPending);
     Press("btnOk");
     pad->Form_Activate();
-    EXPECT_FALSE(g_GUIControl[gcOBJ]);
-    EXPECT_FALSE(Find("cboOBJ")->isVisible());
-    EXPECT_FALSE(Find("picOBJ")->isVisible());
+    EXPECT_EQ((std::tuple{g_GUIControl[gcOBJ], Find("cboOBJ")->isVisible(), Find("picOBJ")->isVisible()}),
+              (std::tuple{false, false, false}));
 }
 
 TEST_F(SettingsPages, TheLanguageListOffersInstalledLanguagesAndSwitchesAtOnce)
@@ -86,17 +83,16 @@ TEST_F(SettingsPages, TheLanguageListOffersInstalledLanguagesAndSwitchesAtOnce)
     QWidget* layout = Show(frmSettingMain::Others, 0)->Page(0);
     auto* list = In<QComboBox>("cboSelect");
     // The second row of the language list names no installed file.
-    EXPECT_EQ(list->count(), 1);
-    EXPECT_EQ(list->currentText().toStdString(), g_LangLanguageCtl.CboLanguage.Cell(0, 0));
+    EXPECT_EQ((std::tuple{list->count(), list->currentText().toStdString()}),
+              (std::tuple{1, g_LangLanguageCtl.CboLanguage.Cell(0, 0)}));
 
     g_LanguageTable[1] = {"ZoLanguage_DE.INI", "1031"};
     dialog->Group(frmSettingMain::Others)->sub_RefreshLanguage();
     Choose(layout, "cboSelect", 1);
     const std::string english = g_LangFrmSetting.OptMenu[0];
     Press("btnApply");
-    EXPECT_EQ(g_LanguageFlag, 2);
-    EXPECT_NE(g_LangFrmSetting.OptMenu[0], english);
-    EXPECT_EQ(ui.LanguageRefreshes(), 1);
+    EXPECT_EQ((std::tuple{g_LanguageFlag, g_LangFrmSetting.OptMenu[0] != english, ui.LanguageRefreshes()}),
+              (std::tuple{2, true, 1}));
 }
 
 TEST_F(SettingsPages, TheVersionPageNamesTheControllerBoxBySystemType)
@@ -144,9 +140,8 @@ TEST_F(SettingsPages, ErgoChoicesGoToTheModel)
     EXPECT_EQ(std::tuple(keys.Key(0), keys.KeyAB(1, clsErgoKey::RowA), keys.KeyAB(1, clsErgoKey::RowB)),
               std::tuple(70, 31, 32));
     In<QCheckBox>("chkDeviceCbo")->click();
-    EXPECT_FALSE(keys.IsSwitchEnable());
-    EXPECT_FALSE(In<QComboBox>("cboErgoAB1")->isEnabled());
-    EXPECT_TRUE(WritesSinceMark().empty());
+    EXPECT_EQ((std::tuple{keys.IsSwitchEnable(), In<QComboBox>("cboErgoAB1")->isEnabled(), WritesSinceMark().size()}),
+              (std::tuple{false, false, 0u}));
 }
 
 TEST_F(SettingsPages, TheZoomWindowFitsThePictureIntoItsAreaCentred)
@@ -159,8 +154,8 @@ TEST_F(SettingsPages, TheZoomWindowFitsThePictureIntoItsAreaCentred)
     zoom.resize(407, 320);
     // The area leaves 7 pixels on the right and 20 below; the picture keeps
     // its 2:1 and sits in the middle of the area's height.
-    EXPECT_EQ(zoom.picZoomImage->geometry(), QRect(0, 0, 400, 300));
-    EXPECT_EQ(zoom.imgTarget->geometry(), QRect(0, 50, 400, 200));
+    EXPECT_EQ((std::tuple{zoom.picZoomImage->geometry(), zoom.imgTarget->geometry()}),
+              (std::tuple{QRect(0, 0, 400, 300), QRect(0, 50, 400, 200)}));
 }
 
 } // namespace
