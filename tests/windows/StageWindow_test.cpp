@@ -1,7 +1,5 @@
-// The stage window: columns and maps of the mounted groups only, the map
-// area's two heights, linked selection and linked moves in the order XY, Z,
-// piezo, the buttons following the selection, stores and moves the drives
-// cannot take, and the windows enabled again after a refused move.
+// The stage window: mounted groups, map area, linked selection and moves,
+// stores and moves the drives cannot take.
 
 #include "WindowFixture.h"
 
@@ -26,11 +24,10 @@ class StageWindow : public WindowTest {};
 
 TEST_F(StageWindow, MountedGroupsWidenTheWindowAndTheMapButtonAddsTheMapArea)
 {
-    Load();
     frmStage& stage = Stage();
-    EXPECT_TRUE(stage.isVisible());
     const int full = stage.width();
-    EXPECT_EQ(std::tuple(stage.height(), stage.fraMap->isHidden()), std::tuple(280, true)); // 4200 twips
+    EXPECT_EQ(std::tuple(stage.isVisible(), stage.height(), stage.fraMap->isHidden()),
+              std::tuple(true, 280, true)); // 4200 twips
     Press(stage, "picMapDown");
     EXPECT_EQ(std::tuple(stage.height(), stage.fraMap->isHidden()), std::tuple(467, false)); // 7000 twips
     Press(stage, "picMapDown");
@@ -60,7 +57,6 @@ TEST_F(StageWindow, AllLinkSelectsOneSlotEverywhereAndMovesXYThenZThenPiezoWithT
     g_MemZ[1] = "3100";
     g_MemZ[2] = "3500";
     g_MemPiezo[2] = "40";
-    Load();
     frmStage& stage = Stage();
     Press(stage, "picMapDown");
 
@@ -79,10 +75,10 @@ TEST_F(StageWindow, AllLinkSelectsOneSlotEverywhereAndMovesXYThenZThenPiezoWithT
                   "PiezoZ.MoveAbsolute(1600)"});
     MapZCtl& z = *stage.MapZCtl1;
     auto* target = In(z, "picPointZG");
-    EXPECT_EQ(std::tuple(stage.MapXYCtl1->Flashing(), z.Flashing(), stage.MapPiezoCtl1->Flashing(), target->isVisible()),
-              std::tuple(true, true, true, true));
-    // The target blinks every 500 ms until the axis arrives.
-    EXPECT_EQ(In<QTimer>(z, "timView")->interval(), 500);
+    // The targets blink every 500 ms until the axis arrives.
+    EXPECT_EQ(std::tuple(stage.MapXYCtl1->Flashing(), z.Flashing(), stage.MapPiezoCtl1->Flashing(), target->isVisible(),
+                         In<QTimer>(z, "timView")->interval()),
+              std::tuple(true, true, true, true, 500));
     z.timView_Timer();
     EXPECT_FALSE(target->isVisible());
     sim->Settle();
@@ -102,7 +98,6 @@ TEST_F(StageWindow, AllLinkSelectsOneSlotEverywhereAndMovesXYThenZThenPiezoWithT
 TEST_F(StageWindow, TwoSelectedSlotsCanOnlyBeClearedAndAnEmptySlotCannotBeMovedTo)
 {
     g_MemZ = {"1", "2", "3", "4"};
-    Load();
     frmStage& stage = Stage();
     const auto buttons = [&] {
         return std::tuple(Enabled(stage, "picMemZ"), Enabled(stage, "picMoveZ"), Enabled(stage, "picRestZ"));
@@ -119,7 +114,6 @@ TEST_F(StageWindow, TwoSelectedSlotsCanOnlyBeClearedAndAnEmptySlotCannotBeMovedT
 TEST_F(StageWindow, StoresShowInBothListsAndWhatTheDriveCannotReachIsRefused)
 {
     g_MemZ[1] = "8000.025"; // one unit beyond the Z drive's 320000
-    Load();
     frmStage& stage = Stage();
     // Z stands at 120000 units of 25 nm: 3000 um.
     Pick(stage, "lstZ", {2});
@@ -146,7 +140,6 @@ TEST_F(StageWindow, StoresShowInBothListsAndWhatTheDriveCannotReachIsRefused)
 TEST_F(StageWindow, AMoveTheInstrumentRefusesLeavesEveryWindowEnabledAndNoTarget)
 {
     g_MemZ[0] = "3500";
-    Load();
     frmStage& stage = Stage();
     TIRF();
     sim->control().FailCall("ZDrive", "MoveAbsolute", ZOSCOPELib::NotAnswering);

@@ -1,7 +1,4 @@
-// The TIRF window: a store asks first and keeps the TIRF's position in the
-// window's and the pad's list, a clear of several slots empties exactly
-// those, a move goes to the stored position, and the ERG switch is there only
-// with the ergo controller.
+// The TIRF window: stores, clears and moves, and the ERG switch.
 
 #include "WindowFixture.h"
 
@@ -39,7 +36,6 @@ TEST_F(TIRFWindow, AStoreAsksFirstAndShowsTheTIRFPositionInBothListsAndAMoveGoes
 TEST_F(TIRFWindow, ClearingThreeSlotsEmptiesExactlyThoseInTheWindowAndThePad)
 {
     g_MemTIRF = {"1", "2", "3", "4", "5"};
-    Load();
     frmTIRF& tirf = TIRF();
     Pick(tirf, "lstTIRF", {0, 2, 3});
     EXPECT_EQ(std::tuple(Enabled(tirf, "picMemTIRF"), Enabled(tirf, "picMoveTIRF")), std::tuple(false, false));

@@ -1,6 +1,6 @@
 #pragma once
-// The control pad on a simulated microscope (pad/PadFixture.h) with the stage
-// and TIRF windows opened from it as a user opens them.
+// The stage and TIRF windows opened from the pad as a user opens them (the
+// built-in microscope's pad is loaded first when none is).
 
 #include "pad/PadFixture.h"
 
@@ -16,12 +16,16 @@ class WindowTest : public PadTest {
 protected:
     frmStage& Stage()
     {
+        if (!pad)
+            Load();
         if (!pad->StageWindow())
             Click("picStage");
         return *pad->StageWindow();
     }
     frmTIRF& TIRF()
     {
+        if (!pad)
+            Load();
         if (!pad->TIRFWindow() || !pad->TIRFWindow()->isVisible())
             Click("picTIRFAngle");
         return *pad->TIRFWindow();
