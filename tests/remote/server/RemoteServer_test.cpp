@@ -1,6 +1,4 @@
-// The control socket on a loaded pad: each command's effect in the call
-// trace and the pad's controls, refusals, the connection's limits, the
-// socket's permissions and its removal.
+// The control socket on a loaded pad: commands, refusals, limits, permissions.
 
 #include "pad/PadFixture.h"
 
@@ -81,21 +79,16 @@ TEST_F(RemoteTest, CommandsGoThroughThePadToTheInstrument)
         const char* write;
         std::function<bool(frmZoControl&)> shown;
     } cases[] = {
-        {{{"cmd", "set"}, {"device", "NOSEPIECE"}, {"value", 3}},
-         "Nosepiece.SetPosition(3)",
+        {{{"cmd", "set"}, {"device", "NOSEPIECE"}, {"value", 3}}, "Nosepiece.SetPosition(3)",
          [](frmZoControl& p) { return p.cboOBJ->selectedIndex() == 2; }},
-        {{{"cmd", "set"}, {"device", "EpiShutter"}, {"value", "on"}},
-         "EpiShutter.Open()",
+        {{{"cmd", "set"}, {"device", "EpiShutter"}, {"value", "on"}}, "EpiShutter.Open()",
          [](frmZoControl& p) { return p.chkEpi->state() == 1; }},
-        {{{"cmd", "move"}, {"axis", "Z"}, {"by", 10}},
-         "ZDrive.MoveAbsolute(120400)",
+        {{{"cmd", "move"}, {"axis", "Z"}, {"by", 10}}, "ZDrive.MoveAbsolute(120400)",
          [](frmZoControl& p) { return p.txtZ->text().contains(" 3010 "); }},
-        {{{"cmd", "memory"}, {"recall", "Z"}, {"slot", 1}},
-         "ZDrive.MoveAbsolute(4000)",
+        {{{"cmd", "memory"}, {"recall", "Z"}, {"slot", 1}}, "ZDrive.MoveAbsolute(4000)",
          [](frmZoControl& p) { return p.txtZ->text().contains(" 100 "); }},
-        {{{"cmd", "mode"}, {"apply", "ph"}}, "ApplyMode(\"PH\")", [](frmZoControl& p) {
-             return p.cboCHGMode->selectedIndex() == 1;
-         }},
+        {{{"cmd", "mode"}, {"apply", "ph"}}, "ApplyMode(\"PH\")",
+         [](frmZoControl& p) { return p.cboCHGMode->selectedIndex() == 1; }},
     };
     g_MemZ[0] = "100";
     for (const auto& c : cases) {
@@ -109,9 +102,8 @@ TEST_F(RemoteTest, CommandsGoThroughThePadToTheInstrument)
         EXPECT_TRUE(c.shown(*pad)) << c.request << ": " << pad->txtZ->text().toStdString();
     }
     const Json state = Ask({{"cmd", "state"}, {"id", "s"}});
-    EXPECT_EQ(state["id"], "s");
-    EXPECT_EQ(state["result"]["devices"]["Nosepiece"], 2);
-    EXPECT_EQ(state["result"]["axes"]["Z"]["um"], 100.0);
+    EXPECT_EQ((std::tuple{state["id"], state["result"]["devices"]["Nosepiece"], state["result"]["axes"]["Z"]["um"]}),
+              (std::tuple{Json("s"), Json(2), Json(100.0)}));
 }
 
 TEST_F(RemoteTest, RefusedCommandsSendNothingAndFailuresStandInTheStatusLine)
@@ -154,9 +146,8 @@ TEST_F(RemoteTest, WaitEndsWhenTheAxesArriveAndWatchReportsChanges)
     do
         line = Read(*client);
     while (line.contains("event"));
-    EXPECT_EQ(line["id"], 2);
-    EXPECT_EQ(line["ok"], true);
-    EXPECT_EQ(scope().Nosepiece().Position()->Value(), 2);
+    EXPECT_EQ((std::tuple{line["id"], line["ok"], scope().Nosepiece().Position()->Value()}),
+              (std::tuple{Json(2), Json(true), 2}));
 }
 
 // Whatever a client sends, the others are served and the pad runs on.
@@ -188,8 +179,7 @@ TEST_F(RemoteTest, OnlyTheUserReachesTheSocketWhichGoesWithTheServer)
     struct stat folder{}, socket{};
     ASSERT_EQ(::stat(QFile::encodeName(QFileInfo(path).path()).constData(), &folder), 0);
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &socket), 0);
-    EXPECT_EQ(folder.st_mode & 0777, 0700u);
-    EXPECT_EQ(socket.st_mode & 0777, 0600u);
+    EXPECT_EQ((std::tuple{folder.st_mode & 0777, socket.st_mode & 0777}), (std::tuple{0700u, 0600u}));
     server.reset();
     EXPECT_FALSE(QFileInfo::exists(path));
 }
