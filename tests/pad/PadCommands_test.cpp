@@ -86,20 +86,15 @@ TEST_F(PadCommands, ARecallHoldsTheWindowsUntilArrivalAndEscapeStopsIt)
     g_MemY[0] = "30000";
     g_MemZ[0] = "3000";
     Load();
-    Click("picStage");
-    Click("picTIRFAngle");
-    const auto enabled = [&] {
-        return std::tuple(pad->Panels()->isEnabled(), pad->StageWindow()->isEnabled(), pad->TIRFWindow()->isEnabled(),
-                          pad->StatusLine()->btnStop->isEnabled());
-    };
+    OpenStageAndTIRF();
     // Z stands at 3000 already: its recall is over at once.
     Select("cboZ", 0);
-    EXPECT_EQ(enabled(), std::tuple(true, true, true, false));
+    EXPECT_EQ(Enabled(), std::tuple(true, true, true, false));
 
     Select("cboXY", 0);
     sim->Run(1000);
     pad->FlushReadouts();
-    EXPECT_EQ(enabled(), std::tuple(false, false, false, true));
+    EXPECT_EQ(Enabled(), std::tuple(false, false, false, true));
     const std::string readout = Find<QLineEdit>("txtX")->text().toStdString();
     EXPECT_NE(readout.find("→ 40"), std::string::npos) << readout;
 
@@ -107,7 +102,7 @@ TEST_F(PadCommands, ARecallHoldsTheWindowsUntilArrivalAndEscapeStopsIt)
     QTest::keyClick(pad->StageWindow(), Qt::Key_Escape);
     ExpectWrites({"XYStage.Stop()"});
     sim->Settle();
-    EXPECT_EQ(enabled(), std::tuple(true, true, true, false));
+    EXPECT_EQ(Enabled(), std::tuple(true, true, true, false));
     const int32_t stopped = scope().XAxis().Position()->Value();
     sim->Run(1000);
     pad->FlushReadouts();

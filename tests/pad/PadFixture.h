@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QWidget>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -40,6 +41,9 @@
 #include <vector>
 
 namespace zotest {
+
+using ::testing::DoubleEq;
+using ::testing::Pointwise;
 
 // The start-up host as far as the pad's unload reaches it: the steps are
 // recorded, the pad's own steps run on the pad.
@@ -161,6 +165,18 @@ protected:
     }
     void Select(const char* list, int index) const { List(list)->setSelectedIndex(index); }
     void Click(const char* button) const { Find<usrPButton>(button)->click(); }
+    void OpenStageAndTIRF() const
+    {
+        Click("picStage");
+        Click("picTIRFAngle");
+        ASSERT_TRUE(pad->StageWindow() && pad->TIRFWindow());
+    }
+    // Which of the pad's panels, the stage and TIRF windows and Stop take input.
+    std::tuple<bool, bool, bool, bool> Enabled() const
+    {
+        return {pad->Panels()->isEnabled(), pad->StageWindow()->isEnabled(), pad->TIRFWindow()->isEnabled(),
+                pad->StatusLine()->btnStop->isEnabled()};
+    }
     // Lets the instrument finish its moves and counts the trace from there.
     void SettleAndMark()
     {

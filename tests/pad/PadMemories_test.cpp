@@ -51,23 +51,16 @@ TEST_F(PadMemories, AStoreKeepsTheShownPositionAndARecallLandsOnIt)
 
     scope().ZDrive().MoveAbsolute(200000);
     sim->Settle();
-    Click("picStage");
-    Click("picTIRFAngle");
-    ASSERT_NE(pad->StageWindow(), nullptr);
-    ASSERT_NE(pad->TIRFWindow(), nullptr);
-
+    OpenStageAndTIRF();
     // The pad's controls and both other windows stay held until Z has arrived.
-    const auto enabled = [&] {
-        return std::tuple(pad->Panels()->isEnabled(), pad->StageWindow()->isEnabled(), pad->TIRFWindow()->isEnabled());
-    };
     MarkTrace();
     ui.ClearRecord();
     Select("cboZ", 2);
     ExpectWrites({"ZDrive.MoveAbsolute(120000)"});
-    EXPECT_EQ(enabled(), std::tuple(false, false, false));
+    EXPECT_EQ(Enabled(), std::tuple(false, false, false, true));
     sim->Settle();
-    EXPECT_EQ(enabled(), std::tuple(true, true, true));
-    EXPECT_EQ(scope().ZDrive().Position()->Value(), 120000);
+    EXPECT_EQ(std::tuple_cat(Enabled(), std::tuple(scope().ZDrive().Position()->Value())),
+              std::tuple(true, true, true, false, 120000));
 }
 
 TEST_F(PadMemories, AFailingRecallLeavesEveryWindowEnabled)

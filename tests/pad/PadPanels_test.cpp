@@ -43,11 +43,9 @@ TEST_F(PadPanels, LoadingShowsEveryDeviceAsTheInstrumentHasItAndSendsNothing)
     // Stage readouts in display units (device value x Resolution / 1000).
     pad->FlushReadouts();
     auto* z = Find<usrZspin>("spnStageZ");
-    EXPECT_DOUBLE_EQ(z->position(), 120000 * 0.025);
-    EXPECT_DOUBLE_EQ(z->minimum(), 0.0);
-    EXPECT_DOUBLE_EQ(z->maximum(), 320000 * 0.025);
-    EXPECT_DOUBLE_EQ(Find<usrXYspin>("spnStageXY")->xMaximum(), 570000 * 0.1);
-    EXPECT_DOUBLE_EQ(pad->DisplayFactor(frmZoControl::AxisZ), 0.025);
+    EXPECT_THAT((std::vector{z->position(), z->minimum(), z->maximum(), Find<usrXYspin>("spnStageXY")->xMaximum(),
+                             pad->DisplayFactor(frmZoControl::AxisZ)}),
+                (Pointwise(DoubleEq(), {120000 * 0.025, 0.0, 320000 * 0.025, 570000 * 0.1, 0.025})));
     EXPECT_EQ(Find<QLineEdit>("txtZ")->text().toStdString(), "Z: 3000 µm");
 
     // Initialising again advances the splash and keeps the hourglass until it ends.
@@ -122,12 +120,11 @@ TEST_F(PadPanels, TheFirstFilterRowDrivesAndFollowsTheTurretOfTheFirstLevel)
     EXPECT_EQ(Find<usrPButton>("picFL1")->toolTip().toStdString(), g_LangDeviceName.DeviceNames[9]);
     Select("cboFL1", 3);
     ExpectWrites({"FilterTurret2.SetPosition(4)"});
-    const auto rows = [&] { return std::tuple(List("cboFL1")->selectedIndex(), List("cboFL2")->selectedIndex()); };
     sim->Settle();
     scope().FilterTurret2().SetPosition(2);
     scope().FilterTurret1().SetPosition(5);
     sim->Settle();
-    EXPECT_EQ(rows(), std::tuple(1, 4));
+    EXPECT_EQ(std::tuple(List("cboFL1")->selectedIndex(), List("cboFL2")->selectedIndex()), std::tuple(1, 4));
     // The model's filter items stay turret 1 and turret 2.
     EXPECT_EQ(std::tuple(pad->func_PadParameter(clsPadParameters::FL1)->Value(),
                          pad->func_PadParameter(clsPadParameters::FL2)->Value()),
@@ -145,8 +142,7 @@ TEST_F(PadPanels, AnUnmountedDeviceKeepsItsPanelHiddenWhateverItsSwitch)
     // The switch hides a mounted device as well, and nothing else.
     ControlVisible[51] = false;
     pad->sub_SetVisible();
-    EXPECT_TRUE(Find("cboOBJ")->isHidden());
-    EXPECT_FALSE(Find("picOBJ")->isHidden());
+    EXPECT_EQ(std::tuple(Find("cboOBJ")->isHidden(), Find("picOBJ")->isHidden()), std::tuple(true, false));
     // Never a command to a device that is not there.
     Select("cboCON", 1);
     EXPECT_TRUE(WritesSinceMark().empty());
@@ -166,8 +162,7 @@ TEST_F(PadPanels, InGroupedLayoutsASwitchedOffFrameHidesItsGroup)
     // Outside the grouped layouts the frame's switch hides the frame only.
     g_LayoutType = 3;
     pad->sub_SetVisible();
-    EXPECT_TRUE(Find("fraDIA")->isHidden());
-    EXPECT_FALSE(Find("chkDIAShutter")->isHidden());
+    EXPECT_EQ(std::tuple(Find("fraDIA")->isHidden(), Find("chkDIAShutter")->isHidden()), std::tuple(true, false));
 }
 
 TEST_F(PadPanels, TogglesAndBarsSendOneCommandAndFollowTheInstrument)
@@ -208,12 +203,10 @@ TEST_F(PadPanels, TogglesAndBarsSendOneCommandAndFollowTheInstrument)
     scope().DiaLamp().Off();
     EXPECT_EQ(shown(), std::tuple(2, true, false));
 
-    auto* fks = Find<usrMPButton>("chkFKS");
-    auto* offset = Find<usrXscrollZo>("sbFKS");
-    scope().FKSUnit().On();
-    EXPECT_EQ(std::tuple(fks->state(), offset->isEnabled()), std::tuple(1, true));
-    scope().FKSUnit().Off();
-    EXPECT_EQ(std::tuple(fks->state(), offset->isEnabled()), std::tuple(2, false));
+    for (const auto& [on, state] : {std::pair{true, 1}, {false, 2}}) {
+        on ? scope().FKSUnit().On() : scope().FKSUnit().Off();
+        EXPECT_EQ(std::tuple(Find<usrMPButton>("chkFKS")->state(), Find("sbFKS")->isEnabled()), std::tuple(state, on));
+    }
 
     auto* angle = Find<usrXscrollZo>("sbTIRFAngle");
     EXPECT_EQ(std::tuple(angle->maximum(), angle->smallStep()), std::tuple(1200.0, 0.1));
@@ -284,8 +277,7 @@ TEST_F(PadPanels, PluggingADeviceInOrOutUpdatesTheModelAndThePanel)
     ASSERT_EQ(ui.Boxes().size(), 1u);
     EXPECT_EQ(ui.Boxes()[0].text.rfind(func_GetMessage(12), 0), 0u) << ui.Boxes()[0].text;
     EXPECT_GT(ui.Boxes()[0].text.size(), func_GetMessage(12).size()) << "the check's own text follows";
-    EXPECT_TRUE(Find("chkEpi")->isHidden());
-    EXPECT_TRUE(pad->isEnabled());
+    EXPECT_EQ(std::tuple(Find("chkEpi")->isHidden(), pad->isEnabled()), std::tuple(true, true));
 }
 
 TEST_F(PadPanels, AfterASettingsChangeOnlyTheDevicesWhoseFlagIsSetAreReadAgain)
@@ -298,8 +290,7 @@ TEST_F(PadPanels, AfterASettingsChangeOnlyTheDevicesWhoseFlagIsSetAreReadAgain)
     pad->m_mipEX.Release();
     g_Zo->Condenser->SetCode(0, 4);
     g_Zo->EXFilter->SetCode(0, 5);
-    EXPECT_EQ(g_Zo->Condenser->func_WriteSdk(), "");
-    EXPECT_EQ(g_Zo->EXFilter->func_WriteSdk(), "");
+    EXPECT_EQ((std::tuple{g_Zo->Condenser->func_WriteSdk(), g_Zo->EXFilter->func_WriteSdk()}), std::tuple("", ""));
     ASSERT_TRUE(g_RefreshCondenser);
     g_RefreshEXFilter = false; // as if only the condenser had changed
 
@@ -316,9 +307,8 @@ TEST_F(PadPanels, ALanguageChangeReachesThePadByName)
     g_LangFrmZoControl.BtnExit = "Leave";
     g_LangFrmZoControl.CboPath[1] = "Ocular";
     ASSERT_TRUE(QMetaObject::invokeMethod(pad.get(), "sub_RefreshLanguage"));
-    EXPECT_EQ(Find<usrPButton>("picExit")->text(), "Leave");
-    EXPECT_EQ(Entry("cboPath", 0), "Ocular");
-    EXPECT_TRUE(WritesSinceMark().empty());
+    EXPECT_EQ(std::tuple(Find<usrPButton>("picExit")->text(), Entry("cboPath", 0), WritesSinceMark().empty()),
+              std::tuple("Leave", "Ocular", true));
     sub_ReadLanguage();
 }
 
@@ -350,8 +340,7 @@ TEST_F(PadPanels, OnlyTheUsersCloseAsksAndYesShutsDownOnce)
     // Any close the program did not ask for is the user's.
     ui.QueueAnswer(UiServices::ID_NO);
     EXPECT_FALSE(pad->close());
-    EXPECT_EQ(ui.Boxes().size(), 3u);
-    EXPECT_TRUE(host.steps.empty());
+    EXPECT_EQ(std::tuple(ui.Boxes().size(), host.steps.empty()), std::tuple(3u, true));
 
     ui.ClearRecord();
     ui.QueueAnswer(UiServices::ID_YES);
@@ -368,15 +357,15 @@ TEST_F(PadPanels, TheOtherWindowsOpenAsFramesWithTheirCaptions)
     Load();
     Click("picStage");
     ASSERT_NE(pad->StageWindow(), nullptr);
-    EXPECT_EQ(pad->StageWindow()->objectName(), "frmStage");
-    EXPECT_EQ(pad->StageWindow()->windowTitle().toStdString(), g_LangGUITitle.StageXYZ);
+    EXPECT_EQ(std::tuple(pad->StageWindow()->objectName().toStdString(), pad->StageWindow()->windowTitle().toStdString()),
+              std::tuple("frmStage", g_LangGUITitle.StageXYZ));
     Click("picTIRFAngle");
     ASSERT_NE(pad->TIRFWindow(), nullptr);
     EXPECT_TRUE(pad->TIRFWindow()->isVisible());
     Click("picSetting");
     ASSERT_NE(pad->SettingWindow(), nullptr);
-    EXPECT_TRUE(pad->SettingsOpen());
-    EXPECT_EQ(pad->SettingWindow()->windowTitle().toStdString(), g_LangGUITitle.SettingMain);
+    EXPECT_EQ(std::tuple(pad->SettingsOpen(), pad->SettingWindow()->windowTitle().toStdString()),
+              std::tuple(true, g_LangGUITitle.SettingMain));
     pad->SettingWindow()->reject();
     EXPECT_FALSE(pad->SettingsOpen());
     pad->sub_UnloadOtherWindows();

@@ -2,6 +2,8 @@
 
 #include "PadFixture.h"
 
+#include <gmock/gmock.h>
+
 #include <cmath>
 
 namespace zotest {
@@ -28,7 +30,10 @@ protected:
     usrXYspin* XY() { return Find<usrXYspin>("spnStageXY"); }
     usrZspin* Z() { return Find<usrZspin>("spnStageZ"); }
     usrZspin* Piezo() { return Find<usrZspin>("spnStagePiezo"); }
+    // X and Y, Z and piezo steps.
+    std::vector<double> Steps() { return {XY()->xStep(), XY()->yStep(), Z()->step(), Piezo()->step()}; }
 };
+
 
 // The base step of each axis: X and Y 1 / magnification, Z and piezo the
 // depth of field 0.55 / (2 NA^2), never below what the axis shows; with the
@@ -64,18 +69,13 @@ TEST_F(PadStepping, TheBaseStepFollowsTheObjectiveUnlessTheAxisShowsCoarser)
             scope().Nosepiece().Item(c.clearedPosition).SetCode(0);
             sim->Settle();
         }
-        EXPECT_DOUBLE_EQ(XY()->xStep(), c.xy);
-        EXPECT_DOUBLE_EQ(XY()->yStep(), c.xy);
-        EXPECT_DOUBLE_EQ(Z()->step(), c.z);
-        EXPECT_DOUBLE_EQ(Piezo()->step(), c.piezo);
+        EXPECT_THAT(Steps(), (Pointwise(DoubleEq(), {c.xy, c.xy, c.z, c.piezo})));
     }
 }
 
 TEST_F(PadStepping, TheStepSizeButtonsPickTheMultiplierAndWrapAround)
 {
-    g_IncrementValue[saXY] = {"1", "10", "100"};
     g_IncrementValue[saZ] = {"2", "5", "50"};
-    g_IncrementValue[saTIRF] = {"1", "10", "100"};
     g_IncrementValue[saFKS] = {"1", "25", "250"};
     Load();
     ToObjective(1);
@@ -83,21 +83,20 @@ TEST_F(PadStepping, TheStepSizeButtonsPickTheMultiplierAndWrapAround)
     for (const auto& [state, factor] : {std::pair{2, 10}, {3, 100}, {1, 1}}) {
         xyButton->click();
         EXPECT_EQ(xyButton->state(), state);
-        EXPECT_DOUBLE_EQ(XY()->xStep(), factor * 0.25);
-        EXPECT_DOUBLE_EQ(XY()->yStep(), factor * 0.25);
+        EXPECT_THAT((std::vector{XY()->xStep(), XY()->yStep()}),
+                    (Pointwise(DoubleEq(), {factor * 0.25, factor * 0.25})));
     }
 
-    auto* zButton = Find<usrMPButton>("picStageZ");
-    zButton->click();
+    Click("picStageZ");
     EXPECT_DOUBLE_EQ(Z()->step(), 5 * 0.55 / (2 * 0.1 * 0.1));
     // A new objective keeps the multiplier the button shows.
     ToObjective(4);
     EXPECT_DOUBLE_EQ(Z()->step(), 5 * 0.55 / (2 * 0.75 * 0.75));
 
-    Find<usrMPButton>("btnStageTIRF")->click();
+    Click("btnStageTIRF");
     EXPECT_DOUBLE_EQ(Find<usrXscrollZo>("sbTIRFAngle")->smallStep(), 10 * 0.1);
-    Find<usrMPButton>("btnStageFKS")->click();
-    Find<usrMPButton>("btnStageFKS")->click();
+    Click("btnStageFKS");
+    Click("btnStageFKS");
     EXPECT_DOUBLE_EQ(Find<usrXscrollZo>("sbFKS")->smallStep(), 250);
     EXPECT_EQ(WritesSinceMark().size(), 2u) << "only the two objective changes reached the instrument";
 }
