@@ -112,10 +112,8 @@ TEST_F(Bindings, ASelectionIsOneCommandWithThePositionAndTheGuardAroundIt)
     ListDeviceBinding binding(path, member, list);
     binding.Bind(kDevice, parameter, [&](int32_t p) {
         // Inside the call: busy, hourglass, the pad disabled.
-        EXPECT_TRUE(binding.Busy());
-        EXPECT_FALSE(pad.isEnabled());
-        ASSERT_FALSE(ui.BusyPointer().empty());
-        EXPECT_TRUE(ui.BusyPointer().back());
+        EXPECT_EQ(std::tuple(binding.Busy(), pad.isEnabled(), ui.BusyPointer()),
+                  std::tuple(true, false, std::vector<bool>{true}));
         sent.push_back(p);
     });
     list.setSelectedIndex(2);
@@ -133,14 +131,12 @@ TEST_F(Bindings, APositionReportedWhileTheUsersCommandRunsIsIgnored)
     });
     parameter->Report(1);
     list.setSelectedIndex(4);
-    EXPECT_EQ(list.selectedIndex(), 4) << "the list keeps the user's choice";
-    EXPECT_EQ(sent, std::vector<int32_t>{5});
+    EXPECT_EQ(std::tuple(list.selectedIndex(), sent), std::tuple(4, std::vector<int32_t>{5})) << "the user's choice";
     // Once the command is over, reports are shown again.
     parameter->Report(5);
     EXPECT_EQ(list.selectedIndex(), 4);
     parameter->Report(2);
-    EXPECT_EQ(list.selectedIndex(), 1);
-    EXPECT_EQ(sent, std::vector<int32_t>{5});
+    EXPECT_EQ(std::tuple(list.selectedIndex(), sent), std::tuple(1, std::vector<int32_t>{5}));
 }
 
 TEST_F(Bindings, SelectionsMadeWhileThePadFillsTheListSendNothing)
@@ -157,8 +153,7 @@ TEST_F(Bindings, SelectionsMadeWhileThePadFillsTheListSendNothing)
     parameter->OnInfoChanged.Raise();
     EXPECT_EQ(list.itemText(5), "6: rebuilt");
     binding.WhileUpdating([&] { list.setSelectedIndex(1); });
-    EXPECT_TRUE(sent.empty());
-    EXPECT_FALSE(binding.Updating());
+    EXPECT_EQ(std::tuple(sent.empty(), binding.Updating()), std::tuple(true, false));
     list.setSelectedIndex(0);
     EXPECT_EQ(sent, std::vector<int32_t>{1});
 }
@@ -183,14 +178,12 @@ TEST_F(Bindings, ToggleButtonsShowStateOneForOnAndSendTheStateTheClickLeft)
         parameter->Report(value);
         EXPECT_EQ(button.state(), state);
     }
-    EXPECT_EQ(seen, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(switched.empty());
+    EXPECT_EQ(std::tuple(seen, switched.empty()), std::tuple(std::vector<bool>{true, false}, true));
 
     button.click(); // 2 -> 1: on
     button.click(); // 1 -> 2: off
-    EXPECT_EQ(switched, (std::vector<bool>{true, false}));
-    EXPECT_EQ(ui.BusyPointer(), (std::vector<bool>{true, false, true, false}));
-    EXPECT_TRUE(pad.isEnabled());
+    EXPECT_EQ(std::tuple(switched, ui.BusyPointer(), pad.isEnabled()),
+              std::tuple(std::vector<bool>{true, false}, std::vector<bool>{true, false, true, false}, true));
 }
 
 TEST(PadNumbers, DisplayValuesBecomeWholeDeviceUnits)
@@ -211,11 +204,9 @@ TEST(PadFrameThrottle, ABurstReachesTheScreenOnceAFrameWithTheLatestValue)
     EXPECT_EQ(shows, 1);
     for (int i = 0; i < 100; ++i)
         throttle.Request();
-    EXPECT_EQ(shows, 1);
-    EXPECT_TRUE(throttle.Pending());
+    EXPECT_EQ(std::tuple(shows, throttle.Pending()), std::tuple(1, true));
     QTest::qWait(3 * FrameThrottle::FramePeriodMs());
-    EXPECT_EQ(shows, 2) << "the gathered changes are shown together when the frame ends";
-    EXPECT_FALSE(throttle.Pending());
+    EXPECT_EQ(std::tuple(shows, throttle.Pending()), std::tuple(2, false)) << "shown together when the frame ends";
 
     throttle.Request();
     throttle.Flush();
