@@ -2,7 +2,6 @@
 
 #include "SettingsFixture.h"
 
-#include "core/mdlCommon.h"
 #include "model/clsDBBAFilter.h"
 #include "model/clsDBObjective.h"
 #include "model/clsDbCondenser.h"
@@ -17,11 +16,8 @@
 #include "settings/frmZoomImage.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
 #include <QTreeWidget>
 
 namespace zotest {
@@ -242,8 +238,7 @@ TEST_F(AttachPages, TheEscapeBoxNeedsTheZDriveAndZoomEnlargesThePicture)
     // The page remembered from the settings file comes back with its view.
     dialog->hide();
     g_DefaultGUIPage[frmSettingMain::Attach] = AttachMainCtl::DBFilter;
-    pad.reset();
-    Open("[Mounted]\nZDrive = 0\n");
+    Reopen("[Mounted]\nZDrive = 0\n");
     ExpectShown(AttachMainCtl::DBFilter);
     Menu(0);
     EXPECT_FALSE(On(AttachMainCtl::Objective, "chkESC")->isVisible());

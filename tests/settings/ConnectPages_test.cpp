@@ -2,14 +2,11 @@
 
 #include "SettingsFixture.h"
 
-#include "core/mdlCommon.h"
-#include "model/clsConnectFilter.h"
 #include "model/clsConnectKMX.h"
 #include "model/clsConnectPiezoStage.h"
 #include "model/clsConnectShutter.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 
 namespace zotest {
 namespace {
@@ -29,8 +26,7 @@ TEST_F(ConnectPages, EntriesFollowTheSystemTypeAndTheMountedTurrets)
     for (const auto& [description, enabled] : std::vector<std::pair<std::string, std::vector<bool>>>{
              {std::string(kConnectors) + "[Mounted]\nFilterTurret2 = 0\n", {true, true, false, false, true}},
              {"", {false, false, true, true, true}}}) {
-        pad.reset();
-        Open(description);
+        Reopen(description);
         SettingPageGroup* group = Show(frmSettingMain::Connect);
         for (std::size_t entry = 0; entry < enabled.size(); ++entry)
             EXPECT_EQ(group->findChild<QWidget*>(QString("optMenu%1").arg(entry))->isEnabled(), enabled[entry])

@@ -2,15 +2,12 @@
 
 #include "SettingsFixture.h"
 
-#include "core/mdlCommon.h"
 #include "model/clsObservationMode.h"
 #include "settings/KeyShortcutKeyCtl.h"
 #include "settings/ObservationModeCtl.h"
 #include "settings/SettingCheckBox.h"
 
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
 
 namespace zotest {
 namespace {
@@ -21,7 +18,7 @@ class ObservationPage : public SettingsTest {
 protected:
     void OpenPage(const std::string& description = "")
     {
-        Open(description);
+        Reopen(description);
         Show(frmSettingMain::Observation);
     }
     SettingCheckBox* Item(int j) const { return In<SettingCheckBox>(QString("chkMode%1").arg(j).toUtf8()); }
@@ -45,8 +42,6 @@ TEST_F(ObservationPage, ItemsOfDevicesTheMicroscopeLacksAreHidden)
             if (Item(j)->isHidden())
                 hiddenItems.push_back(j);
         EXPECT_EQ(hiddenItems, hidden) << description;
-        dialog->hide();
-        pad.reset();
     }
 }
 

@@ -3,12 +3,9 @@
 
 #include "pad/PadFixture.h"
 
-#include "core/mdlSettings.h"
 #include "settings/SettingPageGroup.h"
-#include "settings/frmSettingMain.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QTimer>
 
@@ -41,6 +38,7 @@ protected:
         MarkTrace();
         return dialog;
     }
+    frmSettingMain* Reopen(const std::string& description) { pad.reset(); return Open(description); }
 
     // Control `name` below `parent` (the dialog for In).
     template <class Kind = QWidget>

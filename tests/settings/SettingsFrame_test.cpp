@@ -2,14 +2,12 @@
 
 #include "SettingsFixture.h"
 
-#include "core/mdlCommon.h"
 #include "model/clsModeALF.h"
 #include "model/clsObjective.h"
 #include "sdk/DeviceIndex.h"
 #include "settings/SettingPage.h"
 
 #include <QListWidget>
-#include <QTest>
 
 namespace zotest {
 namespace {

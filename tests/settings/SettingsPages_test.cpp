@@ -2,8 +2,6 @@
 
 #include "SettingsFixture.h"
 
-#include "core/mdlGlobals.h"
-#include "core/mdlLanguage.h"
 #include "model/clsErgoKey.h"
 #include "model/clsModeALF.h"
 #include "model/clsObservationMode.h"
@@ -29,8 +27,7 @@ TEST_F(SettingsPages, TheModePagesNeedTheNosepieceAndTheZDrive)
 {
     for (const auto& [description, enabled] : {std::pair{"[Mounted]\nZDrive = 0\n", false},
                                                std::pair{"[Mounted]\nNosepiece = 0\n", false}, std::pair{"", true}}) {
-        pad.reset();
-        Open(description);
+        Reopen(description);
         SettingPageGroup* mode = Show(frmSettingMain::Mode);
         for (const char* entry : {"optMenu0", "optMenu1"})
             EXPECT_EQ(mode->findChild<QWidget*>(entry)->isEnabled(), enabled) << description << entry;
@@ -101,8 +98,7 @@ TEST_F(SettingsPages, TheVersionPageNamesTheControllerBoxBySystemType)
     for (const auto& [type, expected] : {std::pair{3, Row{"Kestro-A CPU(SH7145)", true, true}},
                                          std::pair{5, Row{g_LangOthersVersionCtl.LblDevice[4], false, false}},
                                          std::pair{2, Row{"Kestro-B", true, false}}}) {
-        pad.reset();
-        Open("[Instrument]\nSystemType = " + std::to_string(type) + "\n");
+        Reopen("[Instrument]\nSystemType = " + std::to_string(type) + "\n");
         QWidget* page = Show(frmSettingMain::Others, 2)->Page(2);
         auto* controller = In<QLabel>("lblDevice4");
         EXPECT_EQ(Row(controller->text().toStdString(), controller->isEnabled(),

@@ -3,10 +3,6 @@
 
 #include "WindowFixture.h"
 
-#include "core/mdlCommon.h"
-#include "core/mdlLanguage.h"
-#include "core/mdlSettings.h"
-#include "widgets/usrZspin.h"
 #include "windows/MapPiezoCtl.h"
 #include "windows/MapXYCtl.h"
 #include "windows/MapZCtl.h"

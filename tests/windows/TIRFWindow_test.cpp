@@ -3,9 +3,6 @@
 #include "WindowFixture.h"
 
 #include "core/UiServices.h"
-#include "core/mdlCommon.h"
-#include "core/mdlSettings.h"
-#include "widgets/usrMPButton.h"
 
 namespace zotest {
 namespace {

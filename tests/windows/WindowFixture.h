@@ -4,10 +4,6 @@
 
 #include "pad/PadFixture.h"
 
-#include "widgets/usrPButton.h"
-#include "windows/frmStage.h"
-#include "windows/frmTIRF.h"
-
 #include <QListWidget>
 
 namespace zotest {

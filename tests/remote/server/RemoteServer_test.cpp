@@ -2,19 +2,14 @@
 
 #include "pad/PadFixture.h"
 
-#include "core/mdlCommon.h"
 #include "remote/RemoteProtocol.h"
 #include "remote/RemoteSocket.h"
 #include "remote/server/PadRemote.h"
 #include "remote/server/RemoteServer.h"
-#include "pad/PadStatusLine.h"
-#include "settings/frmSettingMain.h"
-#include "widgets/usrMPButton.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QLocalSocket>
 
 #include <sys/stat.h>
