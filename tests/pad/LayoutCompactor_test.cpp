@@ -24,15 +24,13 @@ TEST(LayoutCompactorTest, ControlsCoveringEachOtherKeepTheirOffsets)
     items[2].Visible = false;
     const std::vector<int> all = {0, 1, 2, 3};
     LayoutCompactor::Compact(items, all);
-    EXPECT_TRUE(items[0].Placed == items[0].Table && items[1].Placed == items[1].Table);
-    EXPECT_EQ(items[3].Placed.Left, 1000);
+    EXPECT_EQ(std::tuple(items[0].Placed, items[1].Placed, items[3].Placed.Left), std::tuple(items[0].Table, items[1].Table, 1000));
 
     // Without the picture the box comes to the picture's left edge, and the
     // rest follows with the design's gap.
     items[0].Visible = false;
     LayoutCompactor::Compact(items, all);
-    EXPECT_EQ(items[1].Placed, (TwipRect{100, 200, 200, 200}));
-    EXPECT_EQ(items[3].Placed.Left, 300 + 100);
+    EXPECT_EQ(std::tuple(items[1].Placed, items[3].Placed.Left), std::tuple(TwipRect{100, 200, 200, 200}, 300 + 100));
 }
 
 TEST(LayoutCompactorTest, ABlockFollowsTheNearestEdgeOfEverythingBeforeIt)

@@ -195,8 +195,8 @@ TEST_F(FitFormTest, CentresAndRemembersOrReturnsToTheRememberedPlace)
     engine.sub_FitForm(1, 64);
     const TwipRect centred = pad.Form;
     EXPECT_EQ(std::tuple(centred.Left, centred.Top), std::tuple((28800 - centred.Width) / 2, (16200 - centred.Height) / 2));
-    EXPECT_EQ(std::tuple(engine.RememberedLeft(), engine.RememberedTop()), std::tuple(centred.Left, centred.Top));
-    EXPECT_TRUE(engine.CentreFlag()) << "fitting leaves the flag alone";
+    EXPECT_EQ(std::tuple(engine.RememberedLeft(), engine.RememberedTop(), engine.CentreFlag()),
+              std::tuple(centred.Left, centred.Top, true)) << "fitting leaves the flag alone";
 
     engine.SetCentreFlag(false);
     pad.Form.Left = 5;
@@ -210,8 +210,7 @@ TEST_F(LayoutEngineTest, ATypeOutOfRangeAppliesLayout1)
 {
     switches.Type = 9;
     engine.sub_SetLayout();
-    EXPECT_EQ(Lefts({"txtX", "fraDIA"}), (std::vector<int>{840, 10140}));
-    EXPECT_EQ(pad.AlignedFor, std::vector<int>{1});
+    EXPECT_EQ(std::tuple(Lefts({"txtX", "fraDIA"}), pad.AlignedFor), std::tuple(std::vector{840, 10140}, std::vector{1}));
 }
 
 } // namespace

@@ -127,8 +127,7 @@ TEST_F(PadLayouts, TheFirstLayoutAndTheDesignPlaceEveryControlAtItsTableRow)
         g_LayoutType = changeGui ? 1 : 6;
         Load();
         if (!changeGui) {
-            EXPECT_EQ(pad->size(), pad->DesignedSize());
-            EXPECT_TRUE(g_LayoutPending) << "no layout was applied";
+            EXPECT_EQ(std::tuple(pad->size(), g_LayoutPending), std::tuple(pad->DesignedSize(), true)) << "no layout applied";
             // In pixels: Left 750, Bottom 1215 less the raise.
             const QRect objective = Find("cboOBJ")->geometry();
             EXPECT_EQ(std::tuple(objective.x(), objective.bottom() + 1), std::tuple(50, (1215 - LayoutEngine::kComboRaise) / 15));
@@ -161,9 +160,8 @@ TEST_F(PadLayouts, APendingChangeIsAppliedOnTheNextActivation)
     g_LayoutPending = true;
     pad->Form_Deactivate();
     pad->Form_Activate();
-    EXPECT_FALSE(g_LayoutPending);
-    EXPECT_LT(pad->width(), first.width()) << "layout 7 is tall and narrow";
-    EXPECT_GT(pad->height(), first.height());
+    EXPECT_EQ(std::tuple(g_LayoutPending, pad->width() < first.width(), pad->height() > first.height()),
+              std::tuple(false, true, true)) << "layout 7 is tall and narrow";
 }
 
 } // namespace

@@ -22,9 +22,8 @@ TEST_F(PadMemories, ListsShowEverySlotWithItsAxisCaptionAndNoSlotStoresNothing)
     Load();
     for (const char* list : {"cboXY", "cboZ", "cboPiezo", "cboTIRF"})
         ASSERT_EQ(List(list)->count(), 20) << list;
-    EXPECT_EQ(std::tuple(Entry("cboXY", 0), Entry("cboXY", 1)), std::tuple("1:X:-1500.5Y:250", "2:X:Y:"));
-    EXPECT_EQ(std::tuple(Entry("cboZ", 19), Entry("cboPiezo", 0), Entry("cboTIRF", 4)),
-              std::tuple("20:Z:3000", "1:PZ:", "5:TIRF:12.5"));
+    EXPECT_EQ(std::tuple(Entry("cboXY", 0), Entry("cboXY", 1), Entry("cboZ", 19), Entry("cboPiezo", 0), Entry("cboTIRF", 4)),
+              std::tuple("1:X:-1500.5Y:250", "2:X:Y:", "20:Z:3000", "1:PZ:", "5:TIRF:12.5"));
     EXPECT_EQ(List("cboZ")->selectedIndex(), -1) << "nothing is chosen until the user picks a slot";
 
     const auto before = std::make_tuple(g_MemX, g_MemY, g_MemZ, g_MemPiezo, g_MemTIRF);
@@ -34,8 +33,7 @@ TEST_F(PadMemories, ListsShowEverySlotWithItsAxisCaptionAndNoSlotStoresNothing)
         Click(store);
     pad->picMEMZ_Click();
     EXPECT_EQ(std::make_tuple(g_MemX, g_MemY, g_MemZ, g_MemPiezo, g_MemTIRF), before);
-    EXPECT_EQ(lists(), shown);
-    EXPECT_EQ(std::tuple(ui.Boxes().size(), WritesSinceMark().size()), std::tuple(0u, 0u));
+    EXPECT_EQ(std::tuple(lists(), ui.Boxes().size(), WritesSinceMark().size()), std::tuple(shown, 0u, 0u));
 }
 
 TEST_F(PadMemories, AStoreKeepsTheShownPositionAndARecallLandsOnIt)
@@ -111,8 +109,7 @@ TEST_F(PadMemories, AStoreAtTheLimitIsKeptAndAnXYStoreNeedsBothAxesInside)
     xy->setYMinimum(-100000);
     xy->setYPosition(-38000.1);
     Click("picMemXY");
-    EXPECT_TRUE(ShowedOutOfRange());
-    EXPECT_EQ(std::tuple(g_MemX[0], g_MemY[0], Entry("cboXY", 0)), std::tuple("", "", "1:X:Y:"));
+    EXPECT_EQ(std::tuple(ShowedOutOfRange(), g_MemX[0], g_MemY[0], Entry("cboXY", 0)), std::tuple(true, "", "", "1:X:Y:"));
 }
 
 TEST_F(PadMemories, ARecallBeyondAnyDrivesReachShowsMessage82AndSendsNothing)
@@ -131,9 +128,8 @@ TEST_F(PadMemories, ARecallBeyondAnyDrivesReachShowsMessage82AndSendsNothing)
         ui.ClearRecord();
         MarkTrace();
         Select(list, slot);
-        EXPECT_TRUE(ShowedOutOfRange(82)) << list << " " << slot;
-        EXPECT_EQ(std::tuple(WritesSinceMark().size(), pad->Panels()->isEnabled()), std::tuple(0u, true))
-            << list << " " << slot;
+        EXPECT_EQ(std::tuple(ShowedOutOfRange(82), WritesSinceMark().size(), pad->Panels()->isEnabled()),
+                  std::tuple(true, 0u, true)) << list << " " << slot;
     }
 }
 

@@ -97,8 +97,8 @@ TEST_F(PadStepping, TheStepSizeButtonsPickTheMultiplierAndWrapAround)
     EXPECT_DOUBLE_EQ(Find<usrXscrollZo>("sbTIRFAngle")->smallStep(), 10 * 0.1);
     Click("btnStageFKS");
     Click("btnStageFKS");
-    EXPECT_DOUBLE_EQ(Find<usrXscrollZo>("sbFKS")->smallStep(), 250);
-    EXPECT_EQ(WritesSinceMark().size(), 2u) << "only the two objective changes reached the instrument";
+    EXPECT_EQ(std::tuple(Find<usrXscrollZo>("sbFKS")->smallStep(), WritesSinceMark().size()), std::tuple(250.0, 2u))
+        << "only the two objective changes reached the instrument";
 }
 
 // The drives (not the piezo) step with the spin speed and get the stage speed
