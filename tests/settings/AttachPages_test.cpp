@@ -132,8 +132,8 @@ TEST_F(AttachPages, NamesKeepTheirDatabasesFormAndBlockPartsBecomeTheBlocksCompo
     Press("btnApply");
     EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(63)});
     const clsDbFilter& blocks = *g_Zo->DbFilter;
-    EXPECT_EQ((std::tuple{blocks.Name(302), g_Zo->DbEXFilter->Name(312), blocks.DMName(312),
-                          g_Zo->DBBAFilter->Name(312), blocks.CustomEX(302), blocks.CustomDM(302), blocks.CustomBA(302)}),
+    EXPECT_EQ((std::tuple{blocks.Name(302), g_Zo->DbEXFilter->Name(312), blocks.DMName(312), g_Zo->DBBAFilter->Name(312),
+                          blocks.CustomEX(302), blocks.CustomDM(302), blocks.CustomBA(302)}),
               (std::tuple{"Mine", "EX 470", "DM 1", "BA 525", 312, 312, 312}));
 
     Show(frmSettingMain::Attach, AttachMainCtl::DBEXFilter);
@@ -200,8 +200,9 @@ TEST_F(AttachPages, AnObjectiveChosenForAPositionIsSentByApplyAndUndoneByCancel)
     };
     page->optPort_Click(2);
     // Position 3 holds no escape flag: the box is grey, not empty.
-    EXPECT_EQ(On<QCheckBox>(AttachMainCtl::Objective, "chkESC")->checkState(), Qt::PartiallyChecked);
-    EXPECT_EQ(list->currentItem()->text(0), "ZPA 20x");
+    EXPECT_EQ((std::tuple{On<QCheckBox>(AttachMainCtl::Objective, "chkESC")->checkState(),
+                          list->currentItem()->text(0)}),
+              (std::tuple{Qt::PartiallyChecked, "ZPA 20x"}));
     choose("ZPA 40x");
     EXPECT_TRUE(On(AttachMainCtl::Objective, "fraPicture")->isVisible());
     Press("btnApply");

@@ -62,8 +62,8 @@ TEST_F(ConnectPages, ShuttersNeverShareAUseAndARefusedListKeepsTheFocus)
     Choose(page, "cboType0", clsConnectShutter::UseNone);
     Choose(page, "cboType1", clsConnectShutter::UseNone);
     Choose(page, "cboBrand1", 1);
-    EXPECT_EQ(ui.BoxTexts().size(), 2u);
-    EXPECT_EQ(std::tuple(shutters.Use(0), shutters.Use(1), shutters.Maker(1)), std::tuple(0, 0, 1));
+    EXPECT_EQ((std::tuple{ui.BoxTexts().size(), shutters.Use(0), shutters.Use(1), shutters.Maker(1)}),
+              (std::tuple{2u, 0, 0, 1}));
 }
 
 TEST_F(ConnectPages, ACameraMakeStartsTheTypeAgainAndATypeCountsOnlyWithAMake)
@@ -97,8 +97,8 @@ TEST_F(ConnectPages, ExchangingTheTurretsTwiceRestoresTheFramesAndTheOrder)
     const bool order = g_Zo->ConnectFilter->FilterPosition();
     for (bool exchanged : {true, false}) {
         page->findChild<QAbstractButton*>("chkFlChange")->click();
-        EXPECT_EQ(places(), exchanged ? std::pair(before.second, before.first) : before);
-        EXPECT_EQ(g_Zo->ConnectFilter->FilterPosition(), exchanged ? !order : order);
+        EXPECT_EQ((std::tuple{places(), g_Zo->ConnectFilter->FilterPosition()}),
+                  (std::tuple{exchanged ? std::pair(before.second, before.first) : before, exchanged != order}));
     }
     EXPECT_TRUE(WritesSinceMark().empty());
 }

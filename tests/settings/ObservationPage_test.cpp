@@ -105,8 +105,8 @@ TEST_F(ObservationPage, ANamedModeHoldsWhatTheDevicesDidAndThePadAppliesItAfterA
     sim->Settle();
     Name("NP3");
     Press("btnApply");
-    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{func_GetMessage(63)});
-    EXPECT_EQ(Entries("cboCHGMode").back(), "4:NP3");
+    EXPECT_EQ((std::tuple{ui.BoxTexts(), Entries("cboCHGMode").back()}),
+              (std::tuple{std::vector{func_GetMessage(63)}, "4:NP3"}));
     const auto* keys = static_cast<KeyShortcutKeyCtl*>(In("KeyShortcutKeyCtl1"));
     EXPECT_EQ(keys->Table().Cell(89, 2), "4 : NP3");
 

@@ -114,10 +114,10 @@ TEST_F(SettingsFrame, AnInvalidFieldIsLeftByPressingCancel)
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(In("btnCancel"), &enter);
     ui.QueueAnswer(UiServices::ID_NO);
-    EXPECT_EQ(page->func_FieldExit(), SettingPage::FieldExit::Stay);
-    EXPECT_EQ(page->func_FieldExit(), SettingPage::FieldExit::Leave);
-    EXPECT_EQ((std::tuple{ui.BoxTexts(), dialog->isVisible()}),
-              (std::tuple{std::vector<std::string>(2, func_GetMessage(69)), false}));
+    // Braces: the two exits are taken in this order.
+    EXPECT_EQ((std::tuple{page->func_FieldExit(), page->func_FieldExit(), ui.BoxTexts(), dialog->isVisible()}),
+              (std::tuple{SettingPage::FieldExit::Stay, SettingPage::FieldExit::Leave,
+                          std::vector<std::string>(2, func_GetMessage(69)), false}));
 }
 
 TEST_F(SettingsFrame, LoadsOnlyTheTickedPartsOfASetupFile)

@@ -51,8 +51,8 @@ TEST(MapGeometry, ZoomStaysWithinItsTenLevelsAndAMagnificationOf0CountsAs1)
     EXPECT_EQ(std::tuple(func_Magnification(magnifications, 0), func_Magnification(magnifications, 9)),
               std::tuple(1, 800));
     // The scale shows the window around the centre, or the range from its low end.
-    EXPECT_EQ(func_ShownRange({0, 30000, 3, 1, 5000}), (std::array<double, 2>{0, 10000}));
-    EXPECT_EQ(func_ShownRange({-100, 100, 1, 0, 50}), (std::array<double, 2>{-100, 100}));
+    EXPECT_EQ((std::tuple{func_ShownRange({0, 30000, 3, 1, 5000}), func_ShownRange({-100, 100, 1, 0, 50})}),
+              (std::tuple{std::array<double, 2>{0, 10000}, std::array<double, 2>{-100, 100}}));
 }
 
 } // namespace
