@@ -327,11 +327,9 @@ TEST_F(PadKeyboard, EveryFunctionCodeMakesItsCallOnTheInstrument)
             continue;
         }
         ++checked;
-        bool found = false;
-        for (const std::string& write : writes)
-            found = found || write.find(" " + call) != std::string::npos || write.find("." + call) != std::string::npos;
-        EXPECT_TRUE(found) << "code " << code << " expected " << call << " got "
-                           << (writes.empty() ? "nothing" : writes[0]);
+        EXPECT_TRUE(std::any_of(writes.begin(), writes.end(), [&](const std::string& write) {
+            return write.find(" " + call) != std::string::npos || write.find("." + call) != std::string::npos;
+        })) << "code " << code << " expected " << call << " got " << (writes.empty() ? "nothing" : writes[0]);
         // Apart from a spin's speed and tolerance, one function is one call
         // (a mode is one call that drives the devices of the mode).
         if (code >= 991)

@@ -10,18 +10,13 @@
 #include <QGroupBox>
 #include <QStatusBar>
 
-#include <sstream>
-
 namespace zotest {
 namespace {
 
 std::string Describe(const QWidget* w)
 {
     const QRect g = w->geometry();
-    std::ostringstream out;
-    out << w->objectName().toStdString() << " [" << g.x() << "," << g.y() << " " << g.width() << "x" << g.height()
-        << "]";
-    return out.str();
+    return QString("%1 [%2,%3 %4x%5]").arg(w->objectName()).arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()).toStdString();
 }
 
 // Two rectangles share more than an edge. The tables let some edges meet
@@ -52,15 +47,6 @@ protected:
         return shown;
     }
 
-    std::vector<QGroupBox*> ShownFrames() const
-    {
-        std::vector<QGroupBox*> frames;
-        for (QGroupBox* f : pad->Panels()->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly))
-            if (!f->isHidden())
-                frames.push_back(f);
-        return frames;
-    }
-
     static PadGroup GroupOfFrame(const QString& name)
     {
         return name == "fraDIA" ? PadGroup::DIA : name == "fraFluorescence" ? PadGroup::Fluorescence : PadGroup::TIRF;
@@ -88,9 +74,9 @@ protected:
         EXPECT_LE(client.width() - right, kMostRoom) << "room right of " << right << " in " << client.width();
         EXPECT_LE(client.height() - bottom, kMostRoom) << "room below " << bottom << " in " << client.height();
 
-        for (QGroupBox* frame : ShownFrames()) {
+        for (QGroupBox* frame : pad->Panels()->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
             const QRect f = frame->geometry();
-            if (!client.intersects(f))
+            if (frame->isHidden() || !client.intersects(f))
                 continue; // a frame the layout keeps outside the window
             for (QWidget* w : shown) {
                 const PadControlInfo* info = FindPadControl(w->objectName().toStdString());
