@@ -151,8 +151,7 @@ TEST_P(LayoutArrangementTest, WithEverythingShownTheTableStandsAsDesigned)
         const int bottom = TableInt(layout, row, kLayoutBottom);
         if (IsFrame(name)) {
             if (layout % 2 == 1) {
-                EXPECT_EQ(rect.Left, left);
-                EXPECT_EQ(rect.Bottom(), bottom);
+                EXPECT_EQ(std::tuple(rect.Left, rect.Bottom()), std::tuple(left, bottom));
                 EXPECT_TRUE(rect.Left >= design.Form.Width || rect.Top >= design.Form.Height)
                     << "frames of plain layouts lie outside the pad";
             }
