@@ -1,5 +1,6 @@
 #include "widgets/PanelStyle.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QFontInfo>
 #include <QHelpEvent>
@@ -147,16 +148,7 @@ void PanelStyle::paintFittedText(QPainter& painter, const QRectF& rect, const QS
 {
     if (text.isEmpty() || rect.isEmpty())
         return;
-    const int flags = alignment | Qt::TextDontClip;
-    double points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
-    for (;;) {
-        font.setPointSizeF(points);
-        const QRectF needed = QFontMetricsF(font).boundingRect(rect, flags, text);
-        if ((needed.width() <= rect.width() + 0.5 && needed.height() <= rect.height() + 0.5)
-            || points <= MinimumPointSize)
-            break;
-        points = std::max(MinimumPointSize, points - 0.5);
-    }
+    font = fittedFont(font, text, rect.size());
     painter.save();
     painter.setFont(font);
     painter.setPen(colour);
@@ -165,10 +157,37 @@ void PanelStyle::paintFittedText(QPainter& painter, const QRectF& rect, const QS
     painter.restore();
 }
 
+QFont PanelStyle::fittedFont(QFont font, const QString& text, const QSizeF& room)
+{
+    const QRectF area(QPointF(0, 0), room);
+    double points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+    for (;;) {
+        font.setPointSizeF(points);
+        const QRectF needed = QFontMetricsF(font).boundingRect(area, Qt::TextDontClip, text);
+        if ((needed.width() <= room.width() + 0.5 && needed.height() <= room.height() + 0.5)
+            || points <= MinimumPointSize)
+            return font;
+        points = std::max(MinimumPointSize, points - 0.5);
+    }
+}
+
+QString PanelStyle::fillTip(const QString& tip, const QString& value)
+{
+    if (tip.contains(QLatin1String("%1")))
+        return QString(tip).replace(QLatin1String("%1"), value);
+    return tip.isEmpty() ? value : tip + QLatin1Char('\n') + value;
+}
+
 bool PanelStyle::showValueTip(QWidget* control, QEvent* event, const QString& text)
 {
-    if (event->type() != QEvent::ToolTip || !control->toolTip().isEmpty())
+    if (event->type() != QEvent::ToolTip)
         return false;
-    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, control);
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), fillTip(control->toolTip(), text), control);
     return true;
+}
+
+void PanelStyle::refreshValueTip(QWidget* control, const QString& text)
+{
+    if (QToolTip::isVisible() && control->underMouse())
+        QToolTip::showText(QCursor::pos(), fillTip(control->toolTip(), text), control);
 }

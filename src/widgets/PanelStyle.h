@@ -45,11 +45,18 @@ public:
     static constexpr double MinimumPointSize = 5.5;
     static void paintFittedText(QPainter& painter, const QRectF& rect, const QString& text,
                                 QFont font, const QColor& colour, int alignment);
+    // The font, shrunk in half points down to MinimumPointSize until text fits
+    // into room (a text box's inside, say).
+    static QFont fittedFont(QFont font, const QString& text, const QSizeF& room);
 
     static QColor textColour(const QPalette& palette, bool enabled);
 
-    // For a control's event(): on a tooltip request, when the pad gave the
-    // control no tooltip of its own, shows text (the control's value) and
-    // returns true.
+    // A tooltip with a value in it: the value in place of "%1" in tip, after
+    // tip on a line of its own when tip has no "%1", alone when tip is empty.
+    static QString fillTip(const QString& tip, const QString& value);
+    // For a control's event(): on a tooltip request shows the control's
+    // tooltip filled with text (the control's value) and returns true.
     static bool showValueTip(QWidget* control, QEvent* event, const QString& text);
+    // A value tip that is up for control follows a new value.
+    static void refreshValueTip(QWidget* control, const QString& text);
 };

@@ -22,8 +22,10 @@ QString SpinControl::caption(int axis) const { return validAxis(axis) ? m_axes[a
 
 void SpinControl::setPosition(int axis, double position)
 {
-    if (validAxis(axis) && m_axes[axis].value.setValue(position))
-        update();
+    if (!validAxis(axis) || !m_axes[axis].value.setValue(position))
+        return;
+    update();
+    PanelStyle::refreshValueTip(this, readoutText());
 }
 
 void SpinControl::setStep(int axis, double step)

@@ -1,6 +1,10 @@
 #include "widgets/usrComboBox.h"
 
+#include "widgets/PanelStyle.h"
+
 #include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
@@ -72,9 +76,32 @@ void usrComboBox::paintEvent(QPaintEvent*)
     QStylePainter painter(this);
     QStyleOptionComboBox option;
     initStyleOption(&option);
-    option.currentText = text();
+    option.currentText = ElidedText(option);
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+QString usrComboBox::ElidedText(const QStyleOptionComboBox& option) const
+{
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    return fontMetrics().elidedText(text(), Qt::ElideRight, field.width());
+}
+
+bool usrComboBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        const QString whole = text();
+        const bool cut = ElidedText(option) != whole;
+        const QString tip = cut ? PanelStyle::fillTip(toolTip(), whole) : toolTip();
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
+        return true;
+    }
+    return QComboBox::event(event);
 }
 
 void usrComboBox::wheelEvent(QWheelEvent* event)

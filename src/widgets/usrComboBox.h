@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QStyleOptionComboBox>
 #include <optional>
 
 // The pad's drop-down list. Entries: addItem(), clear(), count(), itemText().
@@ -19,6 +20,9 @@
 //
 // The wheel does not change a closed list: a pointer passing over the pad must
 // not turn a nosepiece.
+//
+// A closed list too narrow for its text ends it with "…"; its tooltip then
+// shows the whole text, after the list's own tooltip.
 class usrComboBox : public QComboBox {
     Q_OBJECT
 public:
@@ -44,12 +48,16 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
     // Selection goes through setSelectedIndex() so that it raises selected().
     using QComboBox::setCurrentIndex;
     using QComboBox::setCurrentText;
+
+    // The closed box's text as it fits into the box.
+    QString ElidedText(const QStyleOptionComboBox& option) const;
 
     std::optional<QString> m_shownText;
 };

@@ -23,8 +23,15 @@ QSize usrXscrollZo::minimumSizeHint() const { return {40, 12}; }
 
 void usrXscrollZo::setValue(double value)
 {
-    if (m_value.setValue(value))
-        update();
+    if (!m_value.setValue(value))
+        return;
+    update();
+    PanelStyle::refreshValueTip(this, valueText());
+}
+
+QString usrXscrollZo::valueText() const
+{
+    return QString::fromStdString(RealValue::format(value()));
 }
 
 void usrXscrollZo::setMinimum(double minimum)
@@ -94,6 +101,7 @@ void usrXscrollZo::userAct(const std::function<bool()>& action)
         return;
     update();
     emit changed(m_value.value());
+    emit valueChosen(m_value.value());
 }
 
 void usrXscrollZo::mousePressEvent(QMouseEvent* event)
@@ -138,6 +146,7 @@ void usrXscrollZo::mouseMoveEvent(QMouseEvent* event)
     if (m_value.setValue(valueAtThumbLeft(event->position().x() - m_grabOffset))) {
         update();
         emit scrolled(m_value.value());
+        emit valueChosen(m_value.value());
     }
 }
 
@@ -196,7 +205,7 @@ void usrXscrollZo::keyPressEvent(QKeyEvent* event)
 
 bool usrXscrollZo::event(QEvent* event)
 {
-    return PanelStyle::showValueTip(this, event, QString::fromStdString(RealValue::format(value())))
+    return PanelStyle::showValueTip(this, event, valueText())
         || QWidget::event(event);
 }
 

@@ -17,6 +17,13 @@
 //                        or at the end of a thumb drag that moved it;
 //   scrolled(value)      the thumb is being dragged to a new value;
 //   mouseReleased(value) the mouse button was let go after a press on the bar.
+// For a caller that turns values into commands, valueChosen(value) comes once
+// per new value the user chose: an arrow, the track or a key step, each new
+// thumb position of a drag; not the end of a drag or the release, which bring
+// no new value.
+//
+// Its tooltip shows its value (in place of "%1", or on a line of its own) and
+// follows it while it is up.
 class usrXscrollZo : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +45,7 @@ signals:
     void changed(double value);
     void scrolled(double value);
     void mouseReleased(double value);
+    void valueChosen(double value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -60,6 +68,7 @@ private:
     // One user action: apply it and raise changed() when the value moved.
     void userAct(const std::function<bool()>& action);
     void endPress();
+    QString valueText() const;
 
     RealValue m_value{0.0, 100.0, 1.0};
     Part m_pressed = Part::None;
