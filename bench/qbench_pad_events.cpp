@@ -15,6 +15,7 @@
 
 #include "QtFloodBench.h"
 
+#include "pad/PadReadout.h"
 #include "widgets/usrXYspin.h"
 #include "widgets/usrZspin.h"
 

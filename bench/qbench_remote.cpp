@@ -12,6 +12,7 @@
 
 #include "QtFloodBench.h"
 
+#include "pad/PadReadout.h"
 #include "remote/server/PadRemote.h"
 #include "remote/server/RemoteServer.h"
 

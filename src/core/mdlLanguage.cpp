@@ -52,6 +52,7 @@ LangKeyShortcutKeyCtl g_LangKeyShortcutKeyCtl;
 LangCameraSetting g_LangCameraSetting;
 LangShutterSetting g_LangShutterSetting;
 LangDeviceName g_LangDeviceName;
+LangPadTips g_LangPadTips;
 
 TextTable g_KeyRemoteList(85, 5);
 TextTable g_KeyErgoList(18, 6);
@@ -241,6 +242,8 @@ const std::vector<LanguageKey>& LanguageKeys()
         k.push_back(List("ShutterSetting", "Maker", g_LangShutterSetting.Maker));
         k.push_back(List("ShutterSetting", "User", g_LangShutterSetting.User));
         k.push_back(List("DeviceName", "DeviceNames", g_LangDeviceName.DeviceNames));
+        auto& tips = g_LangPadTips;
+        texts("PadTips", {{"PositionX", &tips.PositionX}, {"PositionY", &tips.PositionY}, {"PositionZ", &tips.PositionZ}, {"PositionPiezo", &tips.PositionPiezo}, {"Refresh", &tips.Refresh}, {"Objective", &tips.Objective}, {"ALF", &tips.ALF}, {"FKS", &tips.FKS}, {"FKSStep", &tips.FKSStep}, {"FKSOffset", &tips.FKSOffset}, {"FKSStore", &tips.FKSStore}, {"FKSRecall", &tips.FKSRecall}, {"FilterTurret", &tips.FilterTurret}, {"Analyzer", &tips.Analyzer}, {"Condenser", &tips.Condenser}, {"Excitation", &tips.Excitation}, {"Barrier", &tips.Barrier}, {"Laser", &tips.Laser}, {"AuxShutter", &tips.AuxShutter}, {"TIRFStore", &tips.TIRFStore}, {"TIRFRecall", &tips.TIRFRecall}, {"Illuminator", &tips.Illuminator}, {"IlluminatorND", &tips.IlluminatorND}, {"EpiShutter", &tips.EpiShutter}, {"TIRF", &tips.TIRF}, {"TIRFStep", &tips.TIRFStep}, {"TIRFPosition", &tips.TIRFPosition}, {"TIRFWindow", &tips.TIRFWindow}, {"LightPath", &tips.LightPath}, {"DIAShutter", &tips.DIAShutter}, {"DIALamp", &tips.DIALamp}, {"DIALampLevel", &tips.DIALampLevel}, {"LampControl", &tips.LampControl}, {"Modes", &tips.Modes}, {"Rotation", &tips.Rotation}, {"XYStep", &tips.XYStep}, {"XYMove", &tips.XYMove}, {"XYStore", &tips.XYStore}, {"XYRecall", &tips.XYRecall}, {"ZStep", &tips.ZStep}, {"ZMove", &tips.ZMove}, {"ZStore", &tips.ZStore}, {"ZRecall", &tips.ZRecall}, {"PiezoStep", &tips.PiezoStep}, {"PiezoMove", &tips.PiezoMove}, {"PiezoStore", &tips.PiezoStore}, {"PiezoRecall", &tips.PiezoRecall}, {"StageWindow", &tips.StageWindow}, {"Settings", &tips.Settings}, {"Exit", &tips.Exit}});
         return k;
     }();
     return keys;

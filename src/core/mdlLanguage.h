@@ -175,6 +175,15 @@ struct LangShutterSetting {
 struct LangDeviceName {
     std::array<std::string, 26> DeviceNames; // display name per device index
 };
+// What each control of the pad does, for its tooltip. "%1" stands for a value
+// the pad fills in (a step, a position, the filter turret's name).
+struct LangPadTips {
+    std::string PositionX, PositionY, PositionZ, PositionPiezo, Refresh, Objective, ALF, FKS, FKSStep, FKSOffset,
+        FKSStore, FKSRecall, FilterTurret, Analyzer, Condenser, Excitation, Barrier, Laser, AuxShutter, TIRFStore,
+        TIRFRecall, Illuminator, IlluminatorND, EpiShutter, TIRF, TIRFStep, TIRFPosition, TIRFWindow, LightPath,
+        DIAShutter, DIALamp, DIALampLevel, LampControl, Modes, Rotation, XYStep, XYMove, XYStore, XYRecall, ZStep,
+        ZMove, ZStore, ZRecall, PiezoStep, PiezoMove, PiezoStore, PiezoRecall, StageWindow, Settings, Exit;
+};
 
 extern LangGUITitle g_LangGUITitle;
 extern LangFrmErgoControl g_LangFrmErgoControl;
@@ -209,6 +218,7 @@ extern LangKeyShortcutKeyCtl g_LangKeyShortcutKeyCtl;
 extern LangCameraSetting g_LangCameraSetting;
 extern LangShutterSetting g_LangShutterSetting;
 extern LangDeviceName g_LangDeviceName;
+extern LangPadTips g_LangPadTips;
 
 // ---- function tables (row r = key r + 1) -----------------------------------
 // Column 0 the function code ("" = a row without code), column 1 the device

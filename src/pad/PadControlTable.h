@@ -5,13 +5,15 @@
 // from its row, of the type of its member, so no member is left empty.
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <variant>
 
 class QGroupBox;
-class QLineEdit;
 class QWidget;
+class PadReadout;
 class frmZoControl;
+struct LangPadTips;
 class usrComboBox;
 class usrMPButton;
 class usrPButton;
@@ -21,10 +23,10 @@ class usrZspin;
 
 // The pad's member that holds a control. A QGroupBox is a group frame drawn
 // behind the controls of its group, the plain QWidget is picTittle (holding
-// imgTitle), a QLineEdit a position text box.
+// imgTitle).
 template <class Control>
 using PadMember = Control* frmZoControl::*;
-using PadField = std::variant<PadMember<QGroupBox>, PadMember<QWidget>, PadMember<QLineEdit>, PadMember<usrComboBox>,
+using PadField = std::variant<PadMember<QGroupBox>, PadMember<QWidget>, PadMember<PadReadout>, PadMember<usrComboBox>,
                               PadMember<usrPButton>, PadMember<usrMPButton>, PadMember<usrXscrollZo>,
                               PadMember<usrXYspin>, PadMember<usrZspin>>;
 
@@ -42,17 +44,6 @@ enum PadDevice : int {
 // The group frame around a control in the grouped layouts (2, 4, 6, 8).
 enum class PadGroup { None, DIA, Fluorescence, TIRF };
 
-// Texts for tooltips that are not a device name.
-enum PadTip : int {
-    kNoTip = -1,
-    kTipObservationModes = -10,
-    kTipLaserModulator = -11,
-    kTipStageWindow = -12,
-    kTipTIRFWindow = -13,
-    kTipRotationStopper = -14,
-    kTipALFMode = -15,
-};
-
 struct PadControlInfo {
     std::string_view Name;
     PadField Field;
@@ -61,7 +52,7 @@ struct PadControlInfo {
     int Device;           // DeviceIndex or PadDevice
     PadGroup Group;
     std::string_view Icon; // file below :/pad/icons/ without ".svg"; "" none
-    int Tip;               // device-name index (DeviceNames, by DeviceIndex) or PadTip
+    std::string LangPadTips::* Tip; // what the control does (its tooltip); null: none
 
     bool IsFrame() const { return std::holds_alternative<PadMember<QGroupBox>>(Field); }
 };

@@ -120,7 +120,9 @@ void PadLayoutSurface::SetFormRect(const TwipRect& rect)
 {
     m_Form.move(ToPixels(rect.Left), ToPixels(rect.Top));
     const int height = std::max(0, ToPixels(rect.Height - StatusBarHeight()));
-    m_Form.resize(std::max(0, ToPixels(rect.Width)), height);
+    // The pad keeps the size its layout gives it: a larger window would only
+    // let the status bar slide over the controls.
+    m_Form.setFixedSize(std::max(0, ToPixels(rect.Width)), height);
     PlaceStatusBar();
 }
 

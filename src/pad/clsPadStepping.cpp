@@ -1,18 +1,22 @@
 #include "pad/clsPadStepping.h"
 
 #include "core/NumberText.h"
+#include "core/mdlLanguage.h"
 #include "core/mdlSettings.h"
 #include "core/DeviceValue.h"
 #include "pad/PadScope.h"
 #include "pad/clsPadMotion.h"
 #include "core/TrapErrors.h"
 #include "sdk/DeviceIndex.h"
+#include "widgets/PanelStyle.h"
+#include "widgets/RealValue.h"
 #include "widgets/usrMPButton.h"
 #include "widgets/usrXYspin.h"
 #include "widgets/usrXscrollZo.h"
 #include "widgets/usrZspin.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -95,9 +99,33 @@ double clsPadStepping::StepFactor(Axis axis) const
     return IsStageAxis(axis) ? m_Factor[static_cast<std::size_t>(axis)] : m_Pad.DisplayFactor(axis);
 }
 
+void clsPadStepping::sub_ShowStepTips()
+{
+    for (int each = 0; each < StepAxisCount; ++each) {
+        const auto axis = static_cast<StepAxis>(each);
+        ShowStepTip(axis, func_Increment(axis, Button(axis).state()));
+    }
+}
+
+void clsPadStepping::ShowStepTip(StepAxis axis, double increment) const
+{
+    constexpr std::array<std::string LangPadTips::*, StepAxisCount> kTips = {
+        &LangPadTips::XYStep, &LangPadTips::ZStep, &LangPadTips::PiezoStep, &LangPadTips::TIRFStep,
+        &LangPadTips::FKSStep};
+    constexpr std::array<frmZoControl::Axis, StepAxisCount> kShownAxis = {
+        frmZoControl::AxisX, frmZoControl::AxisZ, frmZoControl::AxisPiezo, frmZoControl::AxisTIRF,
+        frmZoControl::AxisFKS};
+    const double step = increment * StepFactor(kShownAxis[axis]);
+    // Three significant digits: 0.489 µm, not 0.488888888889.
+    const double scale = step > 0 ? std::pow(10.0, 2 - std::floor(std::log10(step))) : 1.0;
+    const QString text = QString::fromStdString(RealValue::format(std::round(step * scale) / scale));
+    Button(axis).setToolTip(PanelStyle::fillTip(QString::fromStdString(g_LangPadTips.*kTips[axis]), text));
+}
+
 void clsPadStepping::sub_ApplyStep(StepAxis axis)
 {
     const double increment = func_Increment(axis, Button(axis).state());
+    ShowStepTip(axis, increment);
     switch (axis) {
     case StepXY:
         m_Pad.spnStageXY->setXStep(increment * StepFactor(frmZoControl::AxisX));

@@ -29,6 +29,9 @@ public:
     // increment(state) x factor into the axis's spin control (XY: the X and
     // the Y step) or scroll bar.
     void sub_ApplyStep(StepAxis axis);
+    // Every step button's tooltip gives the step it stands for now (in µm
+    // for the objective in use on the stage axes).
+    void sub_ShowStepTips();
     // As a click would: the button's next state (after the last back to 1),
     // then its handler.
     void sub_AdvanceStepButton(StepAxis axis);
@@ -56,6 +59,7 @@ private:
     // Speed and tolerance belong to the X, Y and Z drives.
     static void sub_SetSpeed(frmZoControl::Axis axis, int16_t speed, int16_t tolerance);
     usrMPButton& Button(StepAxis axis) const;
+    void ShowStepTip(StepAxis axis, double increment) const;
 
     frmZoControl& m_Pad;
     std::array<double, 4> m_Factor{}; // X, Y, Z, piezo

@@ -35,6 +35,7 @@
 #include "pad/PadListTexts.h"
 #include "core/DeviceValue.h"
 #include "pad/PadPicture.h"
+#include "pad/PadReadout.h"
 #include "pad/PadScope.h"
 #include "core/TrapErrors.h"
 #include "pad/clsPadFunctions.h"
@@ -58,7 +59,6 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -254,19 +254,6 @@ QWidget* frmZoControl::CreateControl(QWidget*& member)
     return member;
 }
 
-QWidget* frmZoControl::CreateControl(QLineEdit*& member)
-{
-    // A flat readout: the tables leave the position boxes little height.
-    member = new QLineEdit(m_Panels);
-    member->setReadOnly(true);
-    member->setFocusPolicy(Qt::NoFocus);
-    member->setFrame(false);
-    member->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    member->setStyleSheet("QLineEdit { border: 1px solid palette(mid); border-radius: 2px;"
-                          " background: palette(base); padding: 0 3px; }");
-    return member;
-}
-
 QWidget* frmZoControl::ControlOf(const PadControlInfo& info) const
 {
     return std::visit([this](auto member) -> QWidget* { return this->*member; }, info.Field);
@@ -317,12 +304,10 @@ void frmZoControl::CreatePanels()
 void frmZoControl::ConnectCommands()
 {
     connect(cboCHGMode, &usrComboBox::selected, this, &frmZoControl::cboCHGMode_Selected);
-    // The three notifications of a scroll bar are handled alike.
+    // One value the user chose on a bar is one command: a click on an arrow
+    // sends once, not again when the button is let go.
     const auto scrolls = [this](usrXscrollZo* bar, void (frmZoControl::*handler)(double)) {
-        const auto call = [this, handler](double value) { (this->*handler)(value); };
-        connect(bar, &usrXscrollZo::changed, this, call);
-        connect(bar, &usrXscrollZo::scrolled, this, call);
-        connect(bar, &usrXscrollZo::mouseReleased, this, call);
+        connect(bar, &usrXscrollZo::valueChosen, this, [this, handler](double value) { (this->*handler)(value); });
     };
     scrolls(sbDIALamp, &frmZoControl::sbDIALamp_Change);
     scrolls(sbTIRFAngle, &frmZoControl::sbTIRFAngle_Change);
@@ -709,8 +694,11 @@ void frmZoControl::sub_ShowFilterTips()
 {
     const bool exchanged = g_Zo->ConnectFilter->FilterPosition();
     const auto& names = g_LangDeviceName.DeviceNames;
-    const QString first = Q(names[exchanged ? DeviceIndex::FilterTurret2 : DeviceIndex::FilterTurret1]);
-    const QString second = Q(names[exchanged ? DeviceIndex::FilterTurret1 : DeviceIndex::FilterTurret2]);
+    const QString tip = Q(g_LangPadTips.FilterTurret);
+    const QString first =
+        PanelStyle::fillTip(tip, Q(names[exchanged ? DeviceIndex::FilterTurret2 : DeviceIndex::FilterTurret1]));
+    const QString second =
+        PanelStyle::fillTip(tip, Q(names[exchanged ? DeviceIndex::FilterTurret1 : DeviceIndex::FilterTurret2]));
     picFL1->setToolTip(first);
     cboFL1->setToolTip(first);
     picFL2->setToolTip(second);
@@ -1584,25 +1572,8 @@ void frmZoControl::sub_RefreshLanguage()
     fraTIRF->setTitle(Q(g_LangFrmZoControl.FraTIRF));
     sub_ShowStatus();
 
-    const auto& items = g_LangFrmSelFileItem.FileItem;
-    for (const PadControlInfo& info : PadControls()) {
-        std::string tip;
-        if (info.Tip >= 0 && static_cast<std::size_t>(info.Tip) < g_LangDeviceName.DeviceNames.size())
-            tip = g_LangDeviceName.DeviceNames[static_cast<std::size_t>(info.Tip)];
-        else if (info.Tip == kTipObservationModes)
-            tip = items[14];
-        else if (info.Tip == kTipALFMode)
-            tip = items[10];
-        else if (info.Tip == kTipRotationStopper)
-            tip = items[11];
-        else if (info.Tip == kTipLaserModulator)
-            tip = g_LangConnectAOMCtl.LblConnectAom;
-        else if (info.Tip == kTipStageWindow)
-            tip = g_LangGUITitle.StageXYZ;
-        else if (info.Tip == kTipTIRFWindow)
-            tip = g_LangGUITitle.TIRF;
-        ControlOf(info)->setToolTip(Q(tip));
-    }
+    for (const PadControlInfo& info : PadControls())
+        ControlOf(info)->setToolTip(info.Tip ? Q(g_LangPadTips.*info.Tip) : QString());
 
     // Then the control texts that come from the language file.
     TrapErrors([&] {
@@ -1612,6 +1583,7 @@ void frmZoControl::sub_RefreshLanguage()
             m_IrluxND->WhileUpdating([this] { BuildNDList(); });
     });
     sub_ShowFilterTips();
+    m_Stepping->sub_ShowStepTips();
 }
 
 // ============================================================== lookups

@@ -33,7 +33,7 @@ void Act(QWidget* control)
         auto* bar = qobject_cast<usrXscrollZo*>(control);
         const double to = bar->value() == bar->minimum() ? bar->maximum() : bar->minimum();
         bar->setValue(to);
-        emit bar->changed(to);
+        emit bar->valueChosen(to);
     }
 }
 

@@ -8,7 +8,11 @@
 #include "sdk/DeviceIndex.h"
 
 #include <QCloseEvent>
+#include <QLineEdit>
+#include <QTest>
 #include <QtTest/qtestspontaneevent.h>
+
+#include <functional>
 
 namespace zotest {
 namespace {
@@ -110,13 +114,15 @@ TEST_F(PadPanels, TheFirstFilterRowDrivesAndFollowsTheTurretOfTheFirstLevel)
     Load();
     Select("cboFL1", 1);
     ExpectWrites({"FilterTurret1.SetPosition(2)"});
-    EXPECT_EQ(Find<usrPButton>("picFL1")->toolTip().toStdString(), g_LangDeviceName.DeviceNames[8]);
+    EXPECT_TRUE(Find<usrPButton>("picFL1")->toolTip().contains(
+        QString::fromStdString(g_LangDeviceName.DeviceNames[DeviceIndex::FilterTurret1])));
 
     // Turret 1 at the first level: the first row is turret 2.
     pad.reset();
     Load("[FilterTurret1]\nLevel = 1\n[FilterTurret2]\nLevel = 2\n");
     EXPECT_EQ(std::tuple(Entry("cboFL1", 0), Entry("cboFL2", 0)), std::tuple("1: CFP", "1: DAPI"));
-    EXPECT_EQ(Find<usrPButton>("picFL1")->toolTip().toStdString(), g_LangDeviceName.DeviceNames[9]);
+    EXPECT_TRUE(Find<usrPButton>("picFL1")->toolTip().contains(
+        QString::fromStdString(g_LangDeviceName.DeviceNames[DeviceIndex::FilterTurret2])));
     Select("cboFL1", 3);
     ExpectWrites({"FilterTurret2.SetPosition(4)"});
     sim->Settle();
@@ -186,12 +192,11 @@ TEST_F(PadPanels, TogglesAndBarsSendOneCommandAndFollowTheInstrument)
     scope().DiaLamp().SetControlSwitch(1);
     scope().DiaLamp().On();
     EXPECT_EQ(shown(), std::tuple(1, true, true));
-    // The bar shows half the lamp's value, and sends twice its own.
+    // The bar shows half the lamp's value.
     scope().DiaLamp().SetValue(8);
     EXPECT_DOUBLE_EQ(level->value(), 4.0);
-    MarkTrace();
-    emit level->changed(5.0);
-    EXPECT_EQ(std::tuple(scope().DiaLamp().Value()->Value(), WritesSinceMark().size()), std::tuple(10, 1u));
+    emit level->valueChosen(5.0);
+    EXPECT_EQ(scope().DiaLamp().Value()->Value(), 10);
     EXPECT_DOUBLE_EQ(level->value(), 4.0) << "the user's bar is not moved by its own command";
     // The microscope's own knob: both controls are disabled.
     scope().DiaLamp().SetControlSwitch(0);
@@ -208,9 +213,7 @@ TEST_F(PadPanels, TogglesAndBarsSendOneCommandAndFollowTheInstrument)
 
     auto* angle = Find<usrXscrollZo>("sbTIRFAngle");
     EXPECT_EQ(std::tuple(angle->maximum(), angle->smallStep()), std::tuple(1200.0, 0.1));
-    MarkTrace();
-    emit angle->changed(12.5);
-    ExpectWrites({"TIRF.MoveAbsolute(125)"});
+    emit angle->valueChosen(12.5);
     sim->Settle();
     pad->FlushReadouts();
     EXPECT_DOUBLE_EQ(angle->value(), 12.5);
@@ -219,6 +222,94 @@ TEST_F(PadPanels, TogglesAndBarsSendOneCommandAndFollowTheInstrument)
     g_IncrementValue[saTIRF] = {"1", "5", "50"};
     Click("btnStageTIRF");
     EXPECT_DOUBLE_EQ(angle->smallStep(), 0.5);
+}
+
+TEST_F(PadPanels, EachToggleAndValueControlSendsItsOwnCommand)
+{
+    Load();
+    ZOSCOPELib::Scope& s = scope();
+    s.DiaLamp().SetControlSwitch(1);
+    // Applying a mode reads the illuminator and the analyzer again (a mode
+    // raises no events of theirs), binding their commands anew.
+    Select("cboCHGMode", 2);
+    const Texts lines = LinesContaining(traceFile, "");
+    std::string afterMode;
+    for (auto line = std::find_if(lines.begin() + static_cast<std::ptrdiff_t>(traceMark), lines.end(),
+                                  [](const std::string& each) { return each.find("ApplyMode") != std::string::npos; });
+         line != lines.end(); ++line)
+        afterMode += *line + '\n';
+    for (const char* read : {"Irlux.IsOpened()", "Irlux.NDPosition()", "Analyzer.IsInserted()"})
+        EXPECT_NE(afterMode.find(read), std::string::npos) << read << " after the mode";
+
+    // A two-state control starts from its device switched off (state 2): the
+    // first click sends the "on" command, the second the "off" one.
+    struct Toggle {
+        const char* control;
+        std::function<void()> switchOff;
+        const char* on;
+        const char* off;
+    };
+    const Toggle toggles[] = {
+        {"chkEpi", [&] { s.EpiShutter().Close(); }, "EpiShutter.Open()", "EpiShutter.Close()"},
+        {"chkAUX", [&] { s.AuxShutter().Close(); }, "AuxShutter.Open()", "AuxShutter.Close()"},
+        {"chkDIAShutter", [&] { s.DiaShutter().Close(); }, "DiaShutter.Open()", "DiaShutter.Close()"},
+        {"picIrlux", [&] { s.Irlux().Close(); }, "Irlux.Open()", "Irlux.Close()"},
+        {"chkTIRF", [&] { s.TIRF().Off(); }, "TIRF.On()", "TIRF.Off()"},
+        {"chkFKS", [&] { s.FKSUnit().Off(); }, "FKSUnit.On()", "FKSUnit.Off()"},
+        {"chkDIALamp", [&] { s.DiaLamp().Off(); }, "DiaLamp.On()", "DiaLamp.Off()"},
+        {"chkAnlyz", [&] { s.Analyzer().Out(); }, "Analyzer.In()", "Analyzer.Out()"},
+    };
+    for (const Toggle& t : toggles) {
+        SCOPED_TRACE(t.control);
+        t.switchOff();
+        SettleAndMark();
+        auto* button = Find<usrMPButton>(t.control);
+        ASSERT_EQ(button->state(), 2);
+        button->click();
+        button->click();
+        ExpectWrites({t.on, t.off});
+    }
+
+    // A value control sends one command with its value; a click on a bar's
+    // arrow, and a drag that ends where its last move was, are one command each.
+    s.DiaLamp().On();
+    s.DiaLamp().SetValue(8);
+    s.TIRF().MoveAbsolute(100);
+    s.FKSUnit().On();
+    s.FKSUnit().Offset().MoveAbsolute(20);
+    sim->Settle();
+    pad->FlushReadouts();
+    const auto arrow = [&](const char* name) {
+        auto* bar = Find<usrXscrollZo>(name);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 2, bar->height() / 2));
+    };
+    const auto drag = [&](const char* name) {
+        auto* bar = Find<usrXscrollZo>(name);
+        const QPoint thumb(bar->height() + 2, bar->height() / 2); // the lamp's thumb sits at its left end
+        QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+        QTest::mouseMove(bar, thumb + QPoint(bar->width() / 2, 0));
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb + QPoint(bar->width() / 2, 0));
+    };
+    struct Value {
+        const char* control;
+        std::function<void()> act;
+        const char* call;
+    };
+    const Value values[] = {
+        {"cboIrlux", [&] { Select("cboIrlux", 2); }, "Irlux.SetNDPosition(3)"},
+        {"sbDIALamp", [&] { arrow("sbDIALamp"); }, "DiaLamp.SetValue(9)"},
+        {"sbDIALamp drag", [&] { drag("sbDIALamp"); }, "DiaLamp.SetValue("},
+        {"sbTIRFAngle", [&] { arrow("sbTIRFAngle"); }, "TIRF.MoveAbsolute(101)"},
+        {"sbFKS", [&] { arrow("sbFKS"); }, "FKSUnit.Offset.MoveAbsolute(21)"},
+        {"picALF", [&] { Click("picALF"); }, "Nosepiece.ExecuteALF()"},
+        {"picCNTLDia", [&] { Click("picCNTLDia"); }, "DiaLamp.SetControlSwitch(0)"},
+    };
+    for (const Value& v : values) {
+        SCOPED_TRACE(v.control);
+        SettleAndMark();
+        v.act();
+        ExpectWrites({v.call});
+    }
 }
 
 TEST_F(PadPanels, WithEveryCallFailingEveryControlLeavesThePadUsable)
@@ -232,9 +323,8 @@ TEST_F(PadPanels, WithEveryCallFailingEveryControlLeavesThePadUsable)
     for (auto* button : pad->findChildren<usrPButton*>())
         button->click();
     for (auto* bar : pad->findChildren<usrXscrollZo*>()) {
-        emit bar->changed(bar->maximum());
-        emit bar->scrolled(bar->minimum());
-        emit bar->mouseReleased(bar->minimum());
+        emit bar->valueChosen(bar->maximum());
+        emit bar->valueChosen(bar->minimum());
     }
     sim->Run(200);
     EXPECT_TRUE(pad->isEnabled());

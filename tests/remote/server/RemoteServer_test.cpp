@@ -2,6 +2,8 @@
 
 #include "pad/PadFixture.h"
 
+#include "core/mdlCommon.h"
+#include "pad/PadReadout.h"
 #include "remote/RemoteProtocol.h"
 #include "remote/RemoteSocket.h"
 #include "remote/server/PadRemote.h"
