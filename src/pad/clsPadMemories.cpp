@@ -123,7 +123,7 @@ void clsPadMemories::sub_Store(Kind kind)
     func_StoreSlot(kind, m_Lists[kind].List->selectedIndex());
 }
 
-bool clsPadMemories::func_StoreSlot(Kind kind, int slot)
+bool clsPadMemories::func_StoreSlot(Kind kind, int slot, std::string* refusal)
 {
     MemoryList& memory = m_Lists[kind];
     if (slot < 0 || slot >= kSlots)
@@ -137,7 +137,10 @@ bool clsPadMemories::func_StoreSlot(Kind kind, int slot)
         for (const AxisPart& part : memory.Parts) {
             const int32_t value = func_DeviceValue(ShownPosition(part.Axis), m_Pad.DisplayFactor(part.Axis));
             if (!func_WithinLimits(part.Axis, value)) {
-                func_ShowMessage(kOutOfRangeMessage, "", UiServices::MB_OK);
+                if (refusal)
+                    *refusal = func_GetMessage(kOutOfRangeMessage);
+                else
+                    func_ShowMessage(kOutOfRangeMessage, "", UiServices::MB_OK);
                 return;
             }
             deviceValues.push_back(value);

@@ -35,8 +35,10 @@ public:
     void sub_SetMemory(Kind kind);
     // Stores what the pad shows into the selected slot (none: nothing).
     void sub_Store(Kind kind);
-    // Stores what the pad shows into slot 0..19; returns whether it did.
-    bool func_StoreSlot(Kind kind, int slot);
+    // Stores what the pad shows into slot 0..19; returns whether it did. A
+    // caller that is not at the pad (remote control) gets message 80 in
+    // refusal instead of a box that would wait for someone to answer it.
+    bool func_StoreSlot(Kind kind, int slot, std::string* refusal = nullptr);
     // Moves to the entry at index; nothing while the pad fills the list, or
     // for an entry without a value.
     void sub_Recall(Kind kind, int index);

@@ -1190,6 +1190,11 @@ bool frmZoControl::func_StoreMemory(Kind kind, int slot)
     return m_Memories->func_StoreSlot(kind, slot);
 }
 
+bool frmZoControl::func_StoreMemory(Kind kind, int slot, std::string& refusal)
+{
+    return m_Memories->func_StoreSlot(kind, slot, &refusal);
+}
+
 bool frmZoControl::func_MoveMemories(const std::vector<Recall>& recalls)
 {
     return m_Memories->func_Move(recalls);

@@ -129,6 +129,8 @@ public:
     void picMEMPiezo_Click();
     // The memories as the stage and TIRF windows reach them.
     bool func_StoreMemory(Kind kind, int slot) override;
+    // As above for a caller away from the pad: a refusal as text, no box.
+    bool func_StoreMemory(Kind kind, int slot, std::string& refusal);
     bool func_MoveMemories(const std::vector<Recall>& recalls) override;
     bool func_Reachable(Kind kind, const std::vector<int32_t>& deviceValues) override;
     bool func_Send(int device, const std::function<void()>& call, const std::function<void()>& reread) override;

@@ -85,8 +85,9 @@ void PadRemote::ApplyMode(int number)
 
 void PadRemote::StoreMemory(Group group, int slot)
 {
-    if (!Pad().func_StoreMemory(static_cast<PadMemoryHost::Kind>(group), slot - 1))
-        throw RemoteError("memory slot " + std::to_string(slot) + " was not stored");
+    std::string refusal;
+    if (!Pad().func_StoreMemory(static_cast<PadMemoryHost::Kind>(group), slot - 1, refusal))
+        throw RemoteError(refusal.empty() ? "memory slot " + std::to_string(slot) + " was not stored" : refusal);
 }
 
 void PadRemote::RecallMemory(Group group, int slot)

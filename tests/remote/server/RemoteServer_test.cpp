@@ -108,6 +108,14 @@ TEST_F(RemoteTest, RefusedCommandsSendNothingAndFailuresStandInTheStatusLine)
     const auto refusal = [&](const Json& request) { return Ask(request)["error"].get<std::string>(); };
     const Json move = {{"cmd", "move"}, {"axis", "Z"}, {"to", 1e9}};
     EXPECT_EQ(refusal(move), func_GetMessage(82));
+    // A store beyond the drive's reach is refused in the reply, not in a box
+    // that would wait at the pad for someone to answer it.
+    pad->FlushReadouts();
+    Find<usrZspin>("spnStageZ")->setMaximum(20000);
+    Find<usrZspin>("spnStageZ")->setPosition(9000);
+    ui.ClearRecord();
+    EXPECT_EQ(std::tuple(refusal({{"cmd", "memory"}, {"store", "Z"}, {"slot", 2}}), ui.Boxes().size(), g_MemZ[1]),
+              std::tuple(func_GetMessage(80), 0u, ""));
     pad->setEnabled(false);
     EXPECT_EQ(refusal({{"cmd", "set"}, {"device", "Nosepiece"}, {"value", 2}}), "busy");
     pad->setEnabled(true);
