@@ -66,9 +66,12 @@ TEST_F(SpinControlTest, XYPressesReachTheirAxis)
     spnXY->setXStep(0.2);
     spnXY->setYStep(5);
     spnXY->setXPosition(0.1);
-    for (const auto press : {&usrXYspin::pressXUp, &usrXYspin::pressXDown, &usrXYspin::pressXDown, &usrXYspin::pressYUp,
-                             &usrXYspin::pressYDown, &usrXYspin::pressYDown})
-        (spnXY->*press)();
+    spnXY->pressXUp();
+    spnXY->pressXDown();
+    spnXY->pressXDown();
+    spnXY->pressYUp();
+    spnXY->pressYDown();
+    spnXY->pressYDown();
     // 0.1 + 0.2 reads 0.3, not 0.30000000000000004.
     EXPECT_EQ(steps, (std::vector<Step>{{0, 1, 0.3}, {0, -1, 0.1}, {0, -1, -0.1}, {1, 1, 5}, {1, -1, 0}, {1, -1, -5}}));
     EXPECT_EQ(presses.size(), 6u);
