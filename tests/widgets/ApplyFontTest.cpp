@@ -59,17 +59,12 @@ protected:
         widget->setObjectName(name);
     }
 
-    QFont fontOf(const char* name) const
-    {
-        const auto* widget = window->findChild<QWidget*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget ? widget->font() : QFont();
-    }
-
     // Family, bold, italic and size of a control's font.
     std::tuple<std::string, bool, bool, int> Described(const char* name) const
     {
-        const QFont font = fontOf(name);
+        const auto* widget = window->findChild<QWidget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        const QFont font = widget ? widget->font() : QFont();
         return {font.family().toStdString(), font.bold(), font.italic(), font.pointSize()};
     }
 
@@ -112,11 +107,6 @@ TEST_F(ApplyFontTest, SizeZeroKeepsTheSizeButAppliesTheRest)
     button->setFont(bold);
     sub_ApplyFont(window.get(), FontInfo{"DejaVu Sans", false, false, 9, 0});
     EXPECT_EQ(Described("picExit"), std::tuple("DejaVu Sans", false, false, 9));
-}
-
-TEST(ApplyFont, NoWindowIsHarmless)
-{
-    sub_ApplyFont(nullptr, FontInfo{"DejaVu Sans", true, false, 10, 0});
 }
 
 } // namespace

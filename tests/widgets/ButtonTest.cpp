@@ -14,17 +14,14 @@ class ButtonTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        panel.add<usrMPButton>("chkEpi", {0, 0, 40, 34})->setText("EPI");
-        panel.add<usrMPButton>("picStageZ", {50, 0, 40, 34})->setStateCount(3);
+        chkEpi->setText("EPI");
+        picStageZ->setStateCount(3);
         ASSERT_TRUE(panel.show());
-        chkEpi = panel.find<usrMPButton>("chkEpi");
-        picStageZ = panel.find<usrMPButton>("picStageZ");
-        ASSERT_TRUE(chkEpi && picStageZ);
     }
 
     TestPanel panel{{150, 40}};
-    usrMPButton* chkEpi = nullptr;
-    usrMPButton* picStageZ = nullptr;
+    usrMPButton* chkEpi = panel.add<usrMPButton>("chkEpi", {0, 0, 40, 34});
+    usrMPButton* picStageZ = panel.add<usrMPButton>("picStageZ", {50, 0, 40, 34});
 };
 
 TEST_F(ButtonTest, StateFromCodeRaisesNothing)

@@ -14,10 +14,7 @@ class ScrollBarTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        panel.add<usrXscrollZo>("sbTIRFAngle", {0, 0, 120, 17});
         ASSERT_TRUE(panel.show());
-        sb = panel.find<usrXscrollZo>("sbTIRFAngle");
-        ASSERT_NE(sb, nullptr);
         sb->setMinimum(0);
         sb->setMaximum(100);
         sb->setSmallStep(0.1);
@@ -46,7 +43,7 @@ protected:
     }
 
     TestPanel panel{{130, 30}};
-    usrXscrollZo* sb = nullptr;
+    usrXscrollZo* sb = panel.add<usrXscrollZo>("sbTIRFAngle", {0, 0, 120, 17});
     std::unique_ptr<QSignalSpy> changed, scrolled, released;
 };
 

@@ -21,12 +21,7 @@ class SpinControlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        panel.add<usrXYspin>("spnStageXY", {0, 0, 30, 30});
-        panel.add<usrZspin>("spnStageZ", {40, 0, 20, 30});
         ASSERT_TRUE(panel.show());
-        spnXY = panel.find<usrXYspin>("spnStageXY");
-        spnZ = panel.find<usrZspin>("spnStageZ");
-        ASSERT_TRUE(spnXY && spnZ);
         watch(spnXY);
         watch(spnZ);
     }
@@ -40,8 +35,8 @@ protected:
     }
 
     TestPanel panel{{80, 40}};
-    usrXYspin* spnXY = nullptr;
-    usrZspin* spnZ = nullptr;
+    usrXYspin* spnXY = panel.add<usrXYspin>("spnStageXY", {0, 0, 30, 30});
+    usrZspin* spnZ = panel.add<usrZspin>("spnStageZ", {40, 0, 20, 30});
     std::vector<Step> steps;
     std::vector<Step> presses;
 };
@@ -103,7 +98,7 @@ TEST_F(SpinControlTest, MouseOnTheParts)
 TEST_F(SpinControlTest, DisabledControlsIgnoreMouseAndCode)
 {
     spnZ->setEnabled(false);
-    panel.find<usrXYspin>("spnStageXY")->setEnabled(false);
+    spnXY->setEnabled(false);
     QTest::mouseClick(spnZ, Qt::LeftButton, {}, QPoint(10, 5));
     QTest::mouseClick(spnXY, Qt::LeftButton, {}, QPoint(26, 15));
     spnZ->pressUp();

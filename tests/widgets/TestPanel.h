@@ -5,8 +5,7 @@
 
 #include <memory>
 
-// A shown window holding the controls under test; tests find them again by
-// object name, as the windows' own code does.
+// A shown window holding the controls under test.
 class TestPanel {
 public:
     explicit TestPanel(QSize size)
@@ -30,14 +29,6 @@ public:
         m_window->show();
         return QTest::qWaitForWindowExposed(m_window.get());
     }
-
-    template <class Kind>
-    Kind* find(const char* name) const
-    {
-        return m_window->findChild<Kind*>(name);
-    }
-
-    QWidget* window() const { return m_window.get(); }
 
 private:
     std::unique_ptr<QWidget> m_window;
