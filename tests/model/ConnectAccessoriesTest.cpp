@@ -201,24 +201,19 @@ TEST_F(ConnectAccessories, CameraEntriesNeedMakerAndTypeTogetherAndCamerasAreRea
 
 TEST_F(ConnectAccessories, ThePiezoSettingExistsOnlyOnSystemTypesFiveAndSix)
 {
-    Connect("[Instrument]\nSystemType = 4\n[PiezoZ]\nConnection = 1\n");
-    clsConnectPiezoStage& piezo = *zo->ConnectPiezoStage;
-    EXPECT_EQ(piezo.Connected(), 0) << "not read";
-    piezo.SetConnected(-1);
-    EXPECT_EQ(zo->func_Send(), "");
-    EXPECT_EQ(scope().PiezoZ().Connection(), 1) << "not written";
-    EXPECT_FALSE(g_RefreshPiezoStage);
-    zo->sub_RestData();
-    EXPECT_EQ(piezo.Connected(), -1) << "not restored";
-
-    for (const char* type : {"5", "6"}) {
+    // Elsewhere it is neither read, written nor restored.
+    for (const auto& [type, exists] : {std::pair("4", false), std::pair("5", true), std::pair("6", true)}) {
         Connect(std::string("[Instrument]\nSystemType = ") + type + "\n[PiezoZ]\nConnection = 1\n");
-        clsConnectPiezoStage& connected = *zo->ConnectPiezoStage;
-        EXPECT_EQ(connected.Connected(), 1) << type;
-        connected.SetConnected(-1);
+        clsConnectPiezoStage& piezo = *zo->ConnectPiezoStage;
+        EXPECT_EQ(piezo.Connected(), exists ? 1 : 0) << type;
+        piezo.SetConnected(-1);
         EXPECT_EQ(zo->func_Send(), "");
-        EXPECT_EQ(scope().PiezoZ().Connection(), -1) << type;
-        EXPECT_TRUE(g_RefreshPiezoStage) << type;
+        EXPECT_EQ(std::tuple(scope().PiezoZ().Connection(), g_RefreshPiezoStage), std::tuple(exists ? -1 : 1, exists))
+            << type;
+        if (!exists) {
+            zo->sub_RestData();
+            EXPECT_EQ(piezo.Connected(), -1) << "not restored";
+        }
     }
 }
 

@@ -21,15 +21,15 @@ protected:
 
 TEST_F(ConnectFilter, TheOrderFollowsTheLevelOfTurretOneOrWhichTurretIsThereAndNeedsBothToBeWritten)
 {
-    EXPECT_FALSE(connectFilter().FilterPosition()) << "turret 1 at the second level";
-    ConnectOptics("[FilterTurret1]\nLevel = 1\n[FilterTurret2]\nLevel = 2\n");
-    EXPECT_TRUE(connectFilter().FilterPosition());
-    ConnectOptics("[Mounted]\nFilterTurret1 = 0\n[FilterTurret1]\nLevel = 2\n");
-    EXPECT_TRUE(connectFilter().FilterPosition()) << "only turret 2";
-    ConnectOptics("[Mounted]\nFilterTurret2 = 0\n");
-    EXPECT_FALSE(connectFilter().FilterPosition()) << "only turret 1";
-    ConnectOptics("[Mounted]\nFilterTurret1 = 0\nFilterTurret2 = 0\n");
-    EXPECT_FALSE(connectFilter().FilterPosition()) << "neither";
+    // The built-in instrument has turret 1 at the second level.
+    for (const auto& [description, exchanged] :
+         {std::pair("", false), std::pair("[FilterTurret1]\nLevel = 1\n[FilterTurret2]\nLevel = 2\n", true),
+          std::pair("[Mounted]\nFilterTurret1 = 0\n[FilterTurret1]\nLevel = 2\n", true),
+          std::pair("[Mounted]\nFilterTurret2 = 0\n", false),
+          std::pair("[Mounted]\nFilterTurret1 = 0\nFilterTurret2 = 0\n", false)}) {
+        ConnectOptics(description);
+        EXPECT_EQ(connectFilter().FilterPosition(), exchanged) << description;
+    }
 
     // The order is only written with both turrets.
     ConnectOptics("[Mounted]\nFilterTurret2 = 0\n");

@@ -56,13 +56,12 @@ TEST_F(StartupSequence, CloseQuestionIsMessage2AndOnlyYesConfirms)
 {
     for (const auto& [answer, confirmed] :
          {std::pair{UiServices::ID_NO, false}, {UiServices::ID_YES, true}, {UiServices::ID_OK, false}}) {
+        ui.ClearRecord();
         ui.QueueAnswer(answer);
-        EXPECT_EQ(func_ConfirmClose(), confirmed) << answer;
-    }
-    ASSERT_EQ(ui.Boxes().size(), 3u);
-    for (const ScriptedUi::Box& box : ui.Boxes()) {
-        EXPECT_EQ(box.text, func_GetMessage(2));
-        EXPECT_EQ(box.style, UiServices::MB_YESNO_QUESTION);
+        const bool closing = func_ConfirmClose();
+        EXPECT_EQ(std::tuple(closing, ui.StyledBoxes()),
+                  std::tuple(confirmed, std::vector{ScriptedUi::Styled(UiServices::MB_YESNO_QUESTION, func_GetMessage(2))}))
+            << answer;
     }
 }
 
