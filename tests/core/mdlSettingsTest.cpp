@@ -73,10 +73,14 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefaultWithoutAMessage)
     EXPECT_EQ(g_LanguageTable[0][0], "");
 }
 
-TEST_F(SettingsTest, OutOfRangeValuesAreCorrected)
+// A flag reads as True unless its text is False.
+TEST_F(SettingsTest, OutOfRangeValuesAreCorrectedAndFlagsReadAsTrueUnlessFalse)
 {
-    Read("[GUILayout]\nType=9\nChangeGui =5\n[ShortcutKey]\nPageUp=-1\nF12=907\nhome=15\n");
+    Read("[GUILayout]\nType=9\nChangeGui =5\n[ShortcutKey]\nPageUp=-1\nF12=907\nhome=15\n"
+         "[GUIControl]\nFKS=false\nEX=yes\n[IncrementFlag]\nStageZ=False\n");
     EXPECT_EQ(Layout(), std::tuple(1, 0));
+    EXPECT_EQ(std::tuple(g_GUIControl[gcFKS], g_GUIControl[gcEX], g_IncrementFlag),
+              std::tuple(false, true, std::array<bool, 3>{true, false, true}));
     EXPECT_EQ(std::tuple(g_ShortcutKey[0], g_ShortcutKey[15], g_ShortcutKey[6]), std::tuple(0, 907, 15))
         << "key names compare without letter case";
 
@@ -87,22 +91,10 @@ TEST_F(SettingsTest, OutOfRangeValuesAreCorrected)
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
-TEST_F(SettingsTest, BooleanTextsOtherThanTrueOrFalseMeanTrue)
-{
-    Read("[GUIControl]\nOBJ=yes\nALF=\nFKS=false\nPATH=FALSE\nEX=TrUe\nBA=0\n[IncrementFlag]\nStageZ=False\n");
-    std::vector<bool> flags;
-    for (const int flag : {gcOBJ, gcALF, gcFKS, gcPATH, gcEX, gcBA})
-        flags.push_back(g_GUIControl[flag]);
-    EXPECT_EQ(flags, (std::vector<bool>{true, true, false, false, true, true}));
-    EXPECT_EQ(g_IncrementFlag, (std::array<bool, 3>{true, false, true}));
-}
-
 TEST_F(SettingsTest, MemoriesThatAreNotNumbersReadAsEmptyOrZero)
 {
-    Read("[MemZ]\n1=abc\n2=12.5\n3=12,5\n20=-3\n[MemFKS]\n1=40000\n2=39999.5\n3=-1\n4=abc\n6=7\n");
-    // A decimal comma (3) is not a number in the file.
-    EXPECT_EQ((std::vector<std::string>{g_MemZ[0], g_MemZ[1], g_MemZ[2], g_MemZ[19]}),
-              (std::vector<std::string>{"", "12.5", "", "-3"}));
+    Read("[MemZ]\n1=abc\n2=12.5\n20=-3\n[MemFKS]\n1=40000\n2=39999.5\n3=-1\n4=abc\n6=7\n");
+    EXPECT_EQ(std::tuple(g_MemZ[0], g_MemZ[1], g_MemZ[19]), std::tuple("", "12.5", "-3"));
     EXPECT_EQ(g_MemFKS, (std::array<double, 6>{0, 39999.5, 0, 0, 0, 7}));
     EXPECT_TRUE(ui.Boxes().empty());
 }
@@ -243,16 +235,6 @@ TEST_F(SettingsTest, ApplyGUIControlSpreadsEachFlagOverItsControls)
     sub_ApplyGUIControl();
     EXPECT_TRUE(ControlVisible[36] && ControlVisible[43] && ControlVisible[44]);
     EXPECT_EQ(std::count(ControlVisible.begin(), ControlVisible.end(), true), 3);
-}
-
-TEST_F(SettingsTest, FlagsDriveTheControlsOfTheirDevice)
-{
-    const std::pair<const char*, std::set<int>> flags[] = {{"obj", {37, 51}},        {"TIRF", {6, 10, 18, 27, 53, 67}},
-                                                           {"DIALAMP", {0, 3, 9}},   {"STGZ", {16, 33, 34, 46, 60}},
-                                                           {"DIAFrame", {64}}};
-    for (const auto& [key, entries] : flags)
-        EXPECT_EQ(Entries(GUIControlIndex(key)), entries) << key;
-    EXPECT_EQ(GUIControlIndex("Nothing"), -1);
 }
 
 } // namespace
