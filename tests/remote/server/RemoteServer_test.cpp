@@ -3,7 +3,6 @@
 #include "pad/PadFixture.h"
 
 #include "core/mdlCommon.h"
-#include "pad/PadReadout.h"
 #include "remote/RemoteProtocol.h"
 #include "remote/RemoteSocket.h"
 #include "remote/server/PadRemote.h"
@@ -71,36 +70,27 @@ protected:
 
 TEST_F(RemoteTest, CommandsGoThroughThePadToTheInstrument)
 {
-    const struct {
-        Json request;
-        const char* write;
-        std::function<bool(frmZoControl&)> shown;
-    } cases[] = {
-        {{{"cmd", "set"}, {"device", "NOSEPIECE"}, {"value", 3}}, "Nosepiece.SetPosition(3)",
-         [](frmZoControl& p) { return p.cboOBJ->selectedIndex() == 2; }},
-        {{{"cmd", "set"}, {"device", "EpiShutter"}, {"value", "on"}}, "EpiShutter.Open()",
-         [](frmZoControl& p) { return p.chkEpi->state() == 1; }},
-        {{{"cmd", "move"}, {"axis", "Z"}, {"by", 10}}, "ZDrive.MoveAbsolute(120400)",
-         [](frmZoControl& p) { return p.txtZ->text().contains(" 3010 "); }},
-        {{{"cmd", "memory"}, {"recall", "Z"}, {"slot", 1}}, "ZDrive.MoveAbsolute(4000)",
-         [](frmZoControl& p) { return p.txtZ->text().contains(" 100 "); }},
-        {{{"cmd", "mode"}, {"apply", "ph"}}, "ApplyMode(\"PH\")",
-         [](frmZoControl& p) { return p.cboCHGMode->selectedIndex() == 1; }},
+    const std::pair<Json, const char*> cases[] = {
+        {{{"cmd", "set"}, {"device", "NOSEPIECE"}, {"value", 3}}, "Nosepiece.SetPosition(3)"},
+        {{{"cmd", "set"}, {"device", "EpiShutter"}, {"value", "on"}}, "EpiShutter.Open()"},
+        {{{"cmd", "move"}, {"axis", "Z"}, {"by", 10}}, "ZDrive.MoveAbsolute(120400)"},
+        {{{"cmd", "memory"}, {"recall", "Z"}, {"slot", 1}}, "ZDrive.MoveAbsolute(4000)"},
+        {{{"cmd", "mode"}, {"apply", "ph"}}, "ApplyMode(\"PH\")"},
     };
     g_MemZ[0] = "100";
-    for (const auto& c : cases) {
+    for (const auto& [request, write] : cases) {
         SettleAndMark();
-        EXPECT_EQ(Ask(c.request)["ok"], true) << c.request;
+        EXPECT_EQ(Ask(request)["ok"], true) << request;
         const std::vector<std::string> writes = WritesSinceMark();
-        EXPECT_TRUE(std::ranges::any_of(writes, [&](const std::string& w) { return w.find(c.write) != w.npos; }))
-            << c.request << ": " << (writes.empty() ? "nothing" : writes[0]);
+        EXPECT_TRUE(std::ranges::any_of(writes, [&](const std::string& w) { return w.find(write) != w.npos; }))
+            << request << ": " << (writes.empty() ? "nothing" : writes[0]);
         sim->Settle();
-        pad->FlushReadouts();
-        EXPECT_TRUE(c.shown(*pad)) << c.request << ": " << pad->txtZ->text().toStdString();
     }
     const Json state = Ask({{"cmd", "state"}, {"id", "s"}});
-    EXPECT_EQ((std::tuple{state["id"], state["result"]["devices"]["Nosepiece"], state["result"]["axes"]["Z"]["um"]}),
-              (std::tuple{Json("s"), Json(2), Json(100.0)}));
+    // The mode is applied as the user's choice in the pad's mode list.
+    EXPECT_EQ((std::tuple{state["id"], state["result"]["devices"]["Nosepiece"], state["result"]["axes"]["Z"]["um"],
+                          pad->cboCHGMode->selectedIndex()}),
+              (std::tuple{Json("s"), Json(2), Json(100.0), 1}));
 }
 
 TEST_F(RemoteTest, RefusedCommandsSendNothingAndFailuresStandInTheStatusLine)
