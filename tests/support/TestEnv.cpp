@@ -82,12 +82,6 @@ public:
     }
 };
 
-fs::path PathOr(const char* variable, const char* built)
-{
-    const char* v = std::getenv(variable);
-    return v != nullptr && *v != '\0' ? fs::path(v) : fs::path(built);
-}
-
 } // namespace
 
 void TestEnv::Install()
@@ -121,12 +115,12 @@ fs::path TestEnv::FreshDir(const std::string& name)
 
 fs::path TestEnv::SourceDir()
 {
-    return PathOr("ZO_SOURCE_DIR", ZO_TEST_SOURCE_DIR);
+    return ZO_TEST_SOURCE_DIR;
 }
 
 fs::path TestEnv::RuntimeDir()
 {
-    return PathOr("ZO_RUNTIME_DIR", ZO_TEST_RUNTIME_DIR);
+    return ZO_TEST_RUNTIME_DIR;
 }
 
 } // namespace zotest

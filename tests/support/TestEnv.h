@@ -17,8 +17,7 @@ public:
     // A fresh, empty folder below Root() for one test.
     static std::filesystem::path FreshDir(const std::string& name);
 
-    // The source tree and the built program's folder (with Language/ and
-    // Picture/), unless ZO_SOURCE_DIR or ZO_RUNTIME_DIR name others.
+    // The source tree and the built program's folder (with Language/ and Picture/).
     static std::filesystem::path SourceDir();
     static std::filesystem::path RuntimeDir();
 };
