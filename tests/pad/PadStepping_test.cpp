@@ -77,6 +77,7 @@ TEST_F(PadStepping, TheStepSizeButtonsPickTheMultiplierAndWrapAround)
 {
     g_IncrementValue[saZ] = {"2", "5", "50"};
     g_IncrementValue[saFKS] = {"1", "25", "250"};
+    g_IncrementValue[saTIRF] = {"1", "4", "40"};
     Load();
     ToObjective(1);
     auto* xyButton = Find<usrMPButton>("picStageXY");
@@ -94,7 +95,7 @@ TEST_F(PadStepping, TheStepSizeButtonsPickTheMultiplierAndWrapAround)
     EXPECT_DOUBLE_EQ(Z()->step(), 5 * 0.55 / (2 * 0.75 * 0.75));
 
     Click("btnStageTIRF");
-    EXPECT_DOUBLE_EQ(Find<usrXscrollZo>("sbTIRFAngle")->smallStep(), 10 * 0.1);
+    EXPECT_DOUBLE_EQ(Find<usrXscrollZo>("sbTIRFAngle")->smallStep(), 4 * 0.1);
     Click("btnStageFKS");
     Click("btnStageFKS");
     EXPECT_EQ(std::tuple(Find<usrXscrollZo>("sbFKS")->smallStep(), WritesSinceMark().size()), std::tuple(250.0, 2u))
