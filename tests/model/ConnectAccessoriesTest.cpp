@@ -30,8 +30,6 @@ protected:
     }
 };
 
-// ---------------------------------------------------------------- shutters
-
 TEST_F(ConnectAccessories, ShuttersAreReadByTheShutterWiredToEachConnector)
 {
     // The built-in instrument: epi shutter (maker 2) on connector 1, the
@@ -156,8 +154,6 @@ TEST_F(ConnectAccessories, ARejectedShutterEntryKeepsItsConnectorWhileTheOtherIs
     EXPECT_EQ(ReadElement(shutter(), "<VALUE BRAND='2' TYPE='2'/>"), Line(97, "-1"));
 }
 
-// ---------------------------------------------------------------- cameras
-
 TEST_F(ConnectAccessories, OnlyChangedCameraSettingsAreWritten)
 {
     kmx().func_ReadSdk();
@@ -197,8 +193,6 @@ TEST_F(ConnectAccessories, CameraEntriesNeedMakerAndTypeTogetherAndCamerasAreRea
     EXPECT_EQ(kmx().Use(0), 0) << "an absent controller";
 }
 
-// ---------------------------------------------------------------- piezo stage
-
 TEST_F(ConnectAccessories, ThePiezoSettingExistsOnlyOnSystemTypesFiveAndSix)
 {
     // Elsewhere it is neither read, written nor restored.
@@ -228,8 +222,6 @@ TEST_F(ConnectAccessories, APiezoEntryTakesOnlyTheThreeConnectionValues)
     }
 }
 
-// ---------------------------------------------------------------- microscopes
-
 TEST_F(ConnectAccessories, MicroscopeNamesAreCapitalisedAndMarkedWhenUnavailable)
 {
     Connect("[Instrument]\nMicroscope.1 = left SCOPE  two\nMicroscope.2 = , available\n"
@@ -241,8 +233,6 @@ TEST_F(ConnectAccessories, MicroscopeNamesAreCapitalisedAndMarkedWhenUnavailable
         names.push_back(list.func_MicroscopeName(i));
     EXPECT_EQ(names, (std::vector<std::string>{"Left Scope  Two", "NoName", "Not Available", "", ""}));
 }
-
-// ---------------------------------------------------------------- nosepiece modes
 
 TEST_F(ConnectAccessories, NosepieceModesNeedTheNosepieceAndTheZDrive)
 {

@@ -122,8 +122,7 @@ TEST_F(ControllerKeys, KeyboardKeysComeFromTheSettingsAndStayOutOfSetupFiles)
     g_ShortcutKey[15] = 86;
     clsShortcutKey& keyboard = *zo->ShortcutKey;
     EXPECT_EQ(keyboard.func_ReadSdk(), "");
-    EXPECT_EQ(keyboard.Key(15), 86);
-    EXPECT_EQ(keyboard.Key(16), 0);
+    EXPECT_EQ(std::tuple(keyboard.Key(15), keyboard.Key(16)), std::tuple(86, 0));
     EXPECT_EQ(ReadElement(keyboard, "<KEY ID='1' FUNCTION='3'/>"), "");
     EXPECT_EQ(keyboard.Key(0), 0);
 }

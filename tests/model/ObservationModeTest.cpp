@@ -10,20 +10,6 @@ namespace {
 
 constexpr int32_t kNotSet = clsObservationMode::NotSet;
 
-// Modes for a description: "N = name|23 values" with the values given by
-// slot and every other slot not set.
-std::string ModeLine(int n, const std::string& name, std::vector<std::pair<int, int32_t>> cells)
-{
-    ModeRecord record;
-    record.fill(kNotSet);
-    for (const auto& [slot, value] : cells)
-        record[static_cast<std::size_t>(slot)] = value;
-    std::string line = std::to_string(n) + " = " + name + "|";
-    for (std::size_t i = 0; i < record.size(); ++i)
-        line += (i ? "," : "") + std::to_string(record[i]);
-    return line + "\n";
-}
-
 class ObservationModes : public zotest::ConnectedZo {
 protected:
     // The built-in instrument has turret 1 on the second level: the
@@ -85,9 +71,14 @@ TEST_F(ObservationModes, TheSdksModesFillTheSlotsWithFlagsDerivedFromTheirValues
 
 TEST_F(ObservationModes, TenSdkModesGiveEightSlotsAndTheNextChangedWriteDropsTheRest)
 {
+    // Mode n is "Mn" with n in its first cell, every other cell not set.
     std::string description = "[Modes]\n";
-    for (int n = 1; n <= 10; ++n)
-        description += ModeLine(n, "M" + std::to_string(n), {{0, n}});
+    for (int n = 1; n <= 10; ++n) {
+        description += std::to_string(n) + " = M" + std::to_string(n) + "|" + std::to_string(n);
+        for (std::size_t i = 1; i < std::tuple_size_v<ModeRecord>; ++i)
+            description += "," + std::to_string(kNotSet);
+        description += "\n";
+    }
     Connect(description);
     EXPECT_EQ(std::tuple(modes().Name(7), modes().Value(7, 0)), std::tuple("M8", 8));
 
@@ -112,8 +103,8 @@ TEST_F(ObservationModes, ABlankNamedSlotIsNotStored)
     modes().SetMode(3, 0, -1);
     EXPECT_EQ(modes().func_WriteSdk(), "");
     EXPECT_EQ(SdkNames(), (std::vector<std::string>{"BF", "PH", "GFP"}));
-    EXPECT_EQ(modes().Name(3), "") << "the working copy shows what the SDK holds";
-    EXPECT_EQ(modes().Mode(3, 0), 0);
+    EXPECT_EQ(std::tuple(modes().Name(3), modes().Mode(3, 0)), std::tuple("", 0))
+        << "the working copy shows what the SDK holds";
 }
 
 TEST_F(ObservationModes, SettingAFlagCapturesTheDeviceStateFromThePad)
@@ -128,11 +119,9 @@ TEST_F(ObservationModes, SettingAFlagCapturesTheDeviceStateFromThePad)
         EXPECT_EQ(modes().Value(4, slot), value) << column;
     }
     modes().SetMode(4, 1, -1);
-    EXPECT_EQ(modes().Value(4, 5), 1) << "the pad has no condenser parameter";
-    EXPECT_EQ(modes().Mode(4, 1), -1);
+    EXPECT_EQ(std::tuple(modes().Value(4, 5), modes().Mode(4, 1)), std::tuple(1, -1)) << "the pad has no condenser";
     modes().SetMode(4, 1, 0);
-    EXPECT_EQ(modes().Value(4, 5), kNotSet);
-    EXPECT_EQ(modes().Mode(4, 1), 0);
+    EXPECT_EQ(std::tuple(modes().Value(4, 5), modes().Mode(4, 1)), std::tuple(kNotSet, 0));
 
     // Shutters by the use of their connector: connector 1 is the epi shutter;
     // connector 2 without a use stores nothing.
@@ -162,8 +151,7 @@ TEST_F(ObservationModes, WithExchangedTurretsTheFirstRowCapturesTheSecondTurret)
     EXPECT_EQ(modes().FilterBlock(4, 0), 5);
     EXPECT_EQ(modes().func_WriteSdk(), "");
     const ModeRecord stored = sdk().GetMode("EX");
-    EXPECT_EQ(stored[2], 5) << "turret 2 takes the first row";
-    EXPECT_EQ(stored[1], kNotSet);
+    EXPECT_EQ(std::tuple(stored[1], stored[2]), std::tuple(kNotSet, 5)) << "turret 2 takes the first row";
     EXPECT_EQ(modes().Name(3), "EX") << "the SDK keeps no gaps between its modes";
     EXPECT_EQ(modes().FilterBlock(3, 0), 5) << "read back into the same row";
 }
@@ -200,8 +188,6 @@ TEST_F(ObservationModes, RestoringTakesBackEveryEdit)
     modes().sub_RestData();
     EXPECT_EQ(std::tuple(modes().Name(1), modes().Mode(1, 2), modes().Value(1, 13)), std::tuple("PH", -1, 1));
 }
-
-// ---------------------------------------------------------------- setup files
 
 TEST_F(ObservationModes, AUserElementFillsItsSlotAndLeavesTheBackupForTheNextWrite)
 {

@@ -81,8 +81,7 @@ TEST_F(ZoTest, ConnectChecksEveryDeviceAndReportsProgress)
     EXPECT_EQ(zo->ConnectedIndex(), 0);
     for (int i = 0; i < 24; ++i)
         EXPECT_EQ(zo->IsMounted(i), (i == 13 || i == 17) ? 0 : 1) << i;
-    EXPECT_EQ(zo->IsMounted(24), 0);
-    EXPECT_EQ(zo->SystemType(), 3);
+    EXPECT_EQ(std::tuple(zo->IsMounted(24), zo->SystemType()), std::tuple(0, 3));
     EXPECT_EQ(ui.Progress(), (std::vector<int>{5, 10, 45}));
     EXPECT_TRUE(ui.Boxes().empty());
     EXPECT_EQ(Traced("SetCurrentMicroscope(\"Simulator\")"), 1);
@@ -95,11 +94,9 @@ TEST_F(ZoTest, DevicesThatDoNotAnswerAreListedInOneCriticalMessageInIndexOrderBy
     sim->control().SetNotAnswering(3);
     ASSERT_TRUE(zo->func_Connect(0));
     EXPECT_EQ(std::tuple(zo->IsMounted(3), zo->IsMounted(17), zo->IsMounted(4)), std::tuple(0, 0, 1));
-    const std::string lines = zo->func_GetDeviceNameError(3) + "\r\n" + zo->func_GetDeviceNameError(17);
-    EXPECT_EQ(Shown(), std::vector{Box(UiServices::MB_CRITICAL, 62, lines)});
-    EXPECT_EQ(ui.Progress(), (std::vector<int>{5, 10, 45}));
     // Each line is the device's display name and message 110.
-    EXPECT_EQ(zo->func_GetDeviceNameError(3), g_LangDeviceName.DeviceNames[3] + " " + func_GetMessage(110));
+    const auto line = [](int device) { return g_LangDeviceName.DeviceNames[device] + " " + func_GetMessage(110); };
+    EXPECT_EQ(Shown(), std::vector{Box(UiServices::MB_CRITICAL, 62, line(3) + "\r\n" + line(17))});
     EXPECT_FALSE(g_LangDeviceName.DeviceNames[3].empty());
 }
 
@@ -232,8 +229,8 @@ TEST_F(ZoTest, VersionHoldsTheProgramTheLibraryAndTheUnits)
 
     ASSERT_TRUE(zo->func_Connect(0));
     EXPECT_EQ(version.func_ReadSdk(), "");
-    EXPECT_EQ(version.Version(2) + "|" + version.Version(3), "3.10|1.02");
-    EXPECT_EQ(version.SystemType(), 3);
+    EXPECT_EQ(std::tuple(version.Version(2) + "|" + version.Version(3), version.SystemType()),
+              std::tuple("3.10|1.02", 3));
     EXPECT_EQ(version.Version(-1) + version.Version(clsVersion::EntryCount), "");
 
     // A unit that does not answer leaves its entry empty and is no error.
