@@ -34,3 +34,12 @@ TEST(ProgramFolders, AnInstallationIsKnownByItsDataFolderUnlessLanguageFilesAreB
         EXPECT_EQ(folders.settings, installed ? UserConfigFolder() / "ZoControl" : folders.data);
     }
 }
+
+TEST(ProgramFolders, UserConfigFolderIsDotConfigBelowHomeUnlessXdgConfigHomeIsAbsolute)
+{
+    setenv("HOME", "/home/op", 1);
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(UserConfigFolder(), "/home/op/.config");
+    setenv("XDG_CONFIG_HOME", "relative/path", 1);
+    EXPECT_EQ(UserConfigFolder(), "/home/op/.config");
+}

@@ -56,9 +56,6 @@ TEST_F(IniEditTest, NamesCompareWithoutLetterCaseButKeepTrailingBlanks)
               std::tuple("3", "False"));
     EXPECT_EQ(ini.GetInt("GUILayout", "ChangeGui ", 7), 1);
     EXPECT_EQ(ini.GetInt("GUILayout", "ChangeGui", 7), 7) << "a key without the blank is another key";
-
-    Use("[GUILayout]\nChangeGui=1\n");
-    EXPECT_EQ(ini.GetInt("GUILayout", "ChangeGui ", 0), 0);
 }
 
 TEST_F(IniEditTest, ValuesAreTrimmedUnquotedAndCutLikeAFixedBuffer)

@@ -18,16 +18,6 @@ namespace {
 
 const std::string kError = "Read Control INI error!";
 
-// The ControlVisible entries one flag of "GUIControl" drives.
-std::set<int> Entries(int flag)
-{
-    std::set<int> entries;
-    for (const int8_t e : kGUIControl[static_cast<size_t>(flag)].entries)
-        if (e >= 0)
-            entries.insert(e);
-    return entries;
-}
-
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -64,8 +54,6 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefaultWithoutAMessage)
         EXPECT_TRUE(std::all_of(slots->begin(), slots->end(), [](const std::string& s) { return s.empty(); }));
     EXPECT_EQ(std::tuple(g_MemFKS, g_DefaultGUIPage, g_IncrementFlag),
               std::tuple(std::array<double, 6>{}, std::array<int16_t, 6>{}, std::array<bool, 3>{true, true, true}));
-    for (const auto& steps : g_IncrementValue)
-        EXPECT_EQ(steps, (std::array<std::string, 3>{"1", "10", "100"}));
     EXPECT_EQ(g_DefaultIncreValue, (std::array<double, 3>{0.1, 0.025, 0.025}));
     EXPECT_EQ(g_Magnification, (std::array<int16_t, 10>{1, 3, 6, 12, 25, 50, 100, 200, 400, 800}));
     EXPECT_EQ(std::tuple(g_StageInfoSpeed, g_StageInfoTolerance, g_SpinInfoSpeed, g_SpinInfoTolerance),
@@ -153,7 +141,6 @@ TEST_F(SettingsTest, WritingKeepsHandEditedKeysAndOtherLines)
     EXPECT_TRUE(text.starts_with("; hand-made\n[GUILayout]\nType=4\nChangeGui =1\n[IncrementValue]\nStageZ=5,50\n"
                                  "[MemZ]\n1=100\n2=keep me\n3=-2.25\n[Mine]\nx=1\n"))
         << text;
-    ui.ClearRecord();
     sub_ReadControlIni();
     EXPECT_EQ(g_DefaultGUIFunction, 2);
     EXPECT_EQ(g_DefaultGUIPage, (std::array<int16_t, 6>{0, 0, 3, 0, 0, 0})) << "only the group of Function keeps its page";
@@ -209,28 +196,25 @@ TEST_F(SettingsTest, WriteAndReadBackUnderAGermanLocale)
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
+// Every entry belongs to exactly one flag or is always on.
 TEST_F(SettingsTest, ApplyGUIControlSpreadsEachFlagOverItsControls)
 {
-    // Every entry belongs to exactly one flag or is always on.
     std::multiset<int> owners(kControlVisibleAlwaysOn.begin(), kControlVisibleAlwaysOn.end());
-    for (const auto& info : kGUIControl)
-        for (const int8_t e : info.entries)
-            if (e >= 0)
-                owners.insert(e);
-    for (int e = 0; e < kControlVisibleCount; ++e)
-        EXPECT_EQ(owners.count(e), 1u) << "entry " << e;
-
     for (int flag = 0; flag < gcCount; ++flag) {
+        std::set<int> entries, hidden;
+        std::ranges::copy_if(kGUIControl[flag].entries, std::inserter(entries, entries.end()), [](int8_t e) { return e >= 0; });
+        owners.insert(entries.begin(), entries.end());
         g_GUIControl.fill(true);
         g_GUIControl[flag] = false;
         ControlVisible.fill(false);
         sub_ApplyGUIControl();
-        std::set<int> hidden;
         for (int e = 0; e < kControlVisibleCount; ++e)
             if (!ControlVisible[e])
                 hidden.insert(e);
-        EXPECT_EQ(hidden, Entries(flag)) << kGUIControl[flag].key;
+        EXPECT_EQ(hidden, entries) << kGUIControl[flag].key;
     }
+    for (int e = 0; e < kControlVisibleCount; ++e)
+        EXPECT_EQ(owners.count(e), 1u) << "entry " << e;
     g_GUIControl.fill(false);
     sub_ApplyGUIControl();
     EXPECT_TRUE(ControlVisible[36] && ControlVisible[43] && ControlVisible[44]);

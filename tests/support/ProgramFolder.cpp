@@ -1,7 +1,5 @@
 #include "ProgramFolder.h"
 
-#include "TestEnv.h"
-
 #include "core/mdlGlobals.h"
 #include "core/mdlLanguage.h"
 #include "core/mdlSettings.h"
