@@ -1,5 +1,4 @@
 #include "ProgramFolder.h"
-#include "TestEnv.h"
 
 #include "core/ProfileDocument.h"
 #include "core/clsIniEdit.h"
@@ -180,8 +179,7 @@ TEST_F(IniEditTest, ReadsSeeTheFileAgainAfterThePathIsSet)
 {
     Use("[S]\nk=1\n");
     EXPECT_EQ(ini.GetString("S", "k", ""), "1");
-    WriteText(file, "[S]\nk=22\n");
-    ini.SetIniFilePath(file.string());
+    Use("[S]\nk=22\n");
     EXPECT_EQ(ini.GetString("S", "k", ""), "22");
 
     // A write never overwrites a change made on disk meanwhile.

@@ -1,6 +1,5 @@
 #include "ProgramFolder.h"
 #include "ScriptedUi.h"
-#include "TestEnv.h"
 
 #include "core/NumberText.h"
 #include "core/ProfileDocument.h"
@@ -91,9 +90,8 @@ TEST(SystemLocaleTest, LocaleNamesMapToWindowsNumbers)
 {
     // de_BE: an unlisted territory falls back to the language.
     const std::pair<const char*, int> cases[] = {
-        {"en_US.UTF-8", 1033}, {"en_GB", 2057}, {"de_DE@euro", 1031}, {"de_LU.ISO-8859-1", 4103}, {"de_BE", 1031},
-        {"fr_FR", 1036},       {"it_IT", 1040}, {"ja_JP.UTF-8", 1041}, {"zh_CN.GB2312", 2052},   {"es_ES", 3082},
-        {"nl_NL", 1043},       {"C", 1033},     {"POSIX", 1033},      {"C.UTF-8", 1033},        {"xx_YY", 0}};
+        {"en_US.UTF-8", 1033}, {"de_DE@euro", 1031}, {"de_LU.ISO-8859-1", 4103}, {"de_BE", 1031}, {"ja_JP.UTF-8", 1041},
+        {"zh_CN.GB2312", 2052}, {"C", 1033}, {"POSIX", 1033}, {"C.UTF-8", 1033}, {"xx_YY", 0}};
     for (const auto& [name, id] : cases)
         EXPECT_EQ(LocaleIdFromName(name), id) << name;
 

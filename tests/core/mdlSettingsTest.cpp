@@ -1,6 +1,5 @@
 #include "ProgramFolder.h"
 #include "ScriptedUi.h"
-#include "TestEnv.h"
 
 #include "core/mdlGlobals.h"
 #include "core/mdlSettings.h"
@@ -108,16 +107,14 @@ TEST_F(SettingsTest, AFailedConversionKeepsThePreviousValue)
 
     ui.ClearRecord();
     Read("[DeviceNo]\nDeviceNo=40000\n");
-    EXPECT_EQ(g_DeviceNo, 2) << "a number that does not fit leaves the variable as it was";
-    EXPECT_EQ(ErrorBoxes(), 1);
+    EXPECT_EQ(std::tuple(g_DeviceNo, ErrorBoxes()), std::tuple(2, 1)) << "a number that does not fit leaves it as it was";
 }
 
 TEST_F(SettingsTest, LanguageTableStopsAtTheFirstGap)
 {
     Read("[LanguageFile]\n1=ZoLanguage_EN.INI,1033\n3=ZoLanguage_FR.INI,1036\n");
-    EXPECT_EQ(g_LanguageTable[0], (std::array<std::string, 2>{"ZoLanguage_EN.INI", "1033"}));
-    EXPECT_EQ(g_LanguageTable[2][0], "");
-    EXPECT_TRUE(ui.Boxes().empty());
+    EXPECT_EQ(std::tuple(g_LanguageTable[0], g_LanguageTable[2][0], ui.Boxes().size()),
+              std::tuple(std::array<std::string, 2>{"ZoLanguage_EN.INI", "1033"}, "", 0u));
 
     ResetSettingsVariables();
     Read("[LanguageFile]\n1=A.INI,1033\n2=B.INI\n3=,1036\n4=D.INI,1031\n");
