@@ -53,15 +53,14 @@ protected:
 
     void SetUp() override
     {
-        appDir = UseFreshProgramFolder();
+        UseFreshProgramFolder();
         sub_ReadUseLanguage(); // where the language selection goes
         std::filesystem::remove(g_UseLanguagePath);
         traceFile = (TestEnv::FreshDir("trace") / "trace.txt").string();
-        description = TwoMicroscopes;
         host = std::make_unique<AppHost>(
             [this] {
                 sims.push_back(std::make_unique<SimMicroscope>(
-                    SimOptions{.description = description, .traceFile = traceFile, .connect = false}));
+                    SimOptions{.description = TwoMicroscopes, .traceFile = traceFile, .connect = false}));
                 return sims.back()->Release();
             },
             nullptr);
@@ -97,9 +96,7 @@ protected:
 
     ScriptedUi ui;
     ScopedUi scopedUi{ui};
-    std::filesystem::path appDir;
     std::string traceFile;
-    std::string description;
     std::vector<std::unique_ptr<SimMicroscope>> sims;
     std::unique_ptr<AppHost> host;
 };

@@ -50,7 +50,6 @@ protected:
     {
         In(entry)->findChild<QAbstractButton*>(QString("optView%1").arg(n))->click();
     }
-    // Types into a field that has the focus and leaves it by Tab.
     void TypeAndLeave(QLineEdit* field, const QString& text) const
     {
         field->setFocus();
@@ -236,11 +235,8 @@ TEST_F(AttachPages, TheEscapeBoxNeedsTheZDriveAndZoomEnlargesThePicture)
               (std::tuple{true, false}));
     dialog->ZoomImage().close();
 
-    // The page remembered from the settings file comes back with its view.
     dialog->hide();
-    g_DefaultGUIPage[frmSettingMain::Attach] = AttachMainCtl::DBFilter;
     Reopen("[Mounted]\nZDrive = 0\n");
-    ExpectShown(AttachMainCtl::DBFilter);
     Menu(0);
     EXPECT_FALSE(On(AttachMainCtl::Objective, "chkESC")->isVisible());
 }

@@ -16,7 +16,6 @@ constexpr const char* kConnectors = "[Instrument]\nSystemType = 4\n";
 
 class ConnectPages : public SettingsTest {
 protected:
-    // Sub-page `sub` of the Connect group, shown.
     QWidget* ShowPage(int sub) const { return Show(frmSettingMain::Connect, sub)->Page(sub); }
 };
 

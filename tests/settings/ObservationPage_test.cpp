@@ -91,7 +91,7 @@ TEST_F(ObservationPage, AClearedNameKeepsTheFlagsAndShowsTheSlotUnnamed)
               std::tuple(g_LangObservationModeCtl.LblUndefined, "", before));
 }
 
-TEST_F(ObservationPage, ANamedModeHoldsWhatTheDevicesDidAndThePadAppliesItAfterApply)
+TEST_F(ObservationPage, ANamedModeHoldsWhatTheDevicesDidAndThePadOffersItAfterApply)
 {
     OpenPage();
     scope().Nosepiece().SetPosition(2);
@@ -109,15 +109,9 @@ TEST_F(ObservationPage, ANamedModeHoldsWhatTheDevicesDidAndThePadAppliesItAfterA
               (std::tuple{std::vector{func_GetMessage(63)}, "4:NP3"}));
     const auto* keys = static_cast<KeyShortcutKeyCtl*>(In("KeyShortcutKeyCtl1"));
     EXPECT_EQ(keys->Table().Cell(89, 2), "4 : NP3");
-
-    Press("btnOk");
-    scope().Nosepiece().SetPosition(1);
-    scope().EpiShutter().Close();
-    SettleAndMark();
-    Select("cboCHGMode", 3);
-    sim->Settle();
-    // The mode drives the devices it holds, and nothing else.
-    ExpectWrites({"Nosepiece.SetPosition(3)", "EpiShutter.Open()", "ApplyMode(\"NP3\")"});
+    // Nosepiece position and epi shutter held; the condenser left out.
+    EXPECT_EQ(std::tuple(Modes().Value(3, 0), Modes().Value(3, 9), Modes().Value(3, 5)),
+              std::tuple(3, 1, clsObservationMode::NotSet));
 }
 
 } // namespace

@@ -40,7 +40,6 @@ protected:
     }
     frmSettingMain* Reopen(const std::string& description) { pad.reset(); return Open(description); }
 
-    // Control `name` below `parent` (the dialog for In).
     template <class Kind = QWidget>
     static Kind* Child(const QWidget* parent, const char* name)
     {
@@ -51,7 +50,6 @@ protected:
     template <class Kind = QWidget>
     Kind* In(const char* name) const { return Child<Kind>(dialog, name); }
     void Press(const char* button) const { In<QAbstractButton>(button)->click(); }
-    // Shows group `page` and its sub-page `sub`.
     SettingPageGroup* Show(int page, int sub = -1) const
     {
         dialog->optMain_Click(page);

@@ -40,18 +40,6 @@ TEST_F(SettingsFrame, ShowsTheRememberedPageAndIgnoresAClickOnTheShownOne)
     EXPECT_EQ((std::tuple{dialog->CurrentPage(), mode->CurrentIndex()}), (std::tuple{int(frmSettingMain::Mode), 1}));
 }
 
-TEST_F(SettingsFrame, ApplyAndOkWithNothingEditedSendOnlyTheErgoSwitchState)
-{
-    Open();
-    Press("btnApply");
-    EXPECT_EQ((std::tuple{ui.BoxTexts(), dialog->isVisible()}), (std::tuple{std::vector{func_GetMessage(63)}, true}));
-    // The ergo controller's switch state is always sent; nothing else is.
-    ExpectWrites({"ErgoController.EnableSwitch("});
-    Press("btnOk");
-    EXPECT_EQ((std::tuple{ui.BoxTexts(), dialog->isVisible(), pad->SettingsOpen()}),
-              (std::tuple{std::vector<std::string>(2, func_GetMessage(63)), false, false}));
-}
-
 TEST_F(SettingsFrame, AFailedWriteShowsItsTextAndOkAnsweredNoKeepsTheDialogWithTheEdit)
 {
     Open();
@@ -73,11 +61,16 @@ TEST_F(SettingsFrame, AFailedWriteShowsItsTextAndOkAnsweredNoKeepsTheDialogWithT
     EXPECT_EQ((std::tuple{dialog->isVisible(), g_Zo->ModeALF->IsALFOn()}), (std::tuple{false, edited}));
 }
 
-TEST_F(SettingsFrame, ReturnIsOkAndCancelEscapeOrTheCloseBoxAskedYesRestoresWhatTheMicroscopeHolds)
+TEST_F(SettingsFrame, ApplyKeepsTheDialogReturnIsOkAndCancelEscapeOrTheCloseBoxAskedYesRestoreTheEdits)
 {
     Open();
+    Press("btnApply");
+    EXPECT_EQ((std::tuple{ui.BoxTexts(), dialog->isVisible()}), (std::tuple{std::vector{func_GetMessage(63)}, true}));
+    // With nothing edited only the ergo controller's switch state is sent.
+    ExpectWrites({"ErgoController.EnableSwitch("});
     QTest::keyClick(dialog, Qt::Key_Return);
-    EXPECT_EQ((std::tuple{ui.BoxTexts(), dialog->isVisible()}), (std::tuple{std::vector{func_GetMessage(63)}, false}));
+    EXPECT_EQ((std::tuple{ui.BoxTexts(), dialog->isVisible(), pad->SettingsOpen()}),
+              (std::tuple{std::vector<std::string>(2, func_GetMessage(63)), false, false}));
 
     for (auto close : std::vector<std::function<void()>>{[this] { Press("btnCancel"); },
                                                          [this] { QTest::keyClick(dialog, Qt::Key_Escape); },

@@ -59,7 +59,6 @@ protected:
         widget->setObjectName(name);
     }
 
-    // Family, bold, italic and size of a control's font.
     std::tuple<std::string, bool, bool, int> Described(const char* name) const
     {
         const auto* widget = window->findChild<QWidget*>(name);

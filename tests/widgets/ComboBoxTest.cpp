@@ -80,7 +80,6 @@ TEST_F(ComboBoxTest, DisplayedTextIsSeparateFromTheSelection)
     // A selection, also of the same entry, shows the entry again.
     cbo->setSelectedIndex(0);
     EXPECT_EQ(cbo->text(), "1: Plan 4x/ 0.13");
-    // Clearing empties the list without an event.
     cbo->setText("other");
     cbo->clear();
     EXPECT_EQ(std::tuple(cbo->text(), cbo->count(), cbo->selectedIndex(), spy.count()), std::tuple("", 0, -1, 1));

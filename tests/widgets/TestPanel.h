@@ -23,7 +23,6 @@ public:
         return control;
     }
 
-    // Shows the window and waits until it is on the (offscreen) screen.
     bool show()
     {
         m_window->show();
