@@ -82,7 +82,6 @@ protected:
             << "no main window; boxes: " << ui.Boxes().size();
     }
 
-    // The splash shown, enabled, its bar's value and its timer running.
     std::tuple<bool, bool, int, bool> SplashState() const
     {
         const frmSplash* splash = host->Splash();

@@ -65,12 +65,11 @@ TEST_F(AppTest, StartUpConnectsBehindTheSplashAndShowsTheMainWindow)
     ASSERT_TRUE(WaitUntil([this] { return host->MainWindow() && host->MainWindow()->isVisible(); }));
     const frmSplash* splash = host->Splash();
     EXPECT_EQ(std::tuple(splash->isVisible(), splash->isEnabled(), splash->Timer1->isActive()), std::tuple(false, true, false));
-    EXPECT_EQ(std::tuple(ui.Progress().back(), ui.Boxes().size()), std::tuple(100, 0u));
+    EXPECT_EQ(std::tuple(ui.Progress().back(), ui.Boxes().size(), host->ExitCode()), std::tuple(100, 0u, -1));
     // The control pad, with the devices of the simulated microscope.
     auto* pad = qobject_cast<frmZoControl*>(host->MainWindow());
     ASSERT_NE(pad, nullptr);
     EXPECT_EQ(pad->cboOBJ->count(), 6);
-    EXPECT_EQ(host->ExitCode(), -1);
 }
 
 TEST_F(AppTest, TheMicroscopePageRestartsOnAnotherMicroscopeBehindTheSplashAndThePadKeepsItsLayout)

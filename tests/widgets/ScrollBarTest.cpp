@@ -56,8 +56,8 @@ TEST_F(ScrollBarTest, ArrowStepsDoNotDriftAndAtTheLimitOnlyReportTheRelease)
 {
     for (int i = 0; i < 10; ++i)
         QTest::mouseClick(sb, Qt::LeftButton, {}, moreArrow());
-    EXPECT_EQ(std::tuple(sb->value(), Counts()), std::tuple(13.5, std::tuple(10, 0, 10)));
-    EXPECT_EQ(changed->at(0).at(0).toDouble(), 12.6);
+    EXPECT_EQ(std::tuple(sb->value(), Counts(), changed->value(0).value(0).toDouble()),
+              std::tuple(13.5, std::tuple(10, 0, 10), 12.6));
     for (int i = 0; i < 3; ++i)
         QTest::mouseClick(sb, Qt::LeftButton, {}, lessArrow());
     EXPECT_EQ(sb->value(), 13.2);
@@ -99,8 +99,7 @@ TEST_F(ScrollBarTest, KeysAreUserChanges)
     sb->setFocus();
     for (const Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_End})
         QTest::keyClick(sb, key);
-    EXPECT_EQ(std::tuple(sb->value(), changed->count()), std::tuple(100.0, 2));
-    EXPECT_EQ(changed->at(0).at(0).toDouble(), 12.6);
+    EXPECT_EQ(std::tuple(sb->value(), changed->count(), changed->value(0).value(0).toDouble()), std::tuple(100.0, 2, 12.6));
 }
 
 TEST_F(ScrollBarTest, DisabledBarIgnoresTheMouse)
