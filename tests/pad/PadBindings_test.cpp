@@ -57,6 +57,7 @@ protected:
     usrMPButton button{&pad};
     std::shared_ptr<TestParameter> parameter = std::make_shared<TestParameter>();
     ParameterBinding member;
+    ListDeviceBinding binding{path, member, list};
     std::vector<int32_t> sent;
 
     // After one guarded command: the device free, the pad enabled, the pointer
@@ -97,7 +98,6 @@ TEST_F(Bindings, AHandlerThatFailsDoesNotCarryItsErrorIntoTheSdk)
 
 TEST_F(Bindings, ValueEventsSelectTheEntryAndNeverSendItBack)
 {
-    ListDeviceBinding binding(path, member, list);
     binding.Bind(kDevice, parameter, [&](int32_t p) { sent.push_back(p); });
     // Positions of 0 or less (a turret between positions), or past the entries, change nothing.
     for (int32_t position : {4, 0, -1, 9}) {
@@ -109,7 +109,6 @@ TEST_F(Bindings, ValueEventsSelectTheEntryAndNeverSendItBack)
 
 TEST_F(Bindings, ASelectionIsOneCommandWithThePositionAndTheGuardAroundIt)
 {
-    ListDeviceBinding binding(path, member, list);
     binding.Bind(kDevice, parameter, [&](int32_t p) {
         // Inside the call: busy, hourglass, the pad disabled.
         EXPECT_EQ(std::tuple(binding.Busy(), pad.isEnabled(), ui.BusyPointer()),
@@ -123,7 +122,6 @@ TEST_F(Bindings, ASelectionIsOneCommandWithThePositionAndTheGuardAroundIt)
 
 TEST_F(Bindings, APositionReportedWhileTheUsersCommandRunsIsIgnored)
 {
-    ListDeviceBinding binding(path, member, list);
     binding.Bind(kDevice, parameter, [&](int32_t p) {
         sent.push_back(p);
         // The instrument still reports where it was when the user chose.
@@ -141,7 +139,6 @@ TEST_F(Bindings, APositionReportedWhileTheUsersCommandRunsIsIgnored)
 
 TEST_F(Bindings, SelectionsMadeWhileThePadFillsTheListSendNothing)
 {
-    ListDeviceBinding binding(path, member, list);
     binding.Bind(
         kDevice, parameter, [&](int32_t p) { sent.push_back(p); },
         [&](usrComboBox& l) {
@@ -160,7 +157,6 @@ TEST_F(Bindings, SelectionsMadeWhileThePadFillsTheListSendNothing)
 
 TEST_F(Bindings, AFailingCommandLeavesThePadEnabledTheDeviceFreeAndThePointerNormal)
 {
-    ListDeviceBinding binding(path, member, list);
     binding.Bind(kDevice, parameter, [](int32_t) { throw ZOSCOPELib::SdkError("ZOSCOPELib.Test", 1004, "no answer"); });
     EXPECT_NO_THROW(list.setSelectedIndex(3));
     ExpectGuardOver(binding.Busy());

@@ -86,7 +86,9 @@ TEST_F(PadCommands, ARecallHoldsTheWindowsUntilArrivalAndEscapeStopsIt)
     g_MemY[0] = "30000";
     g_MemZ[0] = "3000";
     Load();
-    OpenStageAndTIRF();
+    Click("picStage");
+    Click("picTIRFAngle");
+    ASSERT_TRUE(pad->StageWindow() && pad->TIRFWindow());
     // Z stands at 3000 already: its recall is over at once.
     Select("cboZ", 0);
     EXPECT_EQ(Enabled(), std::tuple(true, true, true, false));

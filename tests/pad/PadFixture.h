@@ -165,12 +165,6 @@ protected:
     }
     void Select(const char* list, int index) const { List(list)->setSelectedIndex(index); }
     void Click(const char* button) const { Find<usrPButton>(button)->click(); }
-    void OpenStageAndTIRF() const
-    {
-        Click("picStage");
-        Click("picTIRFAngle");
-        ASSERT_TRUE(pad->StageWindow() && pad->TIRFWindow());
-    }
     // Which of the pad's panels, the stage and TIRF windows and Stop take input.
     std::tuple<bool, bool, bool, bool> Enabled() const
     {

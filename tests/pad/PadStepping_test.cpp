@@ -52,10 +52,8 @@ TEST_F(PadStepping, TheBaseStepFollowsTheObjectiveUnlessTheAxisShowsCoarser)
     };
     const Case cases[] = {
         {{true, true, true}, fine, 3, 0, 1.0 / 20, depth(0.40), depth(0.40)},
-        {{true, true, true}, fine, 1, 0, 1.0 / 4, depth(0.10), depth(0.10)},
         {{true, true, true}, "", 3, 0, 0.1, depth(0.40), depth(0.40)},
         {{true, true, true}, "", 1, 0, 0.25, depth(0.10), depth(0.10)},
-        {{true, true, true}, "", 4, 0, 0.1, depth(0.75), depth(0.75)},
         {{false, true, false}, "", 3, 0, 0.5, depth(0.40), 0.3},
         {{true, true, true}, "", 3, 3, 0.5, 0.2, 0.3},
     };
