@@ -99,7 +99,6 @@ TEST_F(SvgIconEngineTest, FileIsParsedOnceAndSharedByEveryCopy)
     QIcon detached = first;
     detached.addPixmap(QPixmap(1, 1));
     EXPECT_NE(detached.cacheKey(), first.cacheKey());
-    EXPECT_FALSE(detached.isNull());
     EXPECT_EQ(painted(detached, {0, 0, 40, 40}, 1.0, QIcon::Normal, QIcon::Off), reference);
 
     // Qt's own icon reads the file again when it draws, and finds nothing.
@@ -109,7 +108,6 @@ TEST_F(SvgIconEngineTest, FileIsParsedOnceAndSharedByEveryCopy)
 TEST_F(SvgIconEngineTest, MissingFileGivesANullIcon)
 {
     EXPECT_TRUE(registry.Icon(folder.filePath("absent.svg")).isNull());
-    EXPECT_FALSE(registry.Icon(path).isNull());
 }
 
 } // namespace
