@@ -103,7 +103,6 @@ inline void ApplyLayout(FakePad& pad, int type)
     engine.sub_SetLayout();
 }
 
-// The pad after a layout, with the named controls hidden.
 inline FakePad Laid(int type, std::initializer_list<std::string_view> hidden = {})
 {
     FakePad pad;

@@ -29,7 +29,6 @@ public:
     int32_t UpperLimit() const override { return 100; }
     double Resolution() const override { return 1; }
 
-    // The instrument reports a new value.
     void Report(int32_t v)
     {
         value = v;

@@ -116,7 +116,6 @@ TEST_F(PadCommands, ARecallHoldsTheWindowsUntilArrivalAndEscapeStopsIt)
 TEST_F(PadCommands, TheModeListShowsTheModeTheInstrumentIsIn)
 {
     Load();
-    EXPECT_EQ(List("cboCHGMode")->selectedIndex(), -1);
     Select("cboCHGMode", 2);
     sim->Settle();
     EXPECT_EQ(List("cboCHGMode")->selectedIndex(), 2);

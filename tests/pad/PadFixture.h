@@ -128,7 +128,6 @@ protected:
         return control;
     }
 
-    // From now on the trace counts.
     void MarkTrace() { traceMark = LinesContaining(traceFile, "").size(); }
 
     // The calls since the mark that change something on the instrument.
@@ -171,7 +170,6 @@ protected:
         return {pad->Panels()->isEnabled(), pad->StageWindow()->isEnabled(), pad->TIRFWindow()->isEnabled(),
                 pad->StatusLine()->btnStop->isEnabled()};
     }
-    // Lets the instrument finish its moves and counts the trace from there.
     void SettleAndMark()
     {
         sim->Settle();

@@ -47,7 +47,6 @@ protected:
     QTimer* TimerErgo() { return pad->findChild<QTimer*>("TimerErgo"); }
 };
 
-// Counts how often the settings dialog is shown.
 class ShowCounter : public QObject {
 public:
     int shown = 0;
@@ -177,7 +176,6 @@ TEST_F(PadKeyboard, TheErgoSwitchOpensTheSettingsDialogOnItsRisingEdgeOnly)
     pad->SettingWindow()->reject();
 }
 
-// With an ergo controller the key page opens on its keyboard sub-page 1, without one on sub-page 0.
 TEST_F(PadKeyboard, Function14OpensTheKeyPageOnTheSubPageForTheMountedController)
 {
     for (const bool ergo : {true, false}) {
@@ -194,7 +192,6 @@ TEST_F(PadKeyboard, Function14OpensTheKeyPageOnTheSubPageForTheMountedController
 
 TEST_F(PadKeyboard, Function11SwitchesTheLightPathBetweenThePortsOfKind1And2)
 {
-    // Kinds by position: 3, 1, 4, 2.
     Load("[LightPath]\nPortKinds = 3,1,4,2\nPosition = 1\n");
     // Code 7 is the port of kind 3: the ports by kind search the positions in order.
     for (const auto& [code, position] : {std::pair{11, 2}, {11, 4}, {7, 1}}) {
@@ -212,7 +209,6 @@ TEST_F(PadKeyboard, AFunctionOfAnAbsentDeviceDoesNothing)
     EXPECT_TRUE(WritesSinceMark().empty());
 }
 
-// Every code the dispatcher knows, and what it sends to the instrument.
 TEST_F(PadKeyboard, EveryFunctionCodeMakesItsCallOnTheInstrument)
 {
     for (std::size_t i = 0; i < 4; ++i)

@@ -30,7 +30,6 @@ protected:
     usrXYspin* XY() { return Find<usrXYspin>("spnStageXY"); }
     usrZspin* Z() { return Find<usrZspin>("spnStageZ"); }
     usrZspin* Piezo() { return Find<usrZspin>("spnStagePiezo"); }
-    // X and Y, Z and piezo steps.
     std::vector<double> Steps() { return {XY()->xStep(), XY()->yStep(), Z()->step(), Piezo()->step()}; }
 };
 
