@@ -5,7 +5,8 @@ Both programs are started the same way (offscreen, fresh runtime and
 configuration folders) and timed from process start until they print
 "shown", right after their main window is shown. ZoControl's time is taken
 without the fixed 100 ms its splash waits before connecting. Prints the
-median of each and their ratio (target: at most 2).
+median of each and their ratio (target: at most 2), and the same for the
+peak memory (resident set) of each run (target: at most 1.5).
 
 Usage: bench/qbench_startup.py [build folder] [rounds]
 """
@@ -21,14 +22,17 @@ SPLASH_DELAY_S = 0.100
 
 
 def time_to_shown(command, env):
+    """Seconds until the program printed "shown", and its peak resident set in KiB."""
     start = time.perf_counter()
     process = subprocess.Popen(command, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     line = process.stdout.readline()
     shown = time.perf_counter() - start
-    process.wait(timeout=60)
+    _, status, usage = os.wait4(process.pid, 0)
+    process.returncode = os.waitstatus_to_exitcode(status)
+    process.stdout.close()
     if line.strip() != "shown":
         sys.exit(f"{command[0]} did not show its window (exit code {process.returncode})")
-    return shown
+    return shown, usage.ru_maxrss
 
 
 def main():
@@ -47,17 +51,23 @@ def main():
         env.update(QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=runtime,
                    XDG_CONFIG_HOME=os.path.join(root, "config"), HOME=root,
                    ZO_UNATTENDED="yes", ZO_EXIT_WHEN_SHOWN="1")
-        zo_times, empty_times = [], []
+        zo_runs, empty_runs = [], []
         time_to_shown([empty], env)  # warm the file cache for both
         time_to_shown([program, "/SIM"], env)
         for _ in range(rounds):
-            empty_times.append(time_to_shown([empty], env))
-            zo_times.append(time_to_shown([program, "/SIM"], env) - SPLASH_DELAY_S)
+            empty_runs.append(time_to_shown([empty], env))
+            zo_runs.append(time_to_shown([program, "/SIM"], env))
 
-    zo, base = statistics.median(zo_times), statistics.median(empty_times)
+    zo = statistics.median(t for t, _ in zo_runs) - SPLASH_DELAY_S
+    base = statistics.median(t for t, _ in empty_runs)
+    zo_kib = statistics.median(m for _, m in zo_runs)
+    base_kib = statistics.median(m for _, m in empty_runs)
     print(f"empty Qt window:            {base * 1000:7.1f} ms (median of {rounds})")
     print(f"ZoControl /SIM, no splash:  {zo * 1000:7.1f} ms (median of {rounds}, 100 ms splash delay taken off)")
     print(f"ratio:                      {zo / base:7.2f} (target <= 2)")
+    print(f"peak memory, empty window:  {base_kib / 1024:7.1f} MiB")
+    print(f"peak memory, ZoControl:     {zo_kib / 1024:7.1f} MiB")
+    print(f"memory ratio:               {zo_kib / base_kib:7.2f} (target <= 1.5)")
 
 
 if __name__ == "__main__":
