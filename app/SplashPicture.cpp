@@ -1,5 +1,7 @@
 #include "SplashPicture.h"
 
+#include <algorithm>
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -249,11 +251,18 @@ QColor TextColour()
     return {170, 190, 210};
 }
 
-QString ProgressStyle()
+void PaintProgress(QPainter& painter, const QRect& rect, double fraction)
 {
-    return "QProgressBar { background: #0a0e14; border: none; border-top: 1px solid #2a3442; }"
-           "QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
-           " stop:0 #2c8fc0, stop:1 #6edcff); }";
+    painter.fillRect(rect, PanelBottom);
+    const int filled = static_cast<int>(rect.width() * std::clamp(fraction, 0.0, 1.0) + 0.5);
+    if (filled > 0) {
+        QLinearGradient chunk(rect.left(), 0, rect.left() + filled, 0);
+        chunk.setColorAt(0, QColor(44, 143, 192));
+        chunk.setColorAt(1, Beam);
+        painter.fillRect(QRect(rect.left(), rect.top() + 1, filled, rect.height() - 1), chunk);
+    }
+    painter.setPen(QColor(42, 52, 66));
+    painter.drawLine(rect.topLeft(), rect.topRight());
 }
 
 } // namespace SplashPicture

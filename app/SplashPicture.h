@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QPainter>
+#include <QRect>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -13,7 +15,7 @@ namespace SplashPicture {
 QPixmap Background(QSize size, qreal devicePixelRatio);
 QPixmap Title(QSize size, qreal devicePixelRatio);
 QColor TextColour();
-// The style of the slim progress bar under the picture.
-QString ProgressStyle();
+// The slim progress bar under the picture, filled to fraction (0..1).
+void PaintProgress(QPainter& painter, const QRect& rect, double fraction);
 
 } // namespace SplashPicture

@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 
 namespace {
@@ -47,7 +48,10 @@ frmSplash::frmSplash(QWidget* parent)
     ProBar->setRange(0, 100);
     ProBar->setValue(0);
     ProBar->setTextVisible(false);
-    ProBar->setStyleSheet(SplashPicture::ProgressStyle());
+    // Drawn here: a style sheet would bring the whole style-sheet machinery
+    // into the start-up for one bar.
+    ProBar->setAttribute(Qt::WA_OpaquePaintEvent);
+    ProBar->installEventFilter(this);
 
     Timer1->setInterval(100);
     // The wait is there to get the splash painted; a coarse timer would
@@ -70,6 +74,24 @@ void frmSplash::showEvent(QShowEvent* event)
         imgTitle->setPixmap(SplashPicture::Title(imgTitle->size(), ratio));
     }
     QWidget::showEvent(event);
+}
+
+void frmSplash::hideEvent(QHideEvent* event)
+{
+    imgSplash->clear();
+    imgTitle->clear();
+    QWidget::hideEvent(event);
+}
+
+bool frmSplash::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != ProBar || event->type() != QEvent::Paint)
+        return QWidget::eventFilter(watched, event);
+    QPainter painter(ProBar);
+    const int span = ProBar->maximum() - ProBar->minimum();
+    SplashPicture::PaintProgress(painter, ProBar->rect(),
+                                 span > 0 ? double(ProBar->value() - ProBar->minimum()) / span : 0.0);
+    return true;
 }
 
 void frmSplash::Form_Load()

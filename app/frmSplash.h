@@ -7,7 +7,9 @@
 
 // The window shown while the program connects to the microscope. It stays
 // loaded, hidden, for the whole run: its Timer1 runs the connect step, at
-// start and again after a change of microscope.
+// start and again after a change of microscope. Its pictures are drawn when
+// it shows and dropped when it hides, so that they do not sit in memory
+// beside the pad's.
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +26,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
