@@ -3,10 +3,12 @@
 #include "widgets/PanelStyle.h"
 
 #include <QEvent>
+#include <QPainter>
 
 namespace {
-// Border and padding of the style sheet below, on each side.
-constexpr int kInsetX = 5;
+// Inside the one-pixel border: the text's margin left and right.
+constexpr int kMarginX = 3;
+constexpr int kInsetX = kMarginX + 2;
 constexpr int kInsetY = 1;
 } // namespace
 
@@ -16,9 +18,20 @@ PadReadout::PadReadout(QWidget* parent) : QLineEdit(parent), m_Font(font())
     setFocusPolicy(Qt::NoFocus);
     setFrame(false);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setStyleSheet("QLineEdit { border: 1px solid palette(mid); border-radius: 2px;"
-                  " background: palette(base); padding: 0 3px; }");
+    setTextMargins(kMarginX, 0, kMarginX, 0);
     connect(this, &QLineEdit::textChanged, this, [this] { Fit(); });
+}
+
+void PadReadout::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    // The thin border the tables' little height allows (a style frame would
+    // need more); drawn here rather than by a style sheet, which would bring
+    // the style-sheet machinery into the start-up.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
 }
 
 void PadReadout::resizeEvent(QResizeEvent* event)

@@ -12,6 +12,7 @@ public:
     explicit PadReadout(QWidget* parent = nullptr);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
