@@ -9,19 +9,23 @@
 #include "model/StartupHost.h"
 #include "model/mdlStartup.h"
 #include "sdk/ZoScope.h"
+#include "widgets/SvgIconEngine.h"
 
 #include <QApplication>
 #include <QIcon>
 
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZoControl");
-    // Ties the windows to the installed desktop entry and its icon.
+    // Ties the windows to the installed desktop entry and its icon. The icon
+    // is drawn by the pad's own SVG engine: Qt's would load a plugin first.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZO_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/" ZO_APP_ID ".svg")));
+    QApplication::setWindowIcon(
+        QIcon(std::make_unique<SvgIconEngine>(QStringLiteral(":/app/" ZO_APP_ID ".svg")).release()));
     // The program ends when its sequences say so: the main window is gone
     // for a moment during a restart before the splash comes back.
     QApplication::setQuitOnLastWindowClosed(false);
