@@ -2,7 +2,7 @@
 
 #include "remote/RemoteCommands.h"
 
-#include <QLocalSocket>
+#include "remote/server/LocalStream.h"
 
 namespace {
 
@@ -18,14 +18,14 @@ constexpr qint64 kMaxUnread = 8 * 1024 * 1024;
 
 } // namespace
 
-RemoteConnection::RemoteConnection(QLocalSocket* socket, remote::RemoteTarget& pad, QObject* parent)
+RemoteConnection::RemoteConnection(LocalStream* socket, remote::RemoteTarget& pad, QObject* parent)
     : QObject(parent), m_Socket(socket), m_Pad(pad)
 {
     m_Socket->setParent(this);
     m_WaitTimer.setInterval(kWaitPollMs);
     connect(&m_WaitTimer, &QTimer::timeout, this, &RemoteConnection::CheckWait);
-    connect(m_Socket, &QLocalSocket::readyRead, this, &RemoteConnection::OnReadyRead);
-    connect(m_Socket, &QLocalSocket::disconnected, this, &RemoteConnection::Finish);
+    connect(m_Socket, &LocalStream::readyRead, this, &RemoteConnection::OnReadyRead);
+    connect(m_Socket, &LocalStream::disconnected, this, &RemoteConnection::Finish);
 }
 
 RemoteConnection::~RemoteConnection() = default;

@@ -11,7 +11,7 @@
 #include <deque>
 #include <optional>
 
-class QLocalSocket;
+class LocalStream;
 
 // One client of the control socket: it reads request lines, answers each in
 // order, holds the following requests while a wait is pending, and after a
@@ -21,7 +21,7 @@ class QLocalSocket;
 class RemoteConnection : public QObject {
     Q_OBJECT
 public:
-    RemoteConnection(QLocalSocket* socket, remote::RemoteTarget& pad, QObject* parent);
+    RemoteConnection(LocalStream* socket, remote::RemoteTarget& pad, QObject* parent);
     ~RemoteConnection() override;
 
     bool Watching() const { return m_Watching; }
@@ -49,7 +49,7 @@ private:
     void Drop(const std::string& reply);
     void Finish();
 
-    QLocalSocket* m_Socket;
+    LocalStream* m_Socket;
     remote::RemoteTarget& m_Pad;
     QByteArray m_Buffer;
     std::deque<QByteArray> m_Queue;

@@ -4,11 +4,12 @@
 #include "model/clsZo.h"
 #include "remote/RemoteCommands.h"
 #include "remote/RemoteDevices.h"
+#include "remote/server/LocalServer.h"
+#include "remote/server/LocalStream.h"
 #include "remote/server/RemoteConnection.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 
 #include <algorithm>
 
@@ -17,21 +18,20 @@
 
 namespace {
 
-// Clients waiting to be taken at once; more wait in the system's queue.
+// Clients the system queues until the event loop takes them.
 constexpr int kPendingConnections = 64;
 
 } // namespace
 
 RemoteServer::RemoteServer(remote::RemoteTarget& pad, const QString& socketPath, QObject* parent)
-    : QObject(parent), m_Pad(pad), m_Path(socketPath), m_Server(new QLocalServer(this))
+    : QObject(parent), m_Pad(pad), m_Path(socketPath), m_Server(new LocalServer(this))
 {
     if (!PrepareFolder(QFileInfo(socketPath).path()))
         return;
     // The pad holds the single-instance lock, so a socket left there is a
     // crashed pad's.
-    QLocalServer::removeServer(m_Path);
-    m_Server->setMaxPendingConnections(kPendingConnections);
-    if (!m_Server->listen(m_Path)) {
+    ::unlink(QFile::encodeName(m_Path).constData());
+    if (!m_Server->listen(m_Path, kPendingConnections)) {
         m_Error = m_Server->errorString();
         return;
     }
@@ -41,7 +41,7 @@ RemoteServer::RemoteServer(remote::RemoteTarget& pad, const QString& socketPath,
         m_Server->close();
         return;
     }
-    connect(m_Server, &QLocalServer::newConnection, this, &RemoteServer::OnNewConnection);
+    connect(m_Server, &LocalServer::newConnection, this, &RemoteServer::OnNewConnection);
 }
 
 RemoteServer::~RemoteServer()
@@ -51,10 +51,7 @@ RemoteServer::~RemoteServer()
     for (RemoteConnection* connection : m_Connections)
         delete connection;
     m_Connections.clear();
-    if (m_Server->isListening()) {
-        m_Server->close();
-        QLocalServer::removeServer(m_Path);
-    }
+    m_Server->close();
 }
 
 bool RemoteServer::Listening() const
@@ -78,7 +75,7 @@ bool RemoteServer::PrepareFolder(const QString& folder)
 
 void RemoteServer::OnNewConnection()
 {
-    while (QLocalSocket* socket = m_Server->nextPendingConnection()) {
+    while (LocalStream* socket = m_Server->nextPendingConnection(this)) {
         auto* connection = new RemoteConnection(socket, m_Pad, this);
         m_Connections.push_back(connection);
         connect(connection, &RemoteConnection::finished, this, &RemoteServer::OnFinished);

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-class QLocalServer;
+class LocalServer;
 class RemoteConnection;
 
 // The running pad's control endpoint: a local socket in a folder of the
@@ -37,7 +37,7 @@ private:
     remote::RemoteTarget& m_Pad;
     QString m_Path;
     QString m_Error;
-    QLocalServer* m_Server;
+    LocalServer* m_Server;
     std::vector<RemoteConnection*> m_Connections;
     // The watched parameters are held here, not by their handlers.
     std::vector<ZOSCOPELib::ParameterPtr> m_Watched;

@@ -1,0 +1,66 @@
+#include "remote/server/LocalServer.h"
+
+#include "remote/server/LocalStream.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+LocalServer::LocalServer(QObject* parent) : QObject(parent) {}
+
+LocalServer::~LocalServer()
+{
+    close();
+}
+
+bool LocalServer::listen(const QString& path, int backlog)
+{
+    close();
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (name.isEmpty() || static_cast<std::size_t>(name.size()) >= sizeof(address.sun_path)) {
+        m_Error = QStringLiteral("the socket path is empty or too long: %1").arg(path);
+        return false;
+    }
+    std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+        ::listen(fd, backlog) != 0) {
+        m_Error = QStringLiteral("cannot listen on %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        if (fd >= 0)
+            ::close(fd);
+        return false;
+    }
+    m_Fd = fd;
+    m_Path = path;
+    m_Error.clear();
+    m_Notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(m_Notifier.get(), &QSocketNotifier::activated, this, &LocalServer::newConnection);
+    return true;
+}
+
+void LocalServer::close()
+{
+    if (m_Fd < 0)
+        return;
+    m_Notifier.reset(); // a notifier goes before its descriptor
+    ::close(m_Fd);
+    m_Fd = -1;
+    ::unlink(QFile::encodeName(m_Path).constData());
+}
+
+LocalStream* LocalServer::nextPendingConnection(QObject* parent)
+{
+    if (m_Fd < 0)
+        return nullptr;
+    const int client = ::accept4(m_Fd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (client < 0)
+        return nullptr;
+    return new LocalStream(client, parent);
+}
