@@ -1,6 +1,7 @@
 #include "widgets/SvgIconEngine.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QStyle>
@@ -9,45 +10,68 @@
 
 SvgIconEngine::SvgIconEngine(QString path) : m_Path(std::move(path)) {}
 
-QSvgRenderer& SvgIconEngine::Renderer() const
+const SvgIconEngine::Drawing& SvgIconEngine::Read() const
 {
-    if (!m_Renderer)
-        m_Renderer = std::make_shared<QSvgRenderer>(m_Path);
-    return *m_Renderer;
+    if (!m_Drawing) {
+        auto drawing = std::make_shared<Drawing>();
+        if (QFile file(m_Path); file.open(QIODevice::ReadOnly))
+            drawing->Text = file.readAll();
+        m_Parsed = std::make_shared<QSvgRenderer>(drawing->Text);
+        drawing->Valid = m_Parsed->isValid();
+        drawing->DefaultSize = m_Parsed->defaultSize();
+        if (!drawing->Valid)
+            m_Parsed.reset();
+        m_Drawing = std::move(drawing);
+    }
+    return *m_Drawing;
 }
 
 QSize SvgIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State)
 {
-    QSvgRenderer& renderer = Renderer();
-    if (!renderer.isValid())
+    const Drawing& drawing = Read();
+    if (!drawing.Valid)
         return {};
-    QSize fitted = renderer.defaultSize();
+    QSize fitted = drawing.DefaultSize;
     if (!fitted.isNull())
         fitted.scale(size, Qt::KeepAspectRatio);
     return fitted.isEmpty() ? QSize() : fitted;
 }
 
+QPixmap SvgIconEngine::Render(const QSize& fitted)
+{
+    std::shared_ptr<QSvgRenderer> renderer = std::exchange(m_Parsed, nullptr);
+    if (!renderer)
+        renderer = std::make_shared<QSvgRenderer>(m_Drawing->Text);
+    QImage image(fitted, QImage::Format_ARGB32_Premultiplied);
+    image.fill(0);
+    QPainter painter(&image);
+    renderer->render(&painter);
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
 QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state)
 {
-    const auto key = std::make_tuple(size.width(), size.height(), static_cast<int>(mode), static_cast<int>(state));
+    // Every state shows the one drawing.
+    const auto key = std::make_tuple(size.width(), size.height(), static_cast<int>(mode));
     if (const auto kept = m_Pixmaps.find(key); kept != m_Pixmaps.end())
         return kept->second;
 
     const QSize fitted = actualSize(size, mode, state);
     if (fitted.isEmpty())
         return {};
-    QImage image(fitted, QImage::Format_ARGB32_Premultiplied);
-    image.fill(0);
-    QPainter painter(&image);
-    Renderer().render(&painter);
-    painter.end();
-    QPixmap picture = QPixmap::fromImage(image);
-    if (mode != QIcon::Normal && qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        QStyleOption option(0);
-        option.palette = QGuiApplication::palette();
-        const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, picture, &option);
-        if (!generated.isNull())
-            picture = generated;
+    QPixmap picture;
+    if (mode == QIcon::Normal) {
+        picture = Render(fitted);
+    } else {
+        picture = pixmap(size, QIcon::Normal, state);
+        if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+            QStyleOption option(0);
+            option.palette = QGuiApplication::palette();
+            const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, picture, &option);
+            if (!generated.isNull())
+                picture = generated;
+        }
     }
     m_Pixmaps.emplace(key, picture);
     return picture;
@@ -65,9 +89,9 @@ QString SvgIconEngine::key() const { return QStringLiteral("ZoSvgIcon"); }
 
 QIconEngine* SvgIconEngine::clone() const
 {
-    // The copy shares the parsed drawing rather than reading the file again.
-    Renderer();
+    // The copy shares the file's text rather than reading the file again.
+    Read();
     return std::make_unique<SvgIconEngine>(*this).release(); // the icon owns its engine
 }
 
-bool SvgIconEngine::isNull() { return !Renderer().isValid(); }
+bool SvgIconEngine::isNull() { return !Read().Valid; }

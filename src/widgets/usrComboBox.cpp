@@ -61,6 +61,8 @@ void usrComboBox::showPopup()
 {
     // Entries such as "3: name 60x/ 1.40 type" are wider than the pad's list
     // cell; the open list grows to show them whole.
+    // The open list is made on first use and takes the box's font then.
+    view()->window()->setFont(font());
     int widest = width();
     const QFontMetrics metrics(view()->font());
     for (int i = 0; i < count(); ++i)
@@ -102,6 +104,18 @@ bool usrComboBox::event(QEvent* event)
         return true;
     }
     return QComboBox::event(event);
+}
+
+void usrComboBox::changeEvent(QEvent* event)
+{
+    // At a font change Qt makes the open list only to hand it the font; most
+    // of the pad's lists are never opened, and the open list takes the font
+    // when it is first shown (showPopup).
+    if (event->type() == QEvent::FontChange && !findChild<QAbstractItemView*>()) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
 }
 
 void usrComboBox::wheelEvent(QWheelEvent* event)

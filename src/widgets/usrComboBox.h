@@ -49,6 +49,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:

@@ -82,14 +82,14 @@ TEST_F(SvgIconEngineTest, DrawsLikeQtsOwnSvgIconInEveryModeStateAndScale)
               painted(ours, {0, 0, 30, 30}, 1.0, QIcon::Normal, QIcon::Off));
 }
 
-TEST_F(SvgIconEngineTest, FileIsParsedOnceAndSharedByEveryCopy)
+TEST_F(SvgIconEngineTest, FileIsReadOnceAndSharedByEveryCopy)
 {
     const QIcon first = registry.Icon(path);
     const QImage reference = painted(QIcon(path), {0, 0, 40, 40}, 1.0, QIcon::Normal, QIcon::Off);
     const QImage small = first.pixmap(QSize(12, 12)).toImage();
     ASSERT_FALSE(small.isNull());
 
-    // With the file gone, new sizes can only come from the drawing parsed before.
+    // With the file gone, new sizes can only come from the text read before.
     ASSERT_TRUE(QFile::remove(path));
     const QIcon second = registry.Icon(path);
     EXPECT_EQ(second.cacheKey(), first.cacheKey());
