@@ -81,6 +81,15 @@ void frmSplash::hideEvent(QHideEvent* event)
     imgSplash->clear();
     imgTitle->clear();
     QWidget::hideEvent(event);
+    // The window's paint buffer goes too (made again when it shows); not from
+    // inside its own hide.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isHidden())
+                destroy();
+        },
+        Qt::QueuedConnection);
 }
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event)

@@ -7,9 +7,9 @@
 
 // The window shown while the program connects to the microscope. It stays
 // loaded, hidden, for the whole run: its Timer1 runs the connect step, at
-// start and again after a change of microscope. Its pictures are drawn when
-// it shows and dropped when it hides, so that they do not sit in memory
-// beside the pad's.
+// start and again after a change of microscope. Its pictures and its window
+// are made when it shows and dropped when it hides, so that they do not sit
+// in memory beside the pad's.
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
