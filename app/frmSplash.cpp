@@ -38,6 +38,11 @@ frmSplash::frmSplash(QWidget* parent)
     imgSplash->setGeometry(0, 0, Width, PictureHeight);
     imgTitle->setGeometry(26, 30, 250, 96);
     imgTitle->setAttribute(Qt::WA_TranslucentBackground);
+    // The pictures are drawn as they are: a label of a disabled window (the
+    // splash while it connects) would grey its picture at every repaint.
+    imgSplash->setAttribute(Qt::WA_OpaquePaintEvent);
+    imgSplash->installEventFilter(this);
+    imgTitle->installEventFilter(this);
 
     lblVersion->setGeometry(30, 128, 240, 20);
     QPalette text = lblVersion->palette();
@@ -94,7 +99,14 @@ void frmSplash::hideEvent(QHideEvent* event)
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != ProBar || event->type() != QEvent::Paint)
+    if (event->type() != QEvent::Paint)
+        return QWidget::eventFilter(watched, event);
+    if (watched == imgSplash || watched == imgTitle) {
+        auto* picture = static_cast<QLabel*>(watched);
+        QPainter(picture).drawPixmap(0, 0, picture->pixmap());
+        return true;
+    }
+    if (watched != ProBar)
         return QWidget::eventFilter(watched, event);
     QPainter painter(ProBar);
     const int span = ProBar->maximum() - ProBar->minimum();
