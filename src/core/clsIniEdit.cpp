@@ -72,6 +72,7 @@ void clsIniEdit::SetIniFilePath(std::string path)
     if (path != path_) {
         path_ = std::move(path);
         loaded_ = false;
+        doc_ = {}; // another file's text is of no use any more
     }
     recheck_ = true;
 }

@@ -31,7 +31,8 @@ public:
     clsIniEdit& operator=(const clsIniEdit&) = delete;
 
     // The file all other members act on. Setting it (even to the same path)
-    // makes the next read look at the file on disk again.
+    // makes the next read look at the file on disk again; another path also
+    // lets go of the parsed text of the one before.
     const std::string& IniFilePath() const { return path_; }
     void SetIniFilePath(std::string path);
 

@@ -377,6 +377,8 @@ void sub_ReadLanguage()
     ReadFont(trap);
     for (const LanguageKey& entry : LanguageKeys())
         ReadEntry(entry, trap);
+    // Everything is in the tables now; the file's parsed text is let go.
+    g_IniEdit.SetIniFilePath({});
     g_Messages[112] += "   ";
     if (g_UiServices != nullptr)
         g_UiServices->SetStandardTextsLocale(func_LanguageLocale());
