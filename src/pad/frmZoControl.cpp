@@ -1072,10 +1072,10 @@ void frmZoControl::sub_ReadAxis(Axis axis)
 
 void frmZoControl::m_mipTIRFERG_OnValueChanged()
 {
-    const int state = m_mipTIRFERG.Value() == 1 ? 1 : 2;
-    // Referring to the TIRF window's button loads the window.
+    // The TIRF window is made when first opened and then takes the state.
     if (!m_TIRF)
-        m_TIRF = std::make_unique<frmTIRF>(*this);
+        return;
+    const int state = m_mipTIRFERG.Value() == 1 ? 1 : 2;
     if (auto* erg = m_TIRF->findChild<usrMPButton*>("chkERGX"))
         erg->setState(state);
 }
@@ -1456,8 +1456,11 @@ void frmZoControl::picStage_Click()
 
 void frmZoControl::picTIRFAngle_Click()
 {
-    if (!m_TIRF)
+    if (!m_TIRF) {
         m_TIRF = std::make_unique<frmTIRF>(*this);
+        if (m_mipTIRFERG)
+            TrapErrors([this] { m_mipTIRFERG_OnValueChanged(); });
+    }
     m_TIRF->show();
     m_TIRF->raise();
 }
