@@ -1,5 +1,6 @@
 #include "model/mdlStartup.h"
 
+#include "core/FileText.h"
 #include "core/LockFile.h"
 #include "core/ProgramFolders.h"
 #include "core/UiServices.h"
@@ -12,8 +13,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <unistd.h>
 
 StartupHost* g_StartupHost = nullptr;
@@ -31,12 +30,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b)
     return std::ranges::equal(a, b, [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
     });
-}
-
-std::string ReadWholeFile(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 constexpr int32_t NothingChosen = -1;
@@ -98,7 +91,9 @@ std::vector<std::string> CommandArgsFrom(std::string_view programPath, std::stri
 
 std::vector<std::string> func_GetCommandArgs()
 {
-    return CommandArgsFrom(RunningExecutable().string(), ReadWholeFile("/proc/self/cmdline"));
+    std::string argumentBlock;
+    zo::ReadWholeFile("/proc/self/cmdline", argumentBlock);
+    return CommandArgsFrom(RunningExecutable().string(), argumentBlock);
 }
 
 bool sub_Main(LockFile& instance)
