@@ -2,7 +2,6 @@
 
 #include <QSocketNotifier>
 
-#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -45,10 +44,15 @@ void LocalStream::write(const char* data, qint64 size)
 {
     if (m_Fd < 0 || m_Closing || size <= 0)
         return;
+    const bool waiting = !m_Out.isEmpty();
     m_Out.append(data, static_cast<qsizetype>(size));
-    // Sent from the event loop, as a reply may be written from inside a
+    // Sent at once when nothing waits; whatever is left, and a failure, is
+    // dealt with from the event loop, as a reply may be written from inside a
     // handler of this very connection.
-    m_Writable->setEnabled(true);
+    if (!waiting)
+        Send();
+    if (!m_Out.isEmpty())
+        m_Writable->setEnabled(true);
 }
 
 void LocalStream::disconnectFromServer()
@@ -70,12 +74,11 @@ void LocalStream::OnReadable()
 {
     qsizetype taken = 0;
     bool ended = false;
+    char chunk[kReadChunk];
     while (m_Fd >= 0 && taken < kReadPerTurn) {
-        const qsizetype before = m_In.size();
-        m_In.resize(before + kReadChunk);
-        const ssize_t got = ::read(m_Fd, m_In.data() + before, kReadChunk);
-        m_In.resize(before + std::max<qsizetype>(got, 0));
+        const ssize_t got = ::read(m_Fd, chunk, sizeof chunk);
         if (got > 0) {
+            m_In.append(chunk, got);
             taken += got;
             continue;
         }
@@ -90,22 +93,29 @@ void LocalStream::OnReadable()
         Close();
 }
 
-void LocalStream::Flush()
+bool LocalStream::Send()
 {
     while (m_Fd >= 0 && !m_Out.isEmpty()) {
         const ssize_t sent = ::send(m_Fd, m_Out.constData(), static_cast<size_t>(m_Out.size()), MSG_NOSIGNAL);
-        if (sent > 0) {
+        if (sent > 0)
             m_Out.remove(0, sent);
+        else if (sent < 0 && errno == EINTR)
             continue;
-        }
-        if (sent < 0 && errno == EINTR)
-            continue;
-        if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-            return; // the client has not read yet; the notifier calls again
+        else
+            return sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK); // full: the client has not read yet
+    }
+    return true;
+}
+
+void LocalStream::Flush()
+{
+    if (!Send()) {
         m_Out.clear();
         Close();
         return;
     }
+    if (!m_Out.isEmpty())
+        return; // the notifier calls again when the client has read
     if (m_Fd >= 0)
         m_Writable->setEnabled(false);
     if (m_Closing)

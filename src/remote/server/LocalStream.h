@@ -33,6 +33,8 @@ signals:
 
 private:
     void OnReadable();
+    // Sends what the client takes now; false when the connection failed.
+    bool Send();
     void Flush();
     void Close();
 
