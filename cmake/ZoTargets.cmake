@@ -48,6 +48,8 @@ function(zo_test target)
   add_executable(${target} ${sources} ${main})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${target} PRIVATE ${ARG_DEPS} zo_testsupport GTest::gtest GTest::gmock)
+  # Tests read the language files and pictures next to the program.
+  add_dependencies(${target} zo_resources)
   if(ARG_QT)
     set_target_properties(${target} PROPERTIES AUTOMOC ON)
     target_link_libraries(${target} PRIVATE zo_testsupport_qt Qt6::Widgets)
