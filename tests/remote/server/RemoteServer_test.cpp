@@ -5,7 +5,9 @@
 #include "core/mdlCommon.h"
 #include "remote/RemoteProtocol.h"
 #include "remote/RemoteSocket.h"
+#include "remote/server/LocalStream.h"
 #include "remote/server/PadRemote.h"
+#include "remote/server/RemoteConnection.h"
 #include "remote/server/RemoteServer.h"
 
 #include <QElapsedTimer>
@@ -13,7 +15,9 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace zotest {
 namespace {
@@ -167,6 +171,29 @@ TEST_F(RemoteTest, BadClientsDoNotHurtTheOthers)
         EXPECT_EQ(Read(*clients[static_cast<std::size_t>(i)])["ok"], false);
     }
     EXPECT_EQ(Ask({{"cmd", "frob"}})["error"], "unknown command \"frob\"");
+}
+
+// Lines pile up for a client that does not read; past 8 MiB it is dropped.
+TEST_F(RemoteTest, AClientThatStopsReadingIsDroppedOnceItsBacklogPassesTheLimit)
+{
+    int ends[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, ends), 0);
+    RemoteConnection connection(new LocalStream(ends[0]), *target, nullptr); // it takes the stream
+    bool dropped = false;
+    QObject::connect(&connection, &RemoteConnection::finished, [&] { dropped = true; });
+    const std::string line(1 << 20, 'x');
+    int sent = 0;
+    for (; !dropped && sent < 20; ++sent)
+        connection.Send(line);
+    std::size_t received = 0;
+    char chunk[65536];
+    ssize_t got;
+    while ((got = ::read(ends[1], chunk, sizeof chunk)) > 0)
+        received += static_cast<std::size_t>(got);
+    ::close(ends[1]);
+    // Nine lines are the most it may hold, less what the system has buffered.
+    EXPECT_EQ(std::tuple(dropped, sent > 9, got), std::tuple(true, true, ssize_t{0}));
+    EXPECT_LT(received, 2u * line.size()) << "only what the system buffered reached the client";
 }
 
 TEST_F(RemoteTest, OnlyTheUserReachesTheSocketWhichGoesWithTheServer)
