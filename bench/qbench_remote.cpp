@@ -13,6 +13,7 @@
 #include "QtFloodBench.h"
 
 #include "pad/PadReadout.h"
+#include "remote/RemoteSocket.h"
 #include "remote/server/PadRemote.h"
 #include "remote/server/RemoteServer.h"
 
@@ -24,13 +25,11 @@
 #include <QLocalSocket>
 
 #include <atomic>
-#include <cstring>
 #include <cstdlib>
 #include <string>
 #include <thread>
 
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 using namespace qbench;
@@ -45,12 +44,9 @@ class Client {
 public:
     explicit Client(const QString& path)
     {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray name = QFile::encodeName(path);
-        std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()) + 1);
+        const auto address = remote::func_SocketAddress(QFile::encodeName(path).toStdString());
         m_Fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        if (::connect(m_Fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0)
+        if (!address || ::connect(m_Fd, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) != 0)
             std::abort();
     }
     ~Client() { ::close(m_Fd); }

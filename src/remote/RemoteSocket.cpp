@@ -3,6 +3,10 @@
 #include "core/LockFile.h"
 #include "remote/RemoteProtocol.h"
 
+#include <cstring>
+
+#include <sys/socket.h>
+
 namespace remote {
 
 std::string func_SocketFolder()
@@ -21,6 +25,16 @@ bool func_RemoteWanted(const std::vector<std::string>& args)
         if (SameName(args[a], "/NOREMOTE"))
             return false;
     return true;
+}
+
+std::optional<sockaddr_un> func_SocketAddress(const std::string& path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.empty() || path.size() >= sizeof(address.sun_path))
+        return std::nullopt;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    return address;
 }
 
 } // namespace remote

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include <sys/un.h>
 
 namespace remote {
 
@@ -11,5 +14,8 @@ std::string func_SocketFolder();
 std::string func_SocketPath();
 // The pad listens unless its command line holds /NOREMOTE (any letter case).
 bool func_RemoteWanted(const std::vector<std::string>& args);
+// The address of a local socket at path; nothing when the path is empty or
+// too long for one.
+std::optional<sockaddr_un> func_SocketAddress(const std::string& path);
 
 } // namespace remote

@@ -8,13 +8,11 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <stdexcept>
 #include <string>
 
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -25,13 +23,11 @@ class Connection {
 public:
     explicit Connection(const std::string& path)
     {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        if (path.size() >= sizeof(address.sun_path))
+        const auto address = remote::func_SocketAddress(path);
+        if (!address)
             return;
-        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
         m_Fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (m_Fd >= 0 && ::connect(m_Fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
+        if (m_Fd >= 0 && ::connect(m_Fd, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) != 0) {
             ::close(m_Fd);
             m_Fd = -1;
         }

@@ -1,5 +1,6 @@
 #include "remote/server/LocalServer.h"
 
+#include "remote/RemoteSocket.h"
 #include "remote/server/LocalStream.h"
 
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <cstring>
 
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 LocalServer::LocalServer(QObject* parent) : QObject(parent) {}
@@ -21,16 +21,13 @@ LocalServer::~LocalServer()
 bool LocalServer::listen(const QString& path, int backlog)
 {
     close();
-    const QByteArray name = QFile::encodeName(path);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (name.isEmpty() || static_cast<std::size_t>(name.size()) >= sizeof(address.sun_path)) {
+    const auto address = remote::func_SocketAddress(QFile::encodeName(path).toStdString());
+    if (!address) {
         m_Error = QStringLiteral("the socket path is empty or too long: %1").arg(path);
         return false;
     }
-    std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+    if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) != 0 ||
         ::listen(fd, backlog) != 0) {
         m_Error = QStringLiteral("cannot listen on %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         if (fd >= 0)

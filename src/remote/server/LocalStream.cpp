@@ -82,9 +82,9 @@ void LocalStream::OnReadable()
             taken += got;
             continue;
         }
-        ended = got == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR);
         if (got < 0 && errno == EINTR)
             continue;
+        ended = got == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
         break;
     }
     if (taken > 0)

@@ -5,7 +5,6 @@
 #include "remote/RemoteCommands.h"
 #include "remote/RemoteDevices.h"
 #include "remote/server/LocalServer.h"
-#include "remote/server/LocalStream.h"
 #include "remote/server/RemoteConnection.h"
 
 #include <QFile>
